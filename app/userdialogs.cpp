@@ -1,0 +1,39 @@
+#include "app/userdialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+class RealDialogs : public UserDialogs {
+public:
+    void Information(const QString& title, const QString& text) override {
+        QMessageBox::about(nullptr, title, text);
+    }
+    void About(const QString& caption, const QString& text, const QPixmap& icon) override {
+        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, nullptr);
+        box.setTextFormat(Qt::RichText);
+        if (!icon.isNull()) box.setIconPixmap(icon);
+        box.exec();
+    }
+    QString SaveFileName(QWidget* parent, const QString& caption, const QString& startDir,
+                         const QString& filter) override {
+        return QFileDialog::getSaveFileName(parent, caption, startDir, filter);
+    }
+    QString OpenFileName(QWidget* parent, const QString& caption, const QString& startDir,
+                         const QString& filter) override {
+        return QFileDialog::getOpenFileName(parent, caption, startDir, filter);
+    }
+    QString ExistingDirectory(QWidget* parent, const QString& caption, const QString& startDir) override {
+        return QFileDialog::getExistingDirectory(parent, caption, startDir, QFileDialog::ShowDirsOnly);
+    }
+};
+
+RealDialogs realDialogs;
+UserDialogs* installed = nullptr;
+
+}  // namespace
+
+UserDialogs& UserDialogs::Current() { return installed ? *installed : realDialogs; }
+
+void UserDialogs::Install(UserDialogs* dialogs) { installed = dialogs; }

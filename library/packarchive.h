@@ -1,0 +1,74 @@
+#pragma once
+// The pack archive: a flat, uncompressed collection of named blobs with a
+// fixed-size index at the front ("JR1", count, 268-byte index entries, data).
+// Sura packs (*.mat) and the icon archive img.dat use it.
+
+#include <QPixmap>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+// The part of a path after its last backslash, slash or colon.
+std::string FileNamePart(const std::string& path);
+
+// The pack checksum: standard CRC-32 (zlib) of the bytes; 0 for no bytes.
+uint32_t PackChecksum(const char* data, size_t size);
+
+class PackArchive {
+public:
+    static constexpr int kNameFieldSize = 256;
+    static constexpr int kIndexEntrySize = 268;
+    static constexpr int kHeaderSize = 7;
+
+    struct IndexEntry {
+        std::string name;
+        uint32_t start = 0;
+        uint32_t end = 0;
+        uint32_t checksum = 0;
+    };
+
+    struct PendingEntry {
+        std::string name;
+        int32_t size = 0;
+        uint32_t checksum = 0;
+        std::vector<char> data;
+    };
+
+    bool Open(const std::string& path);
+    std::vector<char> Extract(const std::string& name) const;
+
+    // Building side. AddListedFiles echoes every listed path to standard
+    // output as it reads it; it returns false (with LastError() naming the
+    // file and the cause) when a listed file cannot be read.
+    bool AddListedFiles(const std::string& listFile);
+    // Writes the pending entries as a complete archive; false on failure.
+    bool Write(const std::string& path) const;
+    static PendingEntry ReadFileEntry(const std::string& path, bool* ok = nullptr);
+    void AddPending(PendingEntry entry);
+
+    // Index entries in the order they stand in the file (later duplicates
+    // included), for tools that list or verify an archive.
+    const std::vector<IndexEntry>& EntriesInFileOrder() const { return fileOrder; }
+    // The bytes of one index entry as it stands in the file; empty when the
+    // entry lies outside the file.
+    std::vector<char> ExtractEntry(const IndexEntry& entry) const;
+    bool Holds(const std::string& name) const;
+    int32_t Count() const { return count; }
+    const std::string& Path() const { return path; }
+    const std::vector<PendingEntry>& Pending() const { return pending; }
+    const std::string& LastError() const { return lastError; }
+
+private:
+    std::vector<PendingEntry> pending;
+    std::map<std::string, IndexEntry> index;
+    std::map<std::string, int> nameSet;
+    int32_t count = 0;
+    std::string path;
+    std::vector<IndexEntry> fileOrder;
+    std::string lastError;
+};
+
+// Loads an icon out of img.dat in the working directory; a null pixmap when
+// the archive or the entry is missing.
+QPixmap LoadPackedImage(const std::string& name);

@@ -1,0 +1,43 @@
+#pragma once
+// The installed sura packs: found in the folder "quran" of the working
+// directory, opened once, and activated by list index or sura key.
+
+#include "library/packarchive.h"
+#include "library/suracatalogue.h"
+
+#include <QObject>
+#include <map>
+#include <string>
+#include <vector>
+
+class Quran : public QObject {
+    Q_OBJECT
+public:
+    Quran();
+
+    // The pack folder, relative to the working directory, ending in a separator.
+    static std::string PackFolder();
+
+public slots:
+    void SetupJMap();
+    PackArchive ActivateSura(int s);
+    PackArchive ActivateSura(std::string str);
+    void GetSuras();
+    void Setup();
+    std::vector<JMapEntry> WhichSuras();
+
+public:
+    // The pack that holds a sura (by number) without changing the active
+    // pack; an empty pack when none is installed. Used for measuring.
+    PackArchive PackForSura(int suraNumber) const;
+    const std::vector<int>& AvailableSuras() const { return availableSuras; }
+
+private:
+    std::map<std::string, JMapEntry> jmap;
+    std::map<int, int> indexToSura;
+    std::vector<int> availableSuras;
+    std::vector<std::string> packNames;
+    std::vector<JMapEntry> installedPacks;
+    std::map<std::string, PackArchive> openPacks;
+    PackArchive activePack;
+};

@@ -1,0 +1,373 @@
+#include "app/norvane.h"
+
+#include "app/appinfo.h"
+#include "app/progress.h"
+#include "app/userdialogs.h"
+#include "burnlist/cdlength.h"
+#include "library/qaudio.h"
+#include "library/quran.h"
+#include "library/suracatalogue.h"
+#include "settings/qinifile.h"
+#include "tools/processwrap.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+QIcon Icon(const char* name) { return QIcon(LoadPackedImage(name)); }
+
+// Qt 3's QVBox and QHBox: a plain widget whose layout stacks its children in
+// creation order. Their default spacing and margin are 0.
+QWidget* Box(QWidget* parent, Qt::Orientation orientation, int spacing = 0, int margin = 0) {
+    auto* box = new QWidget(parent);
+    QBoxLayout* layout = orientation == Qt::Vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(box))
+                                                     : static_cast<QBoxLayout*>(new QHBoxLayout(box));
+    layout->setSpacing(spacing);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    if (parent && parent->layout()) parent->layout()->addWidget(box);
+    return box;
+}
+
+// A titled group box that lays its children out in one column (vertical) or
+// one row (horizontal).
+QGroupBox* Group(QWidget* parent, const QString& title, Qt::Orientation orientation, int margin = -1) {
+    auto* group = new QGroupBox(title, parent);
+    QBoxLayout* layout = orientation == Qt::Vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(group))
+                                                     : static_cast<QBoxLayout*>(new QHBoxLayout(group));
+    if (margin >= 0) layout->setContentsMargins(margin, margin, margin, margin);
+    if (parent && parent->layout()) parent->layout()->addWidget(group);
+    return group;
+}
+
+template <typename W>
+W* Add(QWidget* parent, W* widget) {
+    parent->layout()->addWidget(widget);
+    return widget;
+}
+
+QPushButton* Button(QWidget* parent, const QString& text, const char* icon) {
+    return Add(parent, new QPushButton(Icon(icon), text, parent));
+}
+
+QLabel* Label(QWidget* parent, const QString& text) { return Add(parent, new QLabel(text, parent)); }
+
+QSpinBox* Spin(QWidget* parent, int min, int max, const char* objectName) {
+    auto* spin = Add(parent, new QSpinBox(parent));
+    spin->setRange(min, max);
+    spin->setSingleStep(1);
+    spin->setValue(min);
+    spin->setObjectName(objectName);
+    return spin;
+}
+
+QSlider* Slider(QWidget* parent, int value, const char* objectName) {
+    auto* slider = Add(parent, new QSlider(Qt::Horizontal, parent));
+    slider->setRange(0, 7);
+    slider->setPageStep(1);
+    slider->setValue(value);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setObjectName(objectName);
+    return slider;
+}
+
+}  // namespace
+
+Norvane::Norvane() : QMainWindow(nullptr) {
+    BuildMenus();
+    BuildStatusBar();
+    settings = new QIniFile(appinfo::kSettingsFile);
+    quran = new Quran();
+
+    // Rows 1 to 4: central box, outer splitter, its box, main splitter.
+    QWidget* central = Box(nullptr, Qt::Vertical, 0, 2);
+    auto* outerSplitter = Add(central, new QSplitter(Qt::Horizontal, central));
+    QWidget* outerBox = Box(nullptr, Qt::Vertical, 0, 2);
+    outerSplitter->addWidget(outerBox);
+    mainSplitter = Add(outerBox, new QSplitter(Qt::Horizontal, outerBox));
+    mainSplitter->addWidget(BuildPlaylistColumn(nullptr));
+
+    rightSplitter = new QSplitter(Qt::Vertical);
+    rightSplitter->setContentsMargins(2, 2, 2, 2);
+    mainSplitter->addWidget(rightSplitter);
+    QWidget* surasBox = BuildSurasBox(rightSplitter);
+    rightSplitter->addWidget(surasBox);
+    QWidget* tabColumn = Box(nullptr, Qt::Vertical, 0, 2);
+    rightSplitter->addWidget(tabColumn);
+
+    FillSuraList();
+    connect(suraCombo, qOverload<int>(&QComboBox::activated), this, &Norvane::SuraSelected);
+    BuildAyaControls(surasBox);
+    mainSplitter->setSizes(SplitSizes(0.5f, 0.5f, int(width() * 0.7)));
+
+    BuildTabs(tabColumn);
+    setCentralWidget(central);
+    mp3DirEdit->setText(settings->ReadString("dir", "mp3dir"));
+
+    SetUpRunner();
+    DetectDrives();
+    FillDriveList();
+    SetUpProgress();
+    SuraSelected(0);
+    rightSplitter->setSizes(SplitSizes(0.7f, 0.3f, height()));
+    groupReps[0] = 0;
+}
+
+Norvane::~Norvane() {
+    delete runner;
+    delete audio;
+    delete quran;
+    delete settings;
+}
+
+void Norvane::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addAction(Icon("exit.png"), "&Exit", this, &Norvane::Exit);
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction(Icon("help.png"), "&Help", this, &Norvane::Help);
+    help->addAction(Icon("about.png"), "&About", this, &Norvane::About);
+}
+
+void Norvane::BuildStatusBar() {
+    statusBar()->setSizeGripEnabled(false);
+    setFixedSize(660, 580);
+    statusProgress = new QProgressBar(statusBar());
+    statusProgress->setObjectName("statusProgress");
+    statusProgress->setAlignment(Qt::AlignCenter);
+    statusProgress->setValue(0);
+    statusLabel = new QLabel(QString(), statusBar());
+    statusLabel->setObjectName("statusLabel");
+    statusBar()->addWidget(statusProgress, 1);
+    statusBar()->addWidget(statusLabel, 1);
+}
+
+QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
+    QWidget* column = Box(parent, Qt::Vertical, 0, 4);
+    QGroupBox* playlist = Group(column, "Norvane Playlist", Qt::Vertical);
+
+    burnListBox = Add(playlist, new QListWidget(playlist));
+    burnListBox->setObjectName("burnListBox");
+    burnListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    connect(burnListBox, &QListWidget::itemDoubleClicked, this, &Norvane::ClickedPlaylist);
+
+    QWidget* removeRow = Box(playlist, Qt::Horizontal, 4, 2);
+    connect(Button(removeRow, "Remove aya", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveOne);
+    connect(Button(removeRow, "Remove sura", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveSura);
+    connect(Button(removeRow, "Clear all", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveAll);
+
+    QGroupBox* groups = Group(playlist, "Groups", Qt::Horizontal, 2);
+    connect(Button(groups, "Assign", "cd_add.png"), &QPushButton::clicked, this, &Norvane::AssignGroup);
+    Label(groups, "group number: ");
+    groupCombo = Add(groups, new QComboBox(groups));
+    groupCombo->setObjectName("groupCombo");
+    for (int g = 1; g <= 100; ++g) groupCombo->addItem(QString::number(g));
+    Label(groups, "rep: ");
+    groupRepSpin = Spin(groups, 1, 100, "groupRepSpin");
+
+    QWidget* listRow = Box(column, Qt::Horizontal, 4, 2);
+    connect(Button(listRow, "Save Playlist", "savelist.png"), &QPushButton::clicked, this, &Norvane::SavePlaylist);
+    connect(Button(listRow, "Load Playlist", "loadlist.png"), &QPushButton::clicked, this, &Norvane::LoadPlaylist);
+    return column;
+}
+
+QWidget* Norvane::BuildSurasBox(QWidget* parent) {
+    QGroupBox* suras = Group(parent, "Suras", Qt::Vertical, 4);
+    suraCombo = Add(suras, new QComboBox(suras));
+    suraCombo->setObjectName("suraCombo");
+    return suras;
+}
+
+void Norvane::FillSuraList() {
+    Sura catalogue;
+    quran->Setup();
+    int index = 0;
+    for (const JMapEntry& pack : quran->WhichSuras()) {
+        for (int s = pack.first; s <= pack.last; ++s) {
+            const std::string key = PadKey(std::to_string(s));
+            suraByIndex[index++] = key;
+            suraCombo->addItem(QString::fromStdString(catalogue.ShortName(key)));
+        }
+    }
+    if (suraCombo->count() == 0) {
+        UserDialogs::Current().Information(
+            "Norvane", QString("It seems like you do not have any sura packs installed!\nPlease go to ") +
+                           appinfo::kWebSiteName + " and download some!");
+    }
+}
+
+QWidget* Norvane::BuildAyaControls(QWidget* suras) {
+    QWidget* spins = Box(suras, Qt::Horizontal, 4, 2);
+    Label(spins, "aya rep: ");
+    ayaRepSpin = Spin(spins, 1, 100, "ayaRepSpin");
+    Label(spins, "aya pause (sec): ");
+    ayaPauseSpin = Spin(spins, 0, 60, "ayaPauseSpin");
+
+    ayaListBox = Add(suras, new QListWidget(suras));
+    ayaListBox->setObjectName("ayaListBox");
+    // As many columns of aya numbers as fit the width.
+    ayaListBox->setFlow(QListView::LeftToRight);
+    ayaListBox->setWrapping(true);
+    ayaListBox->setResizeMode(QListView::Adjust);
+    ayaListBox->setUniformItemSizes(true);
+    connect(ayaListBox, &QListWidget::itemDoubleClicked, this, &Norvane::ClickedAyalist);
+
+    QWidget* addRow = Box(suras, Qt::Horizontal, 4, 2);
+    connect(Button(addRow, "Add this aya", "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddOne);
+    connect(Button(addRow, "Add all ayas", "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddAll);
+    return spins;
+}
+
+QWidget* Norvane::BuildTabs(QWidget* tabColumn) {
+    auto* tabs = Add(tabColumn, new QTabWidget(tabColumn));
+    tabs->setObjectName("tabs");
+    cdPage = BuildCdPage();
+    tabs->addTab(cdPage, Icon("cd.png"), "CD");
+    mp3Page = BuildMp3Page();
+    tabs->addTab(mp3Page, Icon("music.png"), "MP3");
+    return tabs;
+}
+
+QWidget* Norvane::BuildCdPage() {
+    QWidget* page = Box(nullptr, Qt::Vertical, 3, 4);
+    page->setObjectName("cdPage");
+    cdLengthLabel = Label(page, CdLengthHtml(0));
+    cdLengthLabel->setObjectName("cdLengthLabel");
+    cdLengthLabel->setTextFormat(Qt::RichText);
+    cdLengthLabel->setAutoFillBackground(true);
+    QPalette black = cdLengthLabel->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    cdLengthLabel->setPalette(black);
+
+    QGroupBox* config = Group(page, "CD Writer Config", Qt::Vertical, 2);
+    QWidget* driveRow = Box(config, Qt::Horizontal, 2);
+    Label(driveRow, "CD Drive: ");
+    driveCombo = Add(driveRow, new QComboBox(driveRow));
+    driveCombo->setObjectName("driveCombo");
+    connect(driveCombo, qOverload<int>(&QComboBox::activated), this, &Norvane::CDListChanged);
+
+    QWidget* speedBox = Box(config, Qt::Vertical, 2);
+    speedLabel = Label(speedBox, SpeedText(2));
+    speedLabel->setObjectName("speedLabel");
+    speedSlider = Slider(speedBox, 2, "speedSlider");
+    connect(speedSlider, &QSlider::valueChanged, this, &Norvane::CDSpeedChanged);
+
+    QWidget* driveButtons = Box(config, Qt::Horizontal, 2);
+    connect(Button(driveButtons, "Test CD Drive", "cd_eject.png"), &QPushButton::clicked, this, &Norvane::EjectCD);
+    connect(Button(driveButtons, "Erase CD-RW", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::EraseCD);
+
+    connect(Button(page, "Make Quran CD", "cd_burn.png"), &QPushButton::clicked, this, &Norvane::MakeCD);
+    return page;
+}
+
+QWidget* Norvane::BuildMp3Page() {
+    QWidget* page = Box(nullptr, Qt::Vertical, 3, 4);
+    page->setObjectName("mp3Page");
+    QGroupBox* config = Group(page, "MP3 Config", Qt::Vertical);
+    bitrateLabel = Label(config, BitrateText(4));
+    bitrateLabel->setObjectName("bitrateLabel");
+    bitrateSlider = Slider(config, 4, "bitrateSlider");
+    connect(bitrateSlider, &QSlider::valueChanged, this, &Norvane::BitrateChanged);
+    Label(config,
+          "<table width=250><tr><td><p align=\"left\">low quality<br>smaller file</p></td>"
+          "<td><p align=\"right\">good quality<br>larger file</p></td></tr></table>");
+
+    QWidget* saveRow = Box(page, Qt::Horizontal, 2);
+    Label(saveRow, "Save to: ");
+    mp3DirEdit = Add(saveRow, new QLineEdit(saveRow));
+    mp3DirEdit->setObjectName("mp3DirEdit");
+    connect(Button(saveRow, "Browse...", "folder.png"), &QPushButton::clicked, this, &Norvane::BrowseMP3);
+
+    connect(Button(page, " Make MP3", "music.png"), &QPushButton::clicked, this, &Norvane::MakeMP3);
+    return page;
+}
+
+void Norvane::SetUpRunner() {
+    runner = new ProcessWrap();
+    audio = new QAudio();
+    connect(runner, &ProcessWrap::ProcessDone, this, &Norvane::ProcessDone);
+    connect(runner, &ProcessWrap::CannotRun, this,
+            [] { UserDialogs::Current().Information("Norvane Error", "cannot run command"); });
+}
+
+void Norvane::SetUpProgress() {
+    progress = new Progress(this, "", true, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    connect(this, &Norvane::StatMsg, progress, qOverload<QString>(&Progress::AddLog));
+    connect(runner, &ProcessWrap::ProcessMsg, this, &Norvane::ProcessMsg);
+    connect(runner, &ProcessWrap::ErrorWritten, this, &Norvane::ErrorWritten);
+}
+
+QString Norvane::BitrateText(int position) {
+    return "Current bitrate: " + QString::number(bitrateTable[qBound(0, position, 7)]) + " kbit";
+}
+
+QString Norvane::SpeedText(int position) {
+    return "CD Writing Speed: " + QString::number(speedTable[qBound(0, position, 7)]) + "x";
+}
+
+QList<int> Norvane::SplitSizes(float a, float b, int total) {
+    return {int(total * a), int(total * b)};
+}
+
+void Norvane::BitrateChanged(int position) { bitrateLabel->setText(BitrateText(position)); }
+
+void Norvane::CDSpeedChanged(int position) { speedLabel->setText(SpeedText(position)); }
+
+void Norvane::ProcessDone(const QStringList&) {}
+
+void Norvane::BrowseMP3() {
+#ifdef Q_OS_WIN
+    const QString start = "c:\\";
+#else
+    const QString start = QDir::homePath();
+#endif
+    const QString chosen =
+        UserDialogs::Current().ExistingDirectory(this, "Choose a directory to place your MP3s", start);
+    if (chosen.isEmpty() || !QFileInfo(chosen).isDir()) return;
+    mp3DirEdit->setText(chosen);
+    settings->WriteString("dir", "mp3dir", chosen);
+}
+
+void Norvane::About() {
+    const QString text =
+        QString("Welcome to Norvane!<br><font size=\"8\"><b>v1.1 Beta</font></b>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"
+                "April 8, 2007<br><font size=\"8\"><b>Freeware</font></b><br>This program was written to help "
+                "us all memorize the Quran easily. You can memorize using your car's CD player, home "
+                "entertainment system, or MP3 player. <br><br>Please remember and make dua for our muslim "
+                "brothers and sisters that are suffering in the world.<br><br>If you have any questions, "
+                "comments, or bugs to report, please contact ") +
+        QString("<a href=\"mailto:%1\">%1</a><br><br><a href=\"%2\">Visit %3 for news and sura packs!</a>")
+            .arg(appinfo::kContactMail, appinfo::kWebSiteUrl, appinfo::kWebSiteName);
+    UserDialogs::Current().About("Norvane :: Kelstrom Software", text, LoadPackedImage("cd_burn.png"));
+}
+
+void Norvane::Help() {
+#ifdef Q_OS_WIN
+    ShellExecuteA(nullptr, "open", "norvane.chm", nullptr, nullptr, 3);
+#else
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(appinfo::kGuideFile)));
+#endif
+}
+
+void Norvane::Exit() { QApplication::exit(0); }

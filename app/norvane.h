@@ -1,0 +1,151 @@
+#pragma once
+// The main window: owns every long-lived object of the program and every
+// widget the user touches. Each slot reads its widgets, calls the core, and
+// shows the result; the logic lives in the core folders.
+
+#include "burnlist/saya.h"
+#include "library/packarchive.h"
+#include "production/drivescan.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QStringList>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QProgressBar;
+class QSlider;
+class QSpinBox;
+class QSplitter;
+class QTabWidget;
+class QWidget;
+
+class ProcessWrap;
+class Progress;
+class QAudio;
+class QIniFile;
+class Quran;
+
+class Norvane : public QMainWindow {
+    Q_OBJECT
+public:
+    Norvane();
+    ~Norvane() override;
+
+    static QString BitrateText(int position);
+    static QString SpeedText(int position);
+    static QList<int> SplitSizes(float a, float b, int total);
+
+    static constexpr int bitrateTable[8] = {8, 16, 32, 48, 64, 96, 128, 160};
+    static constexpr int speedTable[8] = {1, 2, 4, 8, 16, 24, 32, 48};
+
+    // Read-only views for the command-line programs' parity checks and tests.
+    const std::vector<saya>& BurnList() const { return burnList; }
+    const std::map<int, int>& GroupReps() const { return groupReps; }
+    int TotalSeconds() const { return totalSeconds; }
+    const std::vector<std::string>& TrackList() const { return trackList; }
+
+signals:
+    void StatMsg(QString text);
+
+public slots:
+    void ProcessDone(const QStringList& lines);
+    void SuraSelected(int index);
+    void AddOne();
+    void AddAll();
+    void RemoveOne();
+    void RemoveAll();
+    void RemoveSura();
+    void ClickedPlaylist(QListWidgetItem* item);
+    void ClickedAyalist(QListWidgetItem* item);
+    void AssignGroup();
+    void UpdateTotalTime();
+    void RemoveSayaFromBurnList(saya s);
+    void MakeCD();
+    void WriteMP3(std::string name, std::string dir);
+    void MakeMP3();
+    void BrowseMP3();
+    void SavePlaylist();
+    void LoadPlaylist();
+    void EjectCD();
+    void EraseCD();
+    void CreateTOC(QString fileName);
+    void CDListChanged(int index);
+    void ProcessMsg();
+    void ErrorWritten();
+    void BitrateChanged(int position);
+    void CDSpeedChanged(int position);
+    void Help();
+    void About();
+    void Exit();
+
+private:
+    // Construction, in start-up order.
+    void BuildMenus();
+    void BuildStatusBar();
+    QWidget* BuildPlaylistColumn(QWidget* parent);
+    QWidget* BuildSurasBox(QWidget* parent);
+    void FillSuraList();
+    QWidget* BuildAyaControls(QWidget* parent);
+    QWidget* BuildTabs(QWidget* parent);
+    QWidget* BuildCdPage();
+    QWidget* BuildMp3Page();
+    void SetUpRunner();
+    void DetectDrives();
+    void FillDriveList();
+    void SetUpProgress();
+
+    // Track preparation shared by the CD and MP3 jobs.
+    void PrepareTracks(bool mp3);
+    QString ChosenDevice() const;
+
+    ProcessWrap* runner = nullptr;
+    QAudio* audio = nullptr;
+    Progress* progress = nullptr;
+    QWidget* cdPage = nullptr;
+    QWidget* mp3Page = nullptr;
+    QLabel* bitrateLabel = nullptr;
+    QLabel* speedLabel = nullptr;
+    QSlider* bitrateSlider = nullptr;
+    QComboBox* driveCombo = nullptr;
+    QComboBox* suraCombo = nullptr;
+    QComboBox* groupCombo = nullptr;
+    QSlider* speedSlider = nullptr;
+    QListWidget* ayaListBox = nullptr;
+    QListWidget* burnListBox = nullptr;
+    QLabel* cdLengthLabel = nullptr;
+    QLabel* statusLabel = nullptr;
+    QLineEdit* mp3DirEdit = nullptr;
+    QIniFile* settings = nullptr;
+    bool errorFlag = false;
+    Quran* quran = nullptr;
+    QProgressBar* statusProgress = nullptr;
+    QStringList toolOutput;
+    std::map<int, std::string> suraByIndex;
+    std::map<std::string, int> inBurnList;
+    std::map<std::string, int> ayaLengths;
+    std::map<std::string, int> ayaMeasured;
+    QSpinBox* ayaRepSpin = nullptr;
+    QSpinBox* ayaPauseSpin = nullptr;
+    QSpinBox* groupRepSpin = nullptr;
+    std::vector<saya> burnList;
+    std::vector<std::string> trackList;
+    std::vector<DriveEntry> drives;
+    std::map<int, std::string> deviceMap;
+    std::map<int, int> groupReps;
+    std::string currentSura;
+    int trackCounter = 0;
+    int totalSeconds = 0;
+    PackArchive currentPack;
+    int trackCount = 0;
+
+    QSplitter* mainSplitter = nullptr;
+    QSplitter* rightSplitter = nullptr;
+};

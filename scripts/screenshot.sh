@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Starts Norvane in the prepared program folder on a virtual display and
+# saves a picture of the screen.
+#
+#   scripts/screenshot.sh [OUT.png]     (default: doc/screenshot.png)
+set -euo pipefail
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+OUT=$(realpath -m "${1:-$ROOT/doc/screenshot.png}")
+DISPLAY_NUMBER=${SCREENSHOT_DISPLAY:-:97}
+
+Xvfb "$DISPLAY_NUMBER" -screen 0 800x700x24 >/dev/null 2>&1 &
+XVFB=$!
+trap 'kill $NORVANE $XVFB 2>/dev/null || true' EXIT
+sleep 1
+cd "$ROOT/dist"
+DISPLAY=$DISPLAY_NUMBER ./norvane &
+NORVANE=$!
+sleep "${SCREENSHOT_WAIT:-4}"
+DISPLAY=$DISPLAY_NUMBER import -window root -crop 680x620+0+0 "$OUT"
+echo "screenshot: $OUT"

@@ -1,11 +1,7 @@
-// Making tracks, MP3 sets and audio CDs.
+// Making tracks and MP3 sets.
 #include "app/norvane.h"
 
-// NOT BUILT YET: production comes with the track-preparation and CD work.
-void Norvane::MakeCD() {}
+// NOT BUILT YET: track preparation and MP3 sets.
 void Norvane::WriteMP3(std::string, std::string) {}
 void Norvane::MakeMP3() {}
 void Norvane::PrepareTracks(bool) {}
-void Norvane::CreateTOC(QString) {}
-void Norvane::ProcessMsg() {}
-void Norvane::ErrorWritten() {}

@@ -1,0 +1,173 @@
+#include "burnlist/playlist.h"
+
+#include "library/suracatalogue.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+#include <algorithm>
+#include <set>
+
+namespace {
+
+using namespace playlistlimits;
+
+// A number field read the way atoi reads it (leading blanks, an optional
+// sign, the digits up to the first other character, 0 when there are
+// none), but saturating instead of overflowing on absurd hand-edited values.
+long long LeadingInteger(const QByteArray& field) {
+    int i = 0;
+    while (i < field.size() && (field[i] == ' ' || field[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
+    long long value = 0;
+    for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i)
+        value = std::min(value * 10 + (field[i] - '0'), 1000000000000LL);
+    return negative ? -value : value;
+}
+
+bool AllDigits(const QByteArray& field) {
+    return !field.isEmpty() && std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Sura and aya keys must name a recording: production builds file names
+// from them, so anything but digits of an existing aya is refused. Short
+// numbers ("2") are padded to the key form ("002").
+bool ParseKeys(const QByteArray& suraField, const QByteArray& ayaField, const Sura& catalogue, saya& entry) {
+    const QByteArray suraText = suraField.trimmed(), ayaText = ayaField.trimmed();
+    if (!AllDigits(suraText) || !AllDigits(ayaText)) return false;
+    const long long suraNumber = LeadingInteger(suraText), ayaNumber = LeadingInteger(ayaText);
+    if (suraNumber < 1 || suraNumber > Sura::kSuraCount) return false;
+    entry.sura = PadKey(std::to_string(suraNumber));
+    if (ayaNumber < 1 || ayaNumber > catalogue.AyaCount(entry.sura)) return false;
+    entry.aya = PadKey(std::to_string(ayaNumber));
+    return true;
+}
+
+int Clamped(long long value, int low, int high, bool& adjusted) {
+    if (value >= low && value <= high) return int(value);
+    adjusted = true;
+    return int(std::clamp<long long>(value, low, high));
+}
+
+QList<QByteArray> NonEmptyFields(const QByteArray& line) {
+    QList<QByteArray> fields = line.split(',');
+    fields.removeIf([](const QByteArray& f) { return f.isEmpty(); });
+    return fields;
+}
+
+QString LineNumbers(const std::vector<int>& numbers) {
+    QStringList texts;
+    for (int n : numbers) texts << QString::number(n);
+    return texts.join(", ");
+}
+
+}  // namespace
+
+PlaylistLoad ParsePlaylist(const QByteArray& text) {
+    PlaylistLoad load;
+    const Sura catalogue;
+    std::set<std::string> seenKeys;
+    QList<QByteArray> lines = text.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // the final line break
+
+    for (int i = 0; i < lines.size(); ++i) {
+        const int lineNumber = i + 1;
+        QByteArray line = lines[i];
+        if (line.endsWith('\r')) line.chop(1);
+        if (line.trimmed().isEmpty()) continue;  // blank lines carry nothing and are no fault
+
+        // Four fields make an ungrouped entry, six a grouped one; five would
+        // leave the group's repetitions unknown.
+        const QList<QByteArray> fields = NonEmptyFields(line);
+        saya entry;
+        const bool shapeOk = fields.size() == 4 || fields.size() >= 6;
+        if (!shapeOk || !ParseKeys(fields[0], fields[1], catalogue, entry)) {
+            load.skippedLines.push_back(lineNumber);
+            continue;
+        }
+        bool adjusted = false;
+        entry.reps = Clamped(LeadingInteger(fields[2]), kMinReps, kMaxReps, adjusted);
+        entry.pause = Clamped(LeadingInteger(fields[3]), kMinPause, kMaxPause, adjusted);
+        if (fields.size() >= 6) {
+            const long long group = LeadingInteger(fields[4]);
+            if (group < 0 || group > kMaxGroup) {
+                // Clamping would silently merge it into another group.
+                load.skippedLines.push_back(lineNumber);
+                continue;
+            }
+            entry.group = int(group);
+            // Group 0 is "no group": its repetitions mean nothing.
+            if (entry.group > 0)
+                load.groupReps[entry.group] =
+                    Clamped(LeadingInteger(fields[5]), kMinGroupReps, kMaxGroupReps, adjusted);
+        }
+        if (adjusted) load.adjustedLines.push_back(lineNumber);
+        // The group repetitions above are taken even from a duplicate line.
+        if (!seenKeys.insert(entry.Key()).second) continue;
+        load.entries.push_back(entry);
+    }
+    return load;
+}
+
+PlaylistLoad LoadPlaylistFile(const QString& path) {
+    QFile file(path);
+    PlaylistLoad failed;
+    if (!file.open(QIODevice::ReadOnly)) {
+        failed.error = file.errorString();
+        return failed;
+    }
+    const QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        failed.error = file.errorString();
+        return failed;
+    }
+    return ParsePlaylist(text);
+}
+
+QByteArray PlaylistText(const std::vector<saya>& burnList, const std::map<int, int>& groupReps) {
+    QByteArray text;
+    for (const saya& e : burnList) {
+        const auto reps = groupReps.find(e.group);
+        const int repsOfGroup = e.group > 0 && reps != groupReps.end() ? reps->second : 0;
+        text += QByteArray::fromStdString(e.sura) + ',' + QByteArray::fromStdString(e.aya) + ',' +
+                QByteArray::number(e.reps) + ',' + QByteArray::number(e.pause) + ',' +
+                QByteArray::number(e.group) + ',' + QByteArray::number(repsOfGroup) + '\n';
+    }
+    return text;
+}
+
+QString SavePlaylistFile(const QString& path, const std::vector<saya>& burnList,
+                         const std::map<int, int>& groupReps) {
+    QSaveFile file(path);
+    // Text mode writes CR LF on Windows, where the format comes from.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return file.errorString();
+    const QByteArray text = PlaylistText(burnList, groupReps);
+    if (file.write(text) != text.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return why;
+    }
+    if (!file.commit()) return file.errorString();
+    return QString();
+}
+
+QString PlaylistFileName(const QString& chosen) {
+    const int dot = chosen.lastIndexOf('.');
+    const QString extension = dot < 0 ? chosen : chosen.mid(dot);
+    return extension == QLatin1String(".qap") ? chosen : chosen + ".qap";
+}
+
+QString PlaylistLoadNote(const PlaylistLoad& load) {
+    QStringList parts;
+    if (!load.skippedLines.empty())
+        parts << QString("%1 line(s) of the playlist could not be read and were skipped: %2.")
+                     .arg(load.skippedLines.size())
+                     .arg(LineNumbers(load.skippedLines));
+    if (!load.adjustedLines.empty())
+        parts << QString("%1 line(s) had repetitions or pauses out of range; they were set to the "
+                         "nearest allowed value: %2.")
+                     .arg(load.adjustedLines.size())
+                     .arg(LineNumbers(load.adjustedLines));
+    return parts.join("<br>");
+}

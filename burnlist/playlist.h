@@ -1,0 +1,62 @@
+#pragma once
+// Playlist files (*.qap): one line per burn-list entry,
+// "sura,aya,reps,pause,group,groupReps", in burn-list order. The window's
+// Save and Load Playlist and the command-line maker read and write them
+// through these functions, so both accept exactly the same files.
+
+#include "burnlist/saya.h"
+
+#include <QByteArray>
+#include <QString>
+#include <map>
+#include <vector>
+
+// What the user can set in the window, and so what a loaded line may carry.
+namespace playlistlimits {
+inline constexpr int kMinReps = 1, kMaxReps = 100;
+inline constexpr int kMinPause = 0, kMaxPause = 60;
+inline constexpr int kMaxGroup = 100;
+inline constexpr int kMinGroupReps = 1, kMaxGroupReps = 100;
+}  // namespace playlistlimits
+
+struct PlaylistLoad {
+    // The entries in file order; of several lines with one burn key the
+    // first wins.
+    std::vector<saya> entries;
+    // Group repetitions set by six-field lines of groups 1 and up, the last
+    // line of a group deciding (duplicate lines included).
+    std::map<int, int> groupReps;
+    // 1-based numbers of lines that were left out: fewer than four fields,
+    // exactly five, a sura or aya that is not all digits or names no aya,
+    // a group outside 0..100. Empty lines are not counted.
+    std::vector<int> skippedLines;
+    // 1-based numbers of loaded lines whose repetitions, pause or group
+    // repetitions lay outside what the window allows and were brought
+    // to the nearest allowed value.
+    std::vector<int> adjustedLines;
+    // Set when the file could not be opened or read; nothing else is then.
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Parses playlist text; lines may end in CR LF or LF.
+PlaylistLoad ParsePlaylist(const QByteArray& text);
+// Reads and parses a playlist file.
+PlaylistLoad LoadPlaylistFile(const QString& path);
+
+// The text SavePlaylistFile writes, with "\n" line ends.
+QByteArray PlaylistText(const std::vector<saya>& burnList, const std::map<int, int>& groupReps);
+// Writes the playlist as a whole or not at all (an existing file is kept
+// on failure), with the platform's text line ends. Returns an empty text
+// on success, else why it failed.
+QString SavePlaylistFile(const QString& path, const std::vector<saya>& burnList,
+                         const std::map<int, int>& groupReps);
+
+// The name a chosen save name is written under: ".qap" is appended unless
+// the name already ends in exactly ".qap" after its last dot.
+QString PlaylistFileName(const QString& chosen);
+
+// The user-facing note about skipped and adjusted lines; empty when there
+// were none.
+QString PlaylistLoadNote(const PlaylistLoad& load);

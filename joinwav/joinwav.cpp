@@ -1,0 +1,278 @@
+// joinwav IN1 IN2 ... OUT
+//
+// Writes OUT as one WAV whose audio is the inputs one after the other, in
+// argument order (an input may be named several times). OUT is always CD
+// audio: 44.1 kHz, 16-bit PCM, stereo. Mono inputs are copied to both
+// channels, other sample rates are converted; inputs with more than two
+// channels are refused, because no single down-mix suits every layout and
+// the recitation recordings are mono or stereo anyway.
+//
+// Nothing is printed on success (status 0). On any failure a message naming
+// the file goes to standard error, the status is 1 and OUT is left as it was:
+// the audio goes to a temporary file beside OUT that is renamed over it only
+// when complete.
+
+#include <sndfile.h>
+#include <soxr.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+constexpr int kCdRate = 44100;
+constexpr int kCdChannels = 2;
+constexpr sf_count_t kBlockFrames = 32768;
+// The RIFF size fields are 32 bits; the header around the data is 44 bytes.
+constexpr uint64_t kMaxDataBytes = 0xFFFFFFFFull - 44;
+
+void report(const std::string& message) { std::fprintf(stderr, "joinwav: %s\n", message.c_str()); }
+
+std::string inQuotes(const std::string& path) { return "\"" + path + "\""; }
+
+// One input sound file, open for reading for the lifetime of the object.
+class SoundInput {
+public:
+    explicit SoundInput(const std::string& path) : path_(path) {
+        file_ = sf_open(path.c_str(), SFM_READ, &info_);
+        // Float recordings read as 16-bit must clip rather than wrap around.
+        if (file_) sf_command(file_, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    }
+    ~SoundInput() {
+        if (file_) sf_close(file_);
+    }
+    SoundInput(const SoundInput&) = delete;
+    SoundInput& operator=(const SoundInput&) = delete;
+
+    // Empty when the file can be joined, otherwise why not.
+    std::string problem() const {
+        if (!file_) return "cannot read " + inQuotes(path_) + ": " + sf_strerror(nullptr);
+        if (info_.channels < 1 || info_.channels > 2)
+            return "cannot join " + inQuotes(path_) + ": it has " + std::to_string(info_.channels) +
+                   " channels, only mono and stereo are supported";
+        return std::string();
+    }
+    std::string readError() const { return "cannot read " + inQuotes(path_) + ": " + sf_strerror(file_); }
+    std::string conversionError(const std::string& why) const {
+        return "cannot convert " + inQuotes(path_) + " to 44.1 kHz: " + why;
+    }
+
+    SNDFILE* handle() const { return file_; }
+    int channels() const { return info_.channels; }
+    int rate() const { return info_.samplerate; }
+
+private:
+    std::string path_;
+    SF_INFO info_{};
+    SNDFILE* file_ = nullptr;
+};
+
+// The CD-format WAV being written. It lives in a temporary file beside the
+// target until commit(); if it is never committed it is removed.
+class CdWavOutput {
+public:
+    explicit CdWavOutput(std::string target) : target_(std::move(target)) {}
+    ~CdWavOutput() { discard(); }
+    CdWavOutput(const CdWavOutput&) = delete;
+    CdWavOutput& operator=(const CdWavOutput&) = delete;
+
+    std::string open() {
+        tempPath_ = uniqueTempPath();
+        SF_INFO info{};
+        info.samplerate = kCdRate;
+        info.channels = kCdChannels;
+        info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+        file_ = sf_open(tempPath_.c_str(), SFM_WRITE, &info);
+        if (!file_) {
+            const std::string why = sf_strerror(nullptr);
+            tempPath_.clear();  // nothing was created
+            return "cannot write " + inQuotes(target_) + ": " + why;
+        }
+        return std::string();
+    }
+
+    // Appends interleaved stereo frames.
+    std::string write(const short* frames, sf_count_t count) {
+        dataBytes_ += uint64_t(count) * kCdChannels * sizeof(short);
+        if (dataBytes_ > kMaxDataBytes)
+            return "cannot write " + inQuotes(target_) + ": the joined audio is larger than a WAV file can hold";
+        if (sf_writef_short(file_, frames, count) != count)
+            return "cannot write " + inQuotes(target_) + ": " + sf_strerror(file_);
+        return std::string();
+    }
+
+    std::string commit() {
+        const int closed = sf_close(file_);
+        file_ = nullptr;
+        if (closed != 0) return "cannot write " + inQuotes(target_) + ": " + sf_error_number(closed);
+        std::error_code ec;
+        std::filesystem::rename(tempPath_, target_, ec);
+        if (ec) return "cannot write " + inQuotes(target_) + ": " + ec.message();
+        tempPath_.clear();
+        return std::string();
+    }
+
+private:
+    std::string uniqueTempPath() const {
+        std::mt19937_64 rng(std::random_device{}() ^
+                            uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()));
+        std::string candidate;
+        do {
+            char suffix[32];
+            std::snprintf(suffix, sizeof suffix, ".%08llx.joinwav-tmp", (unsigned long long)(rng() & 0xFFFFFFFFull));
+            candidate = target_ + suffix;
+        } while (std::filesystem::exists(candidate));
+        return candidate;
+    }
+
+    void discard() {
+        if (file_) sf_close(file_);
+        file_ = nullptr;
+        if (!tempPath_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove(tempPath_, ignored);
+            tempPath_.clear();
+        }
+    }
+
+    std::string target_;
+    std::string tempPath_;
+    SNDFILE* file_ = nullptr;
+    uint64_t dataBytes_ = 0;
+};
+
+// Writes mono or stereo frames to the output as stereo.
+class StereoWriter {
+public:
+    explicit StereoWriter(CdWavOutput& out) : out_(out) {}
+
+    std::string write(const short* frames, sf_count_t count, int channels) {
+        if (channels == kCdChannels) return out_.write(frames, count);
+        widened_.resize(size_t(count) * kCdChannels);
+        for (sf_count_t i = 0; i < count; ++i) widened_[2 * i] = widened_[2 * i + 1] = frames[i];
+        return out_.write(widened_.data(), count);
+    }
+
+private:
+    CdWavOutput& out_;
+    std::vector<short> widened_;
+};
+
+// A 44.1 kHz input: its samples go across unchanged (16-bit PCM stays
+// bit-exact because it is read as 16-bit integers).
+std::string copyAtCdRate(SoundInput& in, StereoWriter& out) {
+    std::vector<short> block(size_t(kBlockFrames) * in.channels());
+    for (;;) {
+        const sf_count_t got = sf_readf_short(in.handle(), block.data(), kBlockFrames);
+        if (got < 0) return in.readError();
+        if (got == 0) return sf_error(in.handle()) ? in.readError() : std::string();
+        const std::string problem = out.write(block.data(), got, in.channels());
+        if (!problem.empty()) return problem;
+    }
+}
+
+// Any other rate: converted to 44.1 kHz by a high-quality soxr stream in the
+// input's own channel count (half the work for mono), without dither so that
+// an input joined several times gives the same samples each time.
+class RateConverter {
+    // Fixed, not derived from the rate ratio: a file claiming a tiny rate
+    // must not make the buffer huge. A full buffer is simply drained again.
+    static constexpr size_t kOutCapacity = 65536;
+
+public:
+    explicit RateConverter(const SoundInput& in) : in_(in), channels_(in.channels()) {
+        soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_INT16_I);
+        io.flags |= SOXR_NO_DITHER;
+        const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
+        soxr_ = soxr_create(in.rate(), kCdRate, unsigned(channels_), &error_, &io, &quality, nullptr);
+        converted_.resize(kOutCapacity * size_t(channels_));
+    }
+    ~RateConverter() {
+        if (soxr_) soxr_delete(soxr_);
+    }
+    RateConverter(const RateConverter&) = delete;
+    RateConverter& operator=(const RateConverter&) = delete;
+
+    std::string setupProblem() const { return error_ ? in_.conversionError(error_) : std::string(); }
+
+    // Feeds frames (nullptr at the end of the input, to drain the filter).
+    std::string feed(const float* frames, size_t count, StereoWriter& out) {
+        for (;;) {
+            size_t used = 0, made = 0;
+            error_ = soxr_process(soxr_, frames, count, &used, converted_.data(), kOutCapacity, &made);
+            if (error_) return in_.conversionError(error_);
+            if (made) {
+                const std::string problem = out.write(converted_.data(), sf_count_t(made), channels_);
+                if (!problem.empty()) return problem;
+            }
+            if (frames) {
+                frames += used * size_t(channels_);
+                count -= used;
+            }
+            if (made == 0 && used == 0)
+                return count == 0 ? std::string() : in_.conversionError("the resampler made no progress");
+        }
+    }
+
+private:
+    const SoundInput& in_;
+    int channels_;
+    soxr_t soxr_ = nullptr;
+    soxr_error_t error_ = nullptr;
+    std::vector<short> converted_;
+};
+
+std::string convertToCdRate(SoundInput& in, StereoWriter& out) {
+    RateConverter converter(in);
+    if (!converter.setupProblem().empty()) return converter.setupProblem();
+    std::vector<float> block(size_t(kBlockFrames) * in.channels());
+    for (;;) {
+        const sf_count_t got = sf_readf_float(in.handle(), block.data(), kBlockFrames);
+        if (got < 0 || (got == 0 && sf_error(in.handle()))) return in.readError();
+        const std::string problem = got ? converter.feed(block.data(), size_t(got), out)
+                                        : converter.feed(nullptr, 0, out);
+        if (!problem.empty() || got == 0) return problem;
+    }
+}
+
+std::string appendInput(const std::string& path, StereoWriter& out) {
+    SoundInput in(path);
+    const std::string problem = in.problem();
+    if (!problem.empty()) return problem;
+    return in.rate() == kCdRate ? copyAtCdRate(in, out) : convertToCdRate(in, out);
+}
+
+std::string join(const std::vector<std::string>& inputs, const std::string& target) {
+    CdWavOutput output(target);
+    std::string problem = output.open();
+    if (!problem.empty()) return problem;
+    StereoWriter writer(output);
+    for (const std::string& input : inputs) {
+        problem = appendInput(input, writer);
+        if (!problem.empty()) return problem;
+    }
+    return output.commit();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: joinwav INPUT... OUTPUT\n");
+        report(argc == 2 ? "no input files to join into " + inQuotes(argv[1]) : "no input files given");
+        return 1;
+    }
+    const std::vector<std::string> inputs(argv + 1, argv + argc - 1);
+    const std::string problem = join(inputs, argv[argc - 1]);
+    if (!problem.empty()) {
+        report(problem);
+        return 1;
+    }
+    return 0;
+}

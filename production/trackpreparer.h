@@ -9,6 +9,7 @@
 #include "library/packarchive.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <map>
@@ -17,6 +18,7 @@
 
 class ProcessWrap;
 class Quran;
+struct PlannedTrack;
 
 class TrackPreparer : public QObject {
     Q_OBJECT
@@ -31,6 +33,8 @@ public:
 
     // The whole preparation. True only when every track was made; in CD mode
     // the track WAVs are then left in the temp folder, named by TrackList().
+    // Whatever the outcome, no other file of the job stays in the temp
+    // folder, and after a failure not even the track WAVs.
     bool Run(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, const Job& job);
 
     // Bare WAV names of the finished tracks in disc order.
@@ -42,6 +46,16 @@ public:
 
     // Removes the finished track WAVs left in CD mode.
     void RemoveTrackFiles();
+
+    // The tracks that could not be made in the last run, by title.
+    const QStringList& FailedTracks() const { return failedTracks; }
+    // Where a finished track WAV lies: the temp folder text, one more
+    // separator, the bare name ("./temp//group.1.wav").
+    static QString TrackPath(const std::string& wavName);
+
+    // An audio CD track must play at least this long; CD mode pads shorter
+    // tracks with silence at their end.
+    static constexpr double kMinimumCdTrackSeconds = 4.0;
 
     // The temp folder text, "./temp/" with the platform's separator.
     static QString TempFolder();
@@ -55,15 +69,42 @@ signals:
     void ProgressChanged(int value, int total);
 
 private:
+    enum class Output { Wav, Mp3 };
+
+    void MakeGroupTrack(const PlannedTrack& track, int& decoded, int total);
+    void MakeSingleTrack(const PlannedTrack& track);
+    // Extracts and decodes an aya's recording; empty when done, else why not.
+    QString PrepareAya(const saya& entry);
+    bool PrepareSilence();
+    bool JoinAyaBlock(const saya& entry, const QString& output);
+    bool Join(const QStringList& inputs, const QString& output, const QString& what);
+    bool FinishTrack(const PlannedTrack& track, const QString& wavPath);
+    bool Encode(const QString& wavPath, const PlannedTrack& track);
+    // Runs a tool that should leave `output`; empty when it did, else why not.
+    QString RunTool(QStringList args, const QString& output, Output kind);
+    void Report(const QString& line);
+    void TrackFailed(const PlannedTrack& track, const QString& wavPath);
+    void RemoveAyaFiles(const saya& entry);
+    void RemoveJobFiles(const std::vector<PlannedTrack>& plan, bool keepTracks);
+    QString FinalLine(size_t trackCount) const;
+
     ProcessWrap* runner;
     Quran* quran;
     std::vector<std::string> trackList;
     QStringList failures;
     PackArchive lastPack;
+
+    Job job;
+    bool silenceReady = false;
+    QString silenceProblem;
+    QStringList failedTracks;
+    QSet<QString> unstartable;  // tools that could not be started in this run
 };
 
 // Writes the pack entry `name` into the file dir + name, activating the pack
 // that holds it (silence.mp3: the pack of the first available sura). Returns
 // the activated pack through `pack`. False when the entry is missing or empty,
-// or the file cannot be written.
-bool WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, PackArchive* pack);
+// the name is not a bare file name, or the file cannot be written; then no
+// file is left at the path and `error` (when given) says why.
+bool WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, PackArchive* pack,
+                    std::string* error = nullptr);

@@ -3,7 +3,9 @@
 // widget the user touches. Each slot reads its widgets, calls the core, and
 // shows the result; the logic lives in the core folders.
 
+#include "burnlist/burnlist.h"
 #include "burnlist/saya.h"
+#include "burnlist/totaltime.h"
 #include "library/packarchive.h"
 #include "production/drivescan.h"
 
@@ -129,17 +131,19 @@ private:
     QProgressBar* statusProgress = nullptr;
     QStringList toolOutput;
     std::map<int, std::string> suraByIndex;
-    std::map<std::string, int> inBurnList;
-    std::map<std::string, int> ayaLengths;
-    std::map<std::string, int> ayaMeasured;
+    // The burn list with its bookkeeping (inBurnList, groupReps), and the
+    // measured aya lengths (ayaLengths, ayaMeasured) behind the total.
+    BurnListCore burnCore;
+    TotalTime ayaTimes;
     QSpinBox* ayaRepSpin = nullptr;
     QSpinBox* ayaPauseSpin = nullptr;
     QSpinBox* groupRepSpin = nullptr;
-    std::vector<saya> burnList;
+    // The core's list under its usual name, for the production slots.
+    const std::vector<saya>& burnList = burnCore.List();
     std::vector<std::string> trackList;
     std::vector<DriveEntry> drives;
     std::map<int, std::string> deviceMap;
-    std::map<int, int> groupReps;
+    std::map<int, int>& groupReps = burnCore.groupReps;  // the core's, by its usual name
     std::string currentSura;
     int trackCounter = 0;
     int totalSeconds = 0;

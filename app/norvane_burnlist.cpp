@@ -1,11 +1,48 @@
-// The burn-list slots of the main window.
+// The burn-list slots of the main window: they read the widgets, change the
+// burn list through its core, and show the result.
 #include "app/norvane.h"
 
+#include "app/userdialogs.h"
+#include "burnlist/burnlist.h"
+#include "burnlist/cdlength.h"
+#include "burnlist/playlist.h"
 #include "library/packarchive.h"
 #include "library/quran.h"
 #include "library/suracatalogue.h"
 
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <cstdlib>
+
+namespace {
+
+const char kPlaylistFilter[] = "Quran Aya Playlist (*.qap)";
+
+QString PlaylistStartDir() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("c:\\");
+#else
+    return QDir::homePath();
+#endif
+}
+
+QIcon BurnItemIcon() { return QIcon(LoadPackedImage("cd_add.png")); }
+
+// Replaces the list box's items with the given texts, in that order.
+void FillBurnListBox(QListWidget* box, const QStringList& texts) {
+    const QIcon icon = BurnItemIcon();
+    box->setUpdatesEnabled(false);
+    box->clear();
+    for (const QString& text : texts) new QListWidgetItem(icon, text, box);
+    box->setUpdatesEnabled(true);
+}
+
+}  // namespace
 
 void Norvane::SuraSelected(int index) {
     currentPack = quran->ActivateSura(index);
@@ -19,16 +56,151 @@ void Norvane::SuraSelected(int index) {
         new QListWidgetItem(icon, QString::fromStdString(PadKey(std::to_string(i))), ayaListBox);
 }
 
-// NOT BUILT YET: the editing slots below come with the burn-list work.
-void Norvane::AddOne() {}
-void Norvane::AddAll() {}
-void Norvane::RemoveOne() {}
-void Norvane::RemoveAll() {}
-void Norvane::RemoveSura() {}
+void Norvane::AddOne() {
+    const QListWidgetItem* current = ayaListBox->currentItem();
+    if (!current) return;
+    saya entry;
+    entry.sura = currentSura;
+    entry.aya = current->text().toStdString();
+    entry.reps = ayaRepSpin->value();
+    entry.pause = ayaPauseSpin->value();
+    if (!burnCore.Add(entry)) {
+        UserDialogs::Current().Information(
+            "Norvane", QString::fromStdString(entry.Key()) +
+                           " already in playlist.<br>Remove from playlist if you wish to update time or pause "
+                           "and then re-add.");
+        return;
+    }
+    new QListWidgetItem(BurnItemIcon(), ItemText(entry), burnListBox);
+    burnListBox->sortItems(Qt::AscendingOrder);
+    UpdateTotalTime();
+    statusLabel->setText("Added aya");
+}
+
+// Adds the whole sura in one batch: each aya is placed by binary search, and
+// the list box is sorted and the total summed once at the end, which gives
+// the same list, order and total as adding the ayas one by one.
+void Norvane::AddAll() {
+    const int n = ayaListBox->count();
+    statusProgress->setRange(0, n);
+    const QIcon icon = BurnItemIcon();
+    bool added = false;
+    burnListBox->setUpdatesEnabled(false);
+    for (int i = 1; i <= n; ++i) {
+        saya entry;
+        entry.sura = currentSura;
+        entry.aya = PadKey(std::to_string(i));
+        entry.reps = ayaRepSpin->value();
+        entry.pause = ayaPauseSpin->value();
+        statusProgress->setValue(i);
+        if (!burnCore.Add(entry)) continue;  // already listed: skipped without a word
+        new QListWidgetItem(icon, ItemText(entry), burnListBox);
+        added = true;
+    }
+    if (added) {
+        burnListBox->sortItems(Qt::AscendingOrder);
+        UpdateTotalTime();
+    }
+    burnListBox->setUpdatesEnabled(true);
+    statusLabel->setText("Done adding sura");
+}
+
+void Norvane::RemoveOne() {
+    QListWidgetItem* current = burnListBox->currentItem();
+    if (!current) {
+        UserDialogs::Current().Information("Norvane Error", "No aya selected to delete!");
+        return;
+    }
+    RemoveSayaFromBurnList(SayaOfItemText(current->text()));
+    UpdateTotalTime();
+    delete burnListBox->takeItem(burnListBox->row(current));
+}
+
+void Norvane::RemoveAll() {
+    burnListBox->clear();
+    burnCore.Clear();
+    UpdateTotalTime();
+}
+
+void Norvane::RemoveSura() {
+    const QListWidgetItem* current = burnListBox->currentItem();
+    if (!current) {
+        UserDialogs::Current().Information("Norvane Error", "No sura selected to delete!");
+        return;
+    }
+    burnCore.RemoveSura(SayaOfItemText(current->text()).sura);
+    // Entries that keep a group show it, so the list shows what will be made.
+    FillBurnListBox(burnListBox, burnCore.ItemTexts());
+    UpdateTotalTime();
+    burnListBox->sortItems(Qt::AscendingOrder);
+}
+
 void Norvane::ClickedPlaylist(QListWidgetItem*) { RemoveOne(); }
+
 void Norvane::ClickedAyalist(QListWidgetItem*) { AddOne(); }
-void Norvane::AssignGroup() {}
-void Norvane::UpdateTotalTime() {}
-void Norvane::RemoveSayaFromBurnList(saya) {}
-void Norvane::SavePlaylist() {}
-void Norvane::LoadPlaylist() {}
+
+void Norvane::AssignGroup() {
+    if (!burnListBox->currentItem()) return;
+    std::set<std::pair<std::string, std::string>> selected;
+    for (int i = 0; i < burnListBox->count(); ++i) {
+        if (!burnListBox->item(i)->isSelected()) continue;
+        const saya s = SayaOfItemText(burnListBox->item(i)->text());
+        selected.insert({s.sura, s.aya});
+    }
+    const int group = std::atoi(groupCombo->currentText().toLatin1().constData());
+    burnCore.AssignGroup(selected, group, groupRepSpin->value());
+    UpdateTotalTime();
+    // Refilled in burn-list order, the order the tracks will be made in.
+    FillBurnListBox(burnListBox, burnCore.ItemTexts());
+}
+
+void Norvane::UpdateTotalTime() {
+    if (!ayaTimes.HasSource() && quran && audio) ayaTimes.SetSource(PackLengthSource(*quran, *audio));
+    totalSeconds = ayaTimes.Seconds(burnList, groupReps);
+    cdLengthLabel->setText(CdLengthHtml(totalSeconds));
+}
+
+void Norvane::RemoveSayaFromBurnList(saya s) { burnCore.Remove(s.sura, s.aya); }
+
+void Norvane::SavePlaylist() {
+    const QString chosen = UserDialogs::Current().SaveFileName(this, "Choose a playlist name to save",
+                                                                PlaylistStartDir(), kPlaylistFilter);
+    if (chosen.isEmpty()) return;
+    const QString path = PlaylistFileName(chosen);
+    const QString error = SavePlaylistFile(path, burnList, groupReps);
+    if (!error.isEmpty()) {
+        UserDialogs::Current().Information(
+            "Norvane", "The playlist could not be saved to " + QDir::toNativeSeparators(path).toHtmlEscaped() +
+                           ":<br>" + error.toHtmlEscaped());
+        return;
+    }
+    statusLabel->setText("Finished Saving Playlist");
+}
+
+void Norvane::LoadPlaylist() {
+    const QString chosen = UserDialogs::Current().OpenFileName(this, "Choose a playlist to open",
+                                                                PlaylistStartDir(), kPlaylistFilter);
+    if (chosen.isEmpty() || !QFileInfo::exists(chosen)) return;
+    const PlaylistLoad load = LoadPlaylistFile(chosen);
+    if (!load.ok()) {
+        // The list on screen stays: an unreadable file must not cost the user it.
+        UserDialogs::Current().Information(
+            "Norvane", "The playlist " + QDir::toNativeSeparators(chosen).toHtmlEscaped() +
+                           " could not be read:<br>" + load.error.toHtmlEscaped() +
+                           "<br>The current playlist was kept.");
+        return;
+    }
+    burnCore.Clear();
+    for (const auto& [group, reps] : load.groupReps) groupReps[group] = reps;
+    for (const saya& entry : load.entries) burnCore.Append(entry);
+    // The pack of the last loaded sura ends as the current one.
+    if (!load.entries.empty()) currentPack = quran->ActivateSura(load.entries.back().sura);
+    // Built after every line is read, so each group shows the repetitions
+    // it will be made with.
+    FillBurnListBox(burnListBox, burnCore.ItemTexts());
+    burnListBox->sortItems(Qt::AscendingOrder);
+    UpdateTotalTime();
+    statusLabel->setText("Finished Loading Playlist");
+    const QString note = PlaylistLoadNote(load);
+    if (!note.isEmpty()) UserDialogs::Current().Information("Norvane", note);
+}

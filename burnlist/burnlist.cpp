@@ -1,0 +1,102 @@
+#include "burnlist/burnlist.h"
+
+#include <algorithm>
+
+QString ItemText(const saya& s) {
+    return QString::fromStdString(s.Key()) + " x " + QString::number(s.reps) + " - pause: " +
+           QString::number(s.pause) + " secs b/w reps";
+}
+
+QString GroupItemText(const saya& s, int groupReps) {
+    return ItemText(s) + " (GRP: " + QString::number(s.group) + " x " + QString::number(groupReps) + ")";
+}
+
+QString KeyOfItemText(const QString& text) {
+    const QStringList parts = text.split('x', Qt::SkipEmptyParts);
+    return parts.isEmpty() ? QString() : parts.first().simplified();
+}
+
+saya SayaOfItemText(const QString& text) {
+    const QStringList parts = KeyOfItemText(text).split('.', Qt::SkipEmptyParts);
+    saya s;
+    if (parts.size() > 0) s.sura = parts[0].toStdString();
+    if (parts.size() > 1) s.aya = parts[1].toStdString();
+    return s;
+}
+
+BurnListCore::BurnListCore() { groupReps[0] = 0; }
+
+bool BurnListCore::Contains(const std::string& burnKey) const {
+    const auto it = inBurnList.find(burnKey);
+    return it != inBurnList.end() && it->second == 1;
+}
+
+void BurnListCore::SortIfNeeded() {
+    if (!inKeyOrder) std::sort(burnList.begin(), burnList.end());
+    inKeyOrder = true;
+}
+
+bool BurnListCore::Add(const saya& entry) {
+    if (Contains(entry.Key())) return false;
+    SortIfNeeded();
+    burnList.insert(std::upper_bound(burnList.begin(), burnList.end(), entry), entry);
+    inBurnList[entry.Key()] = 1;
+    return true;
+}
+
+bool BurnListCore::Append(const saya& entry) {
+    if (Contains(entry.Key())) return false;
+    if (!burnList.empty() && entry < burnList.back()) inKeyOrder = false;
+    burnList.push_back(entry);
+    inBurnList[entry.Key()] = 1;
+    return true;
+}
+
+void BurnListCore::Remove(const std::string& sura, const std::string& aya) {
+    inBurnList[sura + "." + aya] = 0;
+    SortIfNeeded();
+    const auto found = std::find_if(burnList.begin(), burnList.end(),
+                                    [&](const saya& e) { return e.sura == sura && e.aya == aya; });
+    if (found != burnList.end()) burnList.erase(found);
+}
+
+void BurnListCore::RemoveSura(const std::string& sura) {
+    for (const saya& e : burnList)
+        if (e.sura == sura) inBurnList[e.Key()] = 0;
+    burnList.erase(std::remove_if(burnList.begin(), burnList.end(), [&](const saya& e) { return e.sura == sura; }),
+                   burnList.end());
+}
+
+void BurnListCore::Clear() {
+    burnList.clear();
+    inBurnList.clear();
+    inKeyOrder = true;
+}
+
+int BurnListCore::AssignGroup(const std::set<std::pair<std::string, std::string>>& suraAyas, int group,
+                              int repsOfGroup) {
+    int assigned = 0;
+    for (saya& e : burnList) {
+        if (!suraAyas.count({e.sura, e.aya})) continue;
+        e.group = group;
+        ++assigned;
+    }
+    if (assigned) groupReps[group] = repsOfGroup;
+    return assigned;
+}
+
+int BurnListCore::RepsOfGroup(int group) const {
+    const auto it = groupReps.find(group);
+    return it == groupReps.end() ? 0 : it->second;
+}
+
+QString BurnListCore::TextOf(const saya& entry) const {
+    return entry.group >= 1 ? GroupItemText(entry, RepsOfGroup(entry.group)) : ItemText(entry);
+}
+
+QStringList BurnListCore::ItemTexts() const {
+    QStringList texts;
+    texts.reserve(int(burnList.size()));
+    for (const saya& e : burnList) texts << TextOf(e);
+    return texts;
+}

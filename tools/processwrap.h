@@ -24,6 +24,12 @@ public:
     // True when the last program started and exited normally with status 0.
     bool LastRunSucceeded() const { return outcome == Outcome::Finished && exitCode == 0; }
 
+    // Output of one channel that does not yet form a whole line.
+    struct ChannelBuffer {
+        QByteArray pending;
+        bool afterCr = false;  // the last line ended in CR; an LF next belongs to it
+    };
+
 public slots:
     void ReadFromStdout();
     void ReadFromStderr();
@@ -47,9 +53,26 @@ protected:
     void SetOutcome(Outcome o, int code) { outcome = o; exitCode = code; }
 
 private:
+    void ProgramError(QProcess::ProcessError error);
+    void ProgramEnded(int code, QProcess::ExitStatus status);
+    void ReportCannotRun(const QString& program);
+    void HandleQueuedLines();
+    void EndRun();
+    void StopWaiting();
+
     QProcess* process = nullptr;
     QStringList lines;
     Outcome outcome = Outcome::NotRun;
     int exitCode = 0;
     bool killed = false;
+
+    ChannelBuffer stdoutBuffer;
+    ChannelBuffer stderrBuffer;
+    // Complete lines read but not yet matched against the markers.
+    QStringList queuedLines;
+    bool handlingLines = false;  // a marker's slot may be running nested
+    bool endPending = false;     // the program has ended; the queue still drains
+    bool runEnded = false;       // RunCommand may return
+    bool waiting = false;        // inside RunCommand
+    class QEventLoop* waitLoop = nullptr;
 };

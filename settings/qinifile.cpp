@@ -1,0 +1,158 @@
+#include "settings/qinifile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+#include <QtGlobal>
+#include <algorithm>
+
+QIniData::QIniData(const QString& section, const QString& key, const QString& value)
+    : sectionName(section), keyName(key), valueText(value) {}
+
+int QSortedIniPtrList::Compare(const QIniData& a, const QIniData& b) {
+    if (a.section() == b.section()) {
+        if (a.key() == b.key()) return 0;
+        return a.key() > b.key() ? 1 : -1;
+    }
+    return a.section() > b.section() ? 1 : -1;
+}
+
+void QSortedIniPtrList::Sort() {
+    std::stable_sort(items.begin(), items.end(),
+                     [](const std::unique_ptr<QIniData>& a, const std::unique_ptr<QIniData>& b) {
+                         return Compare(*a, *b) < 0;
+                     });
+}
+
+QIniFile::QIniFile(const QString& path) : fileName(path) { ReadFile(); }
+
+void QIniFile::ReadFile() {
+    if (fileName.trimmed().isEmpty()) {
+        qWarning("Warning. You didn't specify an ini filename to read settings from.");
+        return;
+    }
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        entries.Sort();
+        return;
+    }
+    entries.Clear();
+    QString currentSection;
+    QTextStream in(&file);
+    in.setEncoding(QStringConverter::System);
+    QString line;
+    while (in.readLineInto(&line)) ParseLine(line, currentSection);
+    entries.Sort();
+}
+
+// One line of the file. A header line may also carry "=" and then yields an
+// entry as well; that is how the file has always been read.
+void QIniFile::ParseLine(const QString& line, QString& currentSection) {
+    const QString trimmed = line.trimmed();
+    if (trimmed.startsWith('[')) {
+        // Blanks inside the brackets belong to the name: "[ cd ]" is " cd ".
+        QString name = line.mid(line.indexOf('[') + 1);
+        name = name.left(name.indexOf('['));  // left(-1) keeps the whole text
+        currentSection = name.left(name.indexOf(']'));
+    }
+    const int firstEq = trimmed.indexOf('=');
+    if (firstEq >= 0) {
+        // Only the text up to a second "=" is the value; blanks beside the
+        // "=" stay part of key and value.
+        const int secondEq = trimmed.indexOf('=', firstEq + 1);
+        const QString value = secondEq < 0 ? trimmed.mid(firstEq + 1)
+                                           : trimmed.mid(firstEq + 1, secondEq - firstEq - 1);
+        entries.Append(std::make_unique<QIniData>(currentSection, trimmed.left(firstEq), value));
+    } else if (!trimmed.isEmpty() && !trimmed.startsWith('[')) {
+        entries.Append(std::make_unique<QIniData>(currentSection, QString(), trimmed));
+    }
+}
+
+QByteArray QIniFile::Serialise() const {
+    QString text;
+    QString lastSection;
+    int written = 0;
+    for (const auto& entry : entries) {
+        if (entry->section() != lastSection) {
+            if (written > 0) text += '\n';
+            text += '[' + entry->section() + "]\n";
+            lastSection = entry->section();
+        }
+        text += entry->isKeyless() ? entry->value() : entry->key() + '=' + entry->value();
+        text += '\n';
+        ++written;
+    }
+    return text.toLocal8Bit();
+}
+
+bool QIniFile::WriteFile() {
+    if (fileName.trimmed().isEmpty())
+        qFatal("Fatal error. You didn't specify a ini filename to write the settings to.");
+
+    // The new contents go to a temporary file beside the old one, which is
+    // replaced only once everything is on disk: a full disk, a failed write
+    // or a crash never leaves a truncated settings file behind.
+    // Unbuffered, because a buffered QSaveFile takes a short write while
+    // flushing (a full disk) for success and would commit the cut file.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    entries.Sort();
+    const QByteArray bytes = Serialise();
+    if (file.write(bytes) != bytes.size()) return false;  // the temporary file is discarded
+    return file.commit();
+}
+
+const QIniData* QIniFile::Find(const QString& section, const QString& key) const {
+    for (const auto& entry : entries)
+        if (entry->section() == section && entry->key() == key) return entry.get();
+    return nullptr;
+}
+
+QString QIniFile::ReadString(const QString& section, const QString& key) const {
+    const QIniData* entry = Find(section, key);
+    return entry ? entry->value() : QString();
+}
+
+int QIniFile::ReadInt(const QString& section, const QString& key) const {
+    return ReadString(section, key).toInt();  // 0 for absent and for non-numbers
+}
+
+bool QIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
+    auto sameKeyedEntry = [&](const std::unique_ptr<QIniData>& entry) {
+        return entry->section() == section && entry->key() == key && !entry->isKeyless();
+    };
+    const auto found = std::find_if(entries.begin(), entries.end(), sameKeyedEntry);
+    if (found != entries.end())
+        (*found)->setValue(value);
+    else
+        entries.Append(std::make_unique<QIniData>(section, key, value));
+    return WriteFile();
+}
+
+bool QIniFile::WriteInt(const QString& section, const QString& key, int value) {
+    return WriteString(section, key, QString::number(value));
+}
+
+bool QIniFile::WriteDouble(const QString& section, const QString& key, double value) {
+    return WriteString(section, key, QString::number(value, 'g', 6));
+}
+
+QStringList QIniFile::SectionValues(const QString& section) const {
+    QStringList values;
+    for (const auto& entry : entries)
+        if (entry->section() == section) values << entry->value();
+    return values;
+}
+
+QStringList QIniFile::SectionNames() const {
+    QStringList names;
+    for (const auto& entry : entries) names << entry->section();
+    return names;
+}
+
+QStringList QIniFile::SectionEntries(const QString& section) const {
+    QStringList lines;
+    for (const auto& entry : entries)
+        if (entry->section() == section) lines << entry->key() + '=' + entry->value();
+    return lines;
+}

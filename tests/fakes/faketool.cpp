@@ -1,0 +1,152 @@
+// A stand-in for the external tools, driven by a list of actions that run in
+// order. Built into BUILD/fakes/faketool.
+//
+// Actions (the TEXT after the first colon is taken literally, colons and all):
+//   out:TEXT     TEXT and LF on standard output
+//   err:TEXT     TEXT and LF on standard error
+//   rawout:TEXT  TEXT on standard output, no line end
+//   rawerr:TEXT  TEXT on standard error, no line end
+//   cr:TEXT      TEXT and a lone CR on standard error (cdrdao's progress lines)
+//   crlf:TEXT    TEXT and CR LF on standard output
+//   sleep:MS     wait MS milliseconds
+//   readstdin    read standard input to its end, then print "stdin:EOF N"
+//                (N = bytes read) on standard output
+//   exit:CODE    end now with status CODE
+//   crash        abort (ends by a signal, no core file)
+//   hang         wait forever, until killed
+//   ifarg:WORD   run the following actions only if one of the program's own
+//                arguments equals WORD; the block ends at `endif` or at the
+//                next ifarg (blocks do not nest)
+//   endif        ends an ifarg block
+// After the last action the program exits with status 0. Every write is
+// flushed at once, so output on the two channels arrives in action order
+// when sleeps separate them.
+//
+// Two ways to run it:
+// - As "faketool": each argument is one action, for example
+//     faketool "out:Writing track 01" sleep:50 "err:ERROR: no disc" exit:3
+// - Under any other name (a copy or symlink called cdrdao, lame, ... placed
+//   first on PATH): the actions are read from the file named by the
+//   environment variable FAKETOOL_SCRIPT, one action per line (empty lines
+//   are skipped, a CR before the LF is dropped). If FAKETOOL_ARGS_LOG names a
+//   file, the program's own arguments are appended to it, one per line,
+//   followed by the line "--end--" that closes each invocation. A missing
+//   script file ends the program with status 99; an unknown action with 98.
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+void put(FILE* stream, const std::string& text, const char* lineEnd) {
+    std::fputs(text.c_str(), stream);
+    std::fputs(lineEnd, stream);
+    std::fflush(stream);
+}
+
+void sleepMs(long ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+void readStdinToEnd() {
+    char buffer[4096];
+    size_t total = 0;
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) total += n;
+    put(stdout, "stdin:EOF " + std::to_string(total), "\n");
+}
+
+[[noreturn]] void crash() {
+#ifndef _WIN32
+    rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+#endif
+    std::abort();
+}
+
+std::string baseName(const std::string& path) {
+    const size_t cut = path.find_last_of("/\\");
+    std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
+    const size_t dot = name.rfind(".exe");
+    if (dot != std::string::npos && dot + 4 == name.size()) name.erase(dot);
+    return name;
+}
+
+std::vector<std::string> readScript(const char* path) {
+    std::vector<std::string> actions;
+    std::ifstream in(path ? path : "");
+    if (!in) {
+        std::fprintf(stderr, "faketool: cannot read the script named by FAKETOOL_SCRIPT\n");
+        std::exit(99);
+    }
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) actions.push_back(line);
+    }
+    return actions;
+}
+
+void logArguments(const std::vector<std::string>& args) {
+    const char* logPath = std::getenv("FAKETOOL_ARGS_LOG");
+    if (!logPath || !*logPath) return;
+    std::ofstream log(logPath, std::ios::app);
+    for (const std::string& arg : args) log << arg << '\n';
+    log << "--end--\n";
+}
+
+bool hasArgument(const std::vector<std::string>& args, const std::string& word) {
+    for (const std::string& arg : args)
+        if (arg == word) return true;
+    return false;
+}
+
+void run(const std::vector<std::string>& actions, const std::vector<std::string>& args) {
+    bool active = true;
+    for (const std::string& action : actions) {
+        const size_t colon = action.find(':');
+        const std::string name = action.substr(0, colon);
+        const std::string text = colon == std::string::npos ? std::string() : action.substr(colon + 1);
+        if (name == "ifarg") { active = hasArgument(args, text); continue; }
+        if (name == "endif") { active = true; continue; }
+        if (!active) continue;
+
+        if (name == "out") put(stdout, text, "\n");
+        else if (name == "err") put(stderr, text, "\n");
+        else if (name == "rawout") put(stdout, text, "");
+        else if (name == "rawerr") put(stderr, text, "");
+        else if (name == "cr") put(stderr, text, "\r");
+        else if (name == "crlf") put(stdout, text, "\r\n");
+        else if (name == "sleep") sleepMs(std::atol(text.c_str()));
+        else if (name == "readstdin") readStdinToEnd();
+        else if (name == "exit") std::exit(std::atoi(text.c_str()));
+        else if (name == "crash") crash();
+        else if (name == "hang") for (;;) sleepMs(1000);
+        else {
+            std::fprintf(stderr, "faketool: unknown action '%s'\n", action.c_str());
+            std::exit(98);
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (baseName(argv[0]) == "faketool") {
+        run(args, args);
+    } else {
+        logArguments(args);
+        run(readScript(std::getenv("FAKETOOL_SCRIPT")), args);
+    }
+    return 0;
+}

@@ -1,0 +1,274 @@
+// norvane-make: makes what the window makes, from a playlist file, without
+// the window. It works in a program folder as the window does (the packs in
+// quran/, the working files in temp/): the working directory, or the folder
+// given with --dir. Playlists are read by the same loader as "Load
+// Playlist", and the jobs run the same core as the window, printing the
+// progress dialog's log lines with the bar's figure in front.
+//
+// Exit status: 0 when everything asked for was done, 1 otherwise (wrong
+// arguments included); the reason goes to standard error.
+//
+// Commands live in one table (kCommands below); adding one means writing a
+// function with the CommandFn signature and adding its row.
+
+#include "burnlist/playlist.h"
+#include "burnlist/totaltime.h"
+#include "library/qaudio.h"
+#include "library/quran.h"
+#include "production/trackplan.h"
+#include "production/trackpreparer.h"
+#include "tools/processwrap.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+// What an audio CD holds: the window refuses more than 80 whole minutes,
+// and cdrdao more than 99 tracks.
+constexpr int kCdMinutes = 80;
+constexpr int kCdTracks = 99;
+// The bit rates of the window's slider, in kbit/s.
+const QList<int> kBitrates = {8, 16, 32, 48, 64, 96, 128, 160};
+constexpr int kDefaultBitrate = 64;
+
+QTextStream& Out() {
+    static QTextStream out(stdout);
+    return out;
+}
+QTextStream& Err() {
+    static QTextStream err(stderr);
+    return err;
+}
+
+int Fail(const QString& message) {
+    Err() << "norvane-make: " << message << Qt::endl;
+    return kFailed;
+}
+
+QString MinutesSeconds(long long seconds) {
+    return QString("%1:%2").arg(seconds / 60, 2, 10, QChar('0')).arg(seconds % 60, 2, 10, QChar('0'));
+}
+
+// The program folder with its installed packs and a loaded playlist.
+class Session {
+public:
+    Quran quran;
+    ProcessWrap runner;
+    std::vector<saya> burnList;
+    std::map<int, int> groupReps{{0, 0}};
+
+    // Loads as "Load Playlist" does; skipped and adjusted lines are reported.
+    bool LoadPlaylist(const QString& path) {
+        if (!QFileInfo(path).isFile()) return Fail("no playlist file " + path) == kDone;
+        const PlaylistLoad load = LoadPlaylistFile(path);
+        if (!load.ok()) return Fail("cannot read " + path + ": " + load.error) == kDone;
+        const QString note = PlaylistLoadNote(load);
+        if (!note.isEmpty()) Err() << "norvane-make: " << path << ": " << QString(note).replace("<br>", "\n") << Qt::endl;
+        burnList = load.entries;
+        for (const auto& [group, reps] : load.groupReps) groupReps[group] = reps;
+        return true;
+    }
+
+    bool HasPacks() {
+        quran.Setup();
+        if (!quran.AvailableSuras().empty()) return true;
+        return Fail("no sura packs installed in " + QDir::current().absoluteFilePath("quran")) == kDone;
+    }
+};
+
+// A command's positional arguments (after the command name) and options.
+using CommandFn = std::function<int(Session&, const QStringList&, const QCommandLineParser&)>;
+
+struct Command {
+    QString name;
+    QString arguments;    // for the usage text
+    QString summary;
+    int argumentCount;    // positional arguments after the command name
+    QStringList options;  // names of the options it accepts, besides --dir
+    CommandFn run;
+};
+
+// --- info -------------------------------------------------------------------
+
+QString TrackContents(const PlannedTrack& track) {
+    QStringList parts;
+    for (const saya& m : track.members)
+        parts << QString("%1 x%2 pause %3").arg(QString::fromStdString(m.Key())).arg(m.reps).arg(m.pause);
+    QString text = parts.join(", ");
+    if (track.group > 0) text += QString("; group plays %1 time(s)").arg(track.passes);
+    return text;
+}
+
+int Info(Session& session, const QStringList& args, const QCommandLineParser&) {
+    if (!session.LoadPlaylist(args[0])) return kFailed;
+    session.quran.Setup();
+    QAudio audio;
+    TotalTime times(PackLengthSource(session.quran, audio));
+
+    const std::vector<PlannedTrack> plan = PlanTracks(session.burnList, session.groupReps);
+    long long total = 0;
+    QStringList missing;
+    for (size_t i = 0; i < plan.size(); ++i) {
+        long long seconds = 0;
+        for (const saya& m : plan[i].members) {
+            const int ms = times.LengthMs(m.Key());
+            if (ms == 0) missing << QString::fromStdString(m.Key());
+            seconds += TotalTime::EntrySeconds(m, ms, session.groupReps);
+        }
+        total += seconds;
+        Out() << QString("%1  %2  %3  %4")
+                     .arg(i + 1, 3)
+                     .arg(QString::fromStdString(plan[i].Title()), -20)
+                     .arg(MinutesSeconds(seconds), 6)
+                     .arg(TrackContents(plan[i]))
+              << '\n';
+    }
+    Out() << "Total: " << MinutesSeconds(total) << " in " << plan.size() << " track(s)\n";
+    const bool tooLong = total / 60 > kCdMinutes, tooMany = int(plan.size()) > kCdTracks;
+    if (!tooLong && !tooMany)
+        Out() << "Fits an audio CD: yes\n";
+    else
+        Out() << "Fits an audio CD: no"
+              << (tooLong ? QString(", more than %1 minutes").arg(kCdMinutes) : QString())
+              << (tooMany ? QString(", more than %1 tracks").arg(kCdTracks) : QString()) << '\n';
+    Out().flush();
+    if (!missing.isEmpty())
+        Err() << "norvane-make: no recording in the installed packs (counted as 0 s): " << missing.join(", ")
+              << Qt::endl;
+    return kDone;
+}
+
+// --- mp3 --------------------------------------------------------------------
+
+// Prints the job's log lines with the progress bar's figure in front, as
+// the progress dialog would show them.
+void ShowProgressOnTerminal(TrackPreparer& preparer) {
+    auto figure = std::make_shared<std::pair<int, int>>(0, 0);
+    QObject::connect(&preparer, &TrackPreparer::ProgressChanged, [figure](int value, int total) {
+        *figure = {value, total};
+    });
+    QObject::connect(&preparer, &TrackPreparer::StatusLine, [](const QString& line) { Out() << line << Qt::endl; });
+    QObject::connect(&preparer, &TrackPreparer::StatMsg, [figure](const QString& line) {
+        const int width = int(QString::number(figure->second).size());
+        Out() << QString("[%1/%2] ").arg(figure->first, width).arg(figure->second) << line << Qt::endl;
+    });
+}
+
+int Mp3(Session& session, const QStringList& args, const QCommandLineParser& parser) {
+    int bitrate = kDefaultBitrate;
+    if (parser.isSet("bitrate")) {
+        bool number = false;
+        bitrate = parser.value("bitrate").toInt(&number);
+        if (!number || !kBitrates.contains(bitrate)) {
+            QStringList allowed;
+            for (int b : kBitrates) allowed << QString::number(b);
+            return Fail("--bitrate must be one of " + allowed.join(", ") + " (kbit/s)");
+        }
+    }
+    const QString outDir = args[1];
+    if (!QFileInfo(outDir).isDir()) return Fail("Please choose a valid dir to output your mp3 tracks! (" + outDir + ")");
+    if (!session.LoadPlaylist(args[0])) return kFailed;
+    if (session.burnList.empty()) return Fail("Please add some sura(s) or aya(s) to memorize! (" + args[0] + ")");
+    if (!session.HasPacks()) return kFailed;
+
+    TrackPreparer preparer(&session.runner, &session.quran);
+    ShowProgressOnTerminal(preparer);
+    TrackPreparer::Job job;
+    job.mp3 = true;
+    job.mp3Dir = outDir;
+    job.bitrate = bitrate;
+    return preparer.Run(session.burnList, session.groupReps, job) ? kDone : kFailed;
+}
+
+// --- the command table ------------------------------------------------------
+
+const QList<QCommandLineOption>& AllOptions() {
+    static const QList<QCommandLineOption> options = {
+        {"dir", "Work in the program folder FOLDER instead of the working directory.", "FOLDER"},
+        {"bitrate", "MP3 bit rate in kbit/s: 8, 16, 32, 48, 64 (default), 96, 128 or 160.", "KBPS"},
+    };
+    return options;
+}
+
+const QList<Command>& Commands() {
+    static const QList<Command> commands = {
+        {"info", "PLAYLIST", "the tracks in disc order with their playing times, the total, whether it fits a CD",
+         1, {}, Info},
+        {"mp3", "PLAYLIST OUTDIR [--bitrate KBPS]", "make the MP3 set of the playlist in OUTDIR", 2, {"bitrate"}, Mp3},
+    };
+    return commands;
+}
+
+QString UsageText() {
+    QString text = "Usage: norvane-make [--dir FOLDER] COMMAND ARGUMENTS\n\nCommands:\n";
+    for (const Command& c : Commands())
+        text += QString("  %1 %2\n      %3\n").arg(c.name, c.arguments, c.summary);
+    text += "\nOptions:\n";
+    for (const QCommandLineOption& o : AllOptions())
+        text += QString("  --%1 %2\n      %3\n").arg(o.names().first(), o.valueName(), o.description());
+    text += "\nPaths are taken from the working directory where the program was started.\n"
+            "Exit status: 0 when everything was made, 1 otherwise.\n";
+    return text;
+}
+
+int Usage(const QString& problem) {
+    if (!problem.isEmpty()) Err() << "norvane-make: " << problem << "\n\n";
+    Err() << UsageText() << Qt::flush;
+    return kFailed;
+}
+
+const Command* FindCommand(const QString& name) {
+    const auto& commands = Commands();
+    const auto it = std::find_if(commands.begin(), commands.end(), [&](const Command& c) { return c.name == name; });
+    return it == commands.end() ? nullptr : &*it;
+}
+
+// Paths on the command line mean what they meant where the user typed them,
+// also after the move into the program folder.
+QStringList Absolute(const QStringList& paths) {
+    QStringList absolute;
+    for (const QString& p : paths) absolute << QDir::current().absoluteFilePath(p);
+    return absolute;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addOptions(AllOptions());
+    const QCommandLineOption help(QStringList{"h", "help"});
+    parser.addOption(help);
+    if (!parser.parse(app.arguments())) return Usage(parser.errorText());
+    if (parser.isSet(help)) {
+        Out() << UsageText() << Qt::flush;
+        return kDone;
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) return Usage("no command given");
+    const Command* command = FindCommand(positional.first());
+    if (!command) return Usage("unknown command " + positional.first());
+    if (positional.size() - 1 != command->argumentCount)
+        return Usage(QString("%1 takes %2").arg(command->name, command->arguments));
+    for (const QCommandLineOption& o : AllOptions()) {
+        const QString name = o.names().first();
+        if (name != "dir" && parser.isSet(name) && !command->options.contains(name))
+            return Usage(QString("%1 does not take --%2").arg(command->name, name));
+    }
+
+    const QStringList args = Absolute(positional.mid(1));
+    if (parser.isSet("dir") && !QDir::setCurrent(parser.value("dir")))
+        return Fail("cannot work in the program folder " + parser.value("dir"));
+    Session session;
+    return command->run(session, args, parser);
+}

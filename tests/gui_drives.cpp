@@ -1,0 +1,196 @@
+// The CD writer in the window: scanning at start-up (both output forms of
+// cdrdao), the stored choice, eject and erase, with a fake cdrdao first on
+// the program search path, and once with the real one.
+
+#include "app/norvane.h"
+#include "app/progress.h"
+#include "support/scripteddialogs.h"
+#include "support/testenv.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+class DrivesTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    QString savedCwd;
+    QByteArray savedPath;
+    QString script, argsLog;
+
+    void FakeScript(const QStringList& actions) {
+        testenv::writeFile(script, (actions.join("\n") + "\n").toUtf8());
+    }
+    // The arguments of every cdrdao run so far, one list per run.
+    QList<QStringList> Runs() {
+        QList<QStringList> runs{QStringList()};
+        for (const QString& line : QString::fromUtf8(testenv::readFile(argsLog)).split('\n')) {
+            if (line == "--end--") runs.append(QStringList());
+            else runs.last().append(line);
+        }
+        runs.removeLast();
+        return runs;
+    }
+    static QComboBox* Drives(Norvane* w) { return w->findChild<QComboBox*>("driveCombo"); }
+    static QStringList Items(QComboBox* c) {
+        QStringList items;
+        for (int i = 0; i < c->count(); ++i) items << c->itemText(i);
+        return items;
+    }
+    static const QString& NoWriterFirstLine() {
+        static const QString line = "No CD drivers were found!\n";
+        return line;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        savedCwd = QDir::currentPath();
+        savedPath = qgetenv("PATH");
+        const QString bin = dir.filePath("bin");
+        QDir().mkpath(bin);
+        QVERIFY(QFile::link(testenv::fakesDir() + "/faketool", bin + "/cdrdao"));
+        script = dir.filePath("cdrdao.script");
+        argsLog = dir.filePath("cdrdao.args");
+        qputenv("FAKETOOL_SCRIPT", script.toUtf8());
+        qputenv("FAKETOOL_ARGS_LOG", argsLog.toUtf8());
+        qputenv("PATH", (bin + ":").toUtf8() + savedPath);
+    }
+
+    void init() {
+        const QString work = dir.filePath("work");
+        QDir(work).removeRecursively();
+        QDir().mkpath(work + "/quran");
+        QVERIFY(QDir::setCurrent(work));
+        QFile::remove(argsLog);
+    }
+
+    void cleanupTestCase() {
+        QDir::setCurrent(savedCwd);
+        qputenv("PATH", savedPath);
+    }
+
+    void classicScanOutputGivesLettersAndAddresses() {
+        FakeScript({"ifarg:scanbus", "err:Cdrdao version 1.2.4 - (C) Andreas Mueller",
+                    "err:D:|0,0,0 |HL-DT-ST|DVDRAM GH24NSD1", "err: E:|1,0,0 |SONY|CD-RW",
+                    "err:F:|1,10,0 |TEAC|CD-W", "endif"});
+        ScriptedDialogs dialogs;
+        Norvane window;
+        QCOMPARE(Items(Drives(&window)), QStringList({"D:"}));
+        QVERIFY(dialogs.boxes.isEmpty());
+        QCOMPARE(Runs(), QList<QStringList>({{"scanbus"}}));
+    }
+
+    void storedChoiceSelectsTheSameRowAndAChoiceIsStoredAtOnce() {
+        FakeScript({"ifarg:scanbus", "err:D:|0,0,0 |A|B", "err:E:|1,0,0 |C|D", "endif"});
+        testenv::writeFile("norvane.ini", "[cd]\ndevice=1\n");
+        ScriptedDialogs dialogs;
+        {
+            Norvane window;
+            QComboBox* drives = Drives(&window);
+            QCOMPARE(Items(drives), QStringList({"D:", "E:"}));
+            QCOMPARE(drives->currentIndex(), 1);
+            // Selecting by program at start-up wrote nothing; a user's choice is stored at once.
+            QCOMPARE(testenv::readFile("norvane.ini"), QByteArray("[cd]\ndevice=1\n"));
+            emit drives->activated(0);
+            QCOMPARE(testenv::readFile("norvane.ini"), QByteArray("[cd]\ndevice=0\n"));
+            window.EjectCD();
+        }
+        QCOMPARE(Runs().last(), QStringList({"eject", "--device", "0,0,0", "--driver", "generic-mmc"}));
+        testenv::writeFile("norvane.ini", "[cd]\ndevice=7\n");
+        Norvane window;
+        QCOMPARE(Drives(&window)->currentIndex(), 0);
+    }
+
+    void linuxScanOutputGivesDevicePaths() {
+        FakeScript({"ifarg:scanbus", "err:Cdrdao version 1.2.4 - (C) Andreas Mueller <andreas@daneb.de>",
+                    "err:/dev/sr0 : HL-DT-ST, DVDRAM GH24NSD1, 1.00", "err:/dev/sr1 : TSSTcorp, CDDVDW SH-224DB , SB01",
+                    "endif"});
+        ScriptedDialogs dialogs;
+        Norvane window;
+        QCOMPARE(Items(Drives(&window)),
+                 QStringList({"/dev/sr0 (HL-DT-ST DVDRAM GH24NSD1)", "/dev/sr1 (TSSTcorp CDDVDW SH-224DB)"}));
+        Drives(&window)->setCurrentIndex(1);
+        window.EjectCD();
+        QCOMPARE(Runs().last(), QStringList({"eject", "--device", "/dev/sr1", "--driver", "generic-mmc"}));
+        QCOMPARE(dialogs.boxes.last().text,
+                 QString("If your CD drive's door opened, you chose a CD drive!\n but make sure it can record CDs!"));
+    }
+
+    void noWriterIsReportedAndEjectStillRuns() {
+        FakeScript({"ifarg:scanbus", "err:Cdrdao version 1.2.4 - (C) Andreas Mueller", "endif"});
+        ScriptedDialogs dialogs;
+        Norvane window;
+        QCOMPARE(Drives(&window)->count(), 0);
+        QCOMPARE(dialogs.boxes.size(), 1);
+        QVERIFY(dialogs.boxes[0].text.startsWith(NoWriterFirstLine()));
+        QVERIFY(dialogs.boxes[0].text.endsWith("\nCreating Audio CDs will not work.\nYou can, however, still create MP3s."));
+        QVERIFY(!dialogs.boxes[0].text.contains("ASPI"));
+        window.EjectCD();
+        QCOMPARE(Runs().last(), QStringList({"eject", "--device", "", "--driver", "generic-mmc"}));
+        QCOMPARE(dialogs.boxes.size(), 2);
+    }
+
+    void eraseReportsSuccessAndFailure_data() {
+        QTest::addColumn<QStringList>("blank");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("done") << QStringList({"err:Blanking disk...", "err:Blanking finished successfully."})
+                              << "All done erasing CD!";
+        QTest::newRow("ERROR line") << QStringList({"err:ERROR: Unit not ready, giving up.", "exit:1"})
+                                    << "Erasing CD Failed";
+        QTest::newRow("ERROR mid-line") << QStringList({"err:No ERROR here"}) << "All done erasing CD!";
+        QTest::newRow("failure status") << QStringList({"err:Cannot open SCSI device", "exit:1"})
+                                        << "Erasing CD Failed";
+        QTest::newRow("crash") << QStringList({"crash"}) << "Erasing CD Failed";
+    }
+
+    void eraseReportsSuccessAndFailure() {
+        QFETCH(QStringList, blank);
+        QFETCH(QString, verdict);
+        FakeScript(QStringList({"ifarg:scanbus", "err:D:|0,0,0 |A|B", "ifarg:blank"}) + blank + QStringList("endif"));
+        ScriptedDialogs dialogs;
+        Norvane window;
+        auto* progress = window.findChild<Progress*>();
+        QVERIFY(progress);
+        window.EraseCD();
+        QCOMPARE(Runs().last(), QStringList({"blank", "--device", "0,0,0", "--driver", "generic-mmc"}));
+        QCOMPARE(progress->Message(), QString("Erasing CD-RW ..."));
+        QCOMPARE(progress->LogTexts(), QStringList({verdict, "Starting erase of CD-RW..."}));
+        QVERIFY(progress->CloseEnabled());
+        progress->close();
+    }
+
+    void eraseWithoutCdrdaoFails() {
+        FakeScript({});
+        ScriptedDialogs dialogs;
+        Norvane window;
+        qputenv("PATH", dir.filePath("nothing-here").toUtf8());
+        window.EraseCD();
+        qputenv("PATH", (dir.filePath("bin") + ":").toUtf8() + savedPath);
+        auto* progress = window.findChild<Progress*>();
+        QCOMPARE(progress->LogTexts().first(), QString("Erasing CD Failed"));
+        QCOMPARE(dialogs.Texts().count("cannot run command"), 1);
+        QCOMPARE(dialogs.boxes.last().title, QString("Norvane Error"));
+        progress->close();
+    }
+
+    void realCdrdaoScanWithoutWriter() {
+        qputenv("PATH", savedPath);
+        const bool present = !QStandardPaths::findExecutable("cdrdao").isEmpty();
+        ScriptedDialogs dialogs;
+        Norvane window;
+        qputenv("PATH", (dir.filePath("bin") + ":").toUtf8() + savedPath);
+        if (!present) QSKIP("cdrdao is not installed");
+        if (Drives(&window)->count() > 0) QSKIP("this machine has a CD writer");
+        QCOMPARE(dialogs.boxes.size(), 1);
+        QVERIFY(dialogs.boxes[0].text.startsWith(NoWriterFirstLine()));
+    }
+};
+
+QTEST_MAIN(DrivesTest)
+#include "gui_drives.moc"

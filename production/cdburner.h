@@ -1,0 +1,95 @@
+#pragma once
+// Burns the burn list as an audio CD: checks that it fits a disc, has track
+// preparation make one WAV per track, writes the table of contents, runs
+// "cdrdao write" and follows its output, then removes the working files.
+// Reports through signals; the window shows them in the progress dialog,
+// norvane-make on the terminal.
+
+#include "burnlist/saya.h"
+#include "library/packarchive.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <string>
+#include <vector>
+
+class ProcessWrap;
+class Quran;
+
+class CdBurner : public QObject {
+    Q_OBJECT
+public:
+    // Why a burn list cannot become a disc, found before any work is done.
+    enum class Refusal { None, TooLong, Empty, TooManyTracks };
+    enum class Result { Burned, Refused, PreparationFailed, TocFailed, WriterFailed, MediumNotWritable };
+
+    static constexpr int kMaxMinutes = 80;  // whole minutes; 80:59 still fits
+    static constexpr int kMaxTracks = 99;   // the CD format numbers tracks 1..99
+
+    struct Writer {
+        QString device;  // cdrdao's --device; empty when no writer was found
+        int speed = 4;
+    };
+
+    CdBurner(ProcessWrap* runner, Quran* quran, QObject* parent = nullptr);
+
+    // Checked in this order: too long (totalSeconds / 60 above 80 minutes),
+    // empty, more tracks than a CD can number.
+    static Refusal Check(int totalSeconds, const std::vector<saya>& burnList);
+    // The text telling the user what to do about a refusal.
+    static QString RefusalText(Refusal refusal);
+
+    static QString TocPath();  // "./temp/temp.toc"
+    // The writer's command line. CD-TEXT is written only with the driver
+    // option 0x10; without it cdrdao drops the titles without a word.
+    static QStringList WriterCommand(const QString& device, int speed, const QString& tocPath);
+
+    // The whole burn. The working files are removed whatever happened.
+    Result Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, int totalSeconds,
+                const Writer& writer);
+
+    // The job in hand or the last one.
+    const std::vector<std::string>& TrackList() const { return trackList; }
+    int TrackCount() const { return trackCount; }
+    int TracksStarted() const { return tracksStarted; }
+    bool MediumRefused() const { return mediumRefused; }
+    // The pack of the last extraction during preparation.
+    const PackArchive& LastPack() const { return lastPack; }
+
+    // Turns a lone reason into the log line of a failed burn.
+    static QString FailureLine(const QString& reason);
+
+public slots:
+    // The runner saw "writing track": the next track is being written.
+    // Ignored outside the writer's run and past the last track.
+    void TrackStarted();
+    // The runner saw "to be written": the disc in the writer cannot take
+    // this burn. Logs it, lets the owner tell the user (MediumRefusedNotice),
+    // then stops the writer. Ignored outside the writer's run.
+    void MediumNotWritable();
+
+signals:
+    void StatMsg(QString line);
+    void StatusLine(QString text);
+    void ProgressChanged(int value, int total);
+    // Emitted while the writer still runs; it is stopped once every slot
+    // connected here has returned (the window's box has been closed).
+    void MediumRefusedNotice();
+
+private:
+    bool PrepareTracks(const std::vector<saya>& burnList, const std::map<int, int>& groupReps);
+    QString RunWriter(const Writer& writer);
+    QString WriterFailure() const;
+    void RemoveWorkingFiles();
+
+    ProcessWrap* runner;
+    Quran* quran;
+    std::vector<std::string> trackList;
+    PackArchive lastPack;
+    int trackCount = 0;
+    int tracksStarted = 0;
+    bool writing = false;
+    bool mediumRefused = false;
+};

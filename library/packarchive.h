@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,14 +36,21 @@ public:
         std::vector<char> data;
     };
 
+    // False (with LastError() saying why) for a file that cannot be read, is
+    // no pack archive, or whose index is cut short or has a name field
+    // without its terminating zero byte; the object then holds no entries.
     bool Open(const std::string& path);
+    // Empty for a missing entry and for one whose bytes do not lie inside
+    // the file as it is now.
     std::vector<char> Extract(const std::string& name) const;
 
     // Building side. AddListedFiles echoes every listed path to standard
     // output as it reads it; it returns false (with LastError() naming the
     // file and the cause) when a listed file cannot be read.
     bool AddListedFiles(const std::string& listFile);
-    // Writes the pending entries as a complete archive; false on failure.
+    // Writes the pending entries as a complete archive; false on failure
+    // (with LastError()). The file appears only once it is complete: an
+    // existing file at the path is replaced as a whole or left untouched.
     bool Write(const std::string& path) const;
     static PendingEntry ReadFileEntry(const std::string& path, bool* ok = nullptr);
     void AddPending(PendingEntry entry);
@@ -53,6 +61,10 @@ public:
     // The bytes of one index entry as it stands in the file; empty when the
     // entry lies outside the file.
     std::vector<char> ExtractEntry(const IndexEntry& entry) const;
+    // Whether an entry's bytes lie inside the archive file as it is now.
+    bool LiesInsideFile(const IndexEntry& entry) const;
+    // The index entry that Extract would use for a name (its file-name part).
+    std::optional<IndexEntry> Find(const std::string& name) const;
     bool Holds(const std::string& name) const;
     int32_t Count() const { return count; }
     const std::string& Path() const { return path; }
@@ -66,9 +78,13 @@ private:
     int32_t count = 0;
     std::string path;
     std::vector<IndexEntry> fileOrder;
-    std::string lastError;
+    mutable std::string lastError;
+
+    void ClearIndex();
+    bool Fail(const std::string& message) const;
 };
 
 // Loads an icon out of img.dat in the working directory; a null pixmap when
-// the archive or the entry is missing.
+// the archive or the entry is missing or the bytes are no image. Needs a
+// QGuiApplication, as every QPixmap does.
 QPixmap LoadPackedImage(const std::string& name);

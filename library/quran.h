@@ -40,4 +40,8 @@ private:
     std::vector<JMapEntry> installedPacks;
     std::map<std::string, PackArchive> openPacks;
     PackArchive activePack;
+
+    // The installed pack whose range holds a sura number, or null.
+    const PackArchive* FindPack(int suraNumber) const;
+    PackArchive ActivateNumber(int suraNumber);
 };

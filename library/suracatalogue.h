@@ -26,6 +26,10 @@ struct JMapEntry {
 // The eighteen JMap rows in pack-name order.
 const std::vector<JMapEntry>& JMapRows();
 
+// The name of the pack file that holds a sura (by number); empty when the
+// number is no sura.
+std::string PackNameForSura(int suraNumber);
+
 class Sura : public QObject {
     Q_OBJECT
 public:

@@ -1,0 +1,264 @@
+#include "library/packarchive.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QSaveFile>
+#include <QtEndian>
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <limits>
+#include <zlib.h>
+
+namespace {
+
+const char kMagic[3] = {'J', 'R', '1'};
+// No path on any supported system is longer; a longer word in a list file
+// is garbage, not a path.
+const int kLongestListedPath = 4096;
+
+QString FileName(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+// One 268-byte index record; false when its name field has no terminator.
+bool ParseIndexEntry(const char* record, PackArchive::IndexEntry* entry) {
+    const void* terminator = std::memchr(record, '\0', PackArchive::kNameFieldSize);
+    if (!terminator) return false;
+    entry->name.assign(record, static_cast<const char*>(terminator) - record);
+    const char* numbers = record + PackArchive::kNameFieldSize;
+    entry->start = qFromLittleEndian<quint32>(numbers);
+    entry->end = qFromLittleEndian<quint32>(numbers + 4);
+    entry->checksum = qFromLittleEndian<quint32>(numbers + 8);
+    return true;
+}
+
+void AppendIndexEntry(QByteArray* out, const std::string& name, uint32_t start, uint32_t end,
+                      uint32_t checksum) {
+    QByteArray record(PackArchive::kIndexEntrySize, '\0');
+    std::memcpy(record.data(), name.data(), name.size());
+    char* numbers = record.data() + PackArchive::kNameFieldSize;
+    qToLittleEndian<quint32>(start, numbers);
+    qToLittleEndian<quint32>(end, numbers + 4);
+    qToLittleEndian<quint32>(checksum, numbers + 8);
+    out->append(record);
+}
+
+// Why a pending entry cannot go into an archive; empty when it can.
+std::string PendingEntryProblem(const PackArchive::PendingEntry& entry) {
+    if (entry.name.size() >= size_t(PackArchive::kNameFieldSize))
+        return "entry name " + Quoted(entry.name) + " is longer than 255 characters";
+    if (entry.name.find('\0') != std::string::npos)
+        return "entry name " + Quoted(entry.name) + " contains a zero byte";
+    if (entry.size < 0 || size_t(entry.size) != entry.data.size())
+        return "entry " + Quoted(entry.name) + " has a size that does not match its data";
+    return std::string();
+}
+
+bool ReadWholeFile(const std::string& path, PackArchive::PendingEntry* entry, std::string* error) {
+    QFile file(FileName(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = "cannot read " + Quoted(path) + ": " + file.errorString().toStdString();
+        return false;
+    }
+    const qint64 size = file.size();
+    if (size > std::numeric_limits<int32_t>::max()) {
+        *error = "cannot read " + Quoted(path) + ": larger than 2 GiB";
+        return false;
+    }
+    entry->data.resize(size_t(size));
+    if (size > 0 && file.read(entry->data.data(), size) != size) {
+        *error = "cannot read " + Quoted(path) + ": " + file.errorString().toStdString();
+        entry->data.clear();
+        return false;
+    }
+    entry->name = FileNamePart(path);
+    entry->size = int32_t(size);
+    entry->checksum = PackChecksum(entry->data.data(), entry->data.size());
+    return true;
+}
+
+}  // namespace
+
+std::string FileNamePart(const std::string& path) {
+    const size_t cut = path.find_last_of("\\/:");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+uint32_t PackChecksum(const char* data, size_t size) {
+    uLong crc = crc32(0L, Z_NULL, 0);
+    const auto* bytes = reinterpret_cast<const Bytef*>(data);
+    // zlib takes the length as uInt; feed larger buffers in pieces.
+    while (size > 0) {
+        const uInt piece = uInt(std::min<size_t>(size, std::numeric_limits<uInt>::max()));
+        crc = crc32(crc, bytes, piece);
+        bytes += piece;
+        size -= piece;
+    }
+    return uint32_t(crc);
+}
+
+void PackArchive::ClearIndex() {
+    index.clear();
+    nameSet.clear();
+    fileOrder.clear();
+    count = 0;
+}
+
+bool PackArchive::Fail(const std::string& message) const {
+    lastError = message;
+    return false;
+}
+
+bool PackArchive::Open(const std::string& archivePath) {
+    ClearIndex();
+    lastError.clear();
+    path = archivePath;
+    QFile file(FileName(archivePath));
+    if (!file.open(QIODevice::ReadOnly))
+        return Fail("cannot open " + Quoted(archivePath) + ": " + file.errorString().toStdString());
+
+    char header[kHeaderSize];
+    const qint64 headerRead = file.read(header, kHeaderSize);
+    if (headerRead < qint64(sizeof kMagic) || std::memcmp(header, kMagic, sizeof kMagic) != 0)
+        return Fail(Quoted(archivePath) + " is not a pack archive");
+    if (headerRead < kHeaderSize) return Fail(Quoted(archivePath) + ": header is cut short");
+    const int32_t declared = qFromLittleEndian<qint32>(header + sizeof kMagic);
+
+    // The count is untrusted: read entry by entry, so memory grows only with
+    // the bytes that are really there.
+    char record[kIndexEntrySize];
+    for (int32_t i = 0; i < declared; ++i) {
+        IndexEntry entry;
+        if (file.read(record, kIndexEntrySize) != kIndexEntrySize) {
+            ClearIndex();
+            return Fail(Quoted(archivePath) + ": index is cut short at entry " + std::to_string(i + 1));
+        }
+        if (!ParseIndexEntry(record, &entry)) {
+            ClearIndex();
+            return Fail(Quoted(archivePath) + ": name of index entry " + std::to_string(i + 1) +
+                        " has no terminating zero byte");
+        }
+        index[entry.name] = entry;  // a later duplicate replaces an earlier one
+        nameSet[entry.name] = 1;
+        fileOrder.push_back(std::move(entry));
+    }
+    count = declared;
+    return true;
+}
+
+std::optional<PackArchive::IndexEntry> PackArchive::Find(const std::string& name) const {
+    const auto it = index.find(FileNamePart(name));
+    if (it == index.end()) return std::nullopt;
+    return it->second;
+}
+
+bool PackArchive::Holds(const std::string& name) const {
+    return nameSet.count(FileNamePart(name)) > 0;
+}
+
+std::vector<char> PackArchive::Extract(const std::string& name) const {
+    const std::optional<IndexEntry> entry = Find(name);
+    if (!entry) return {};
+    return ExtractEntry(*entry);
+}
+
+bool PackArchive::LiesInsideFile(const IndexEntry& entry) const {
+    if (entry.end < entry.start) return false;
+    const QFileInfo info(FileName(path));
+    return info.isFile() && quint64(info.size()) >= entry.end;
+}
+
+std::vector<char> PackArchive::ExtractEntry(const IndexEntry& entry) const {
+    if (entry.end <= entry.start) return {};
+    QFile file(FileName(path));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return {};
+    // The file may have shrunk since Open: check before reserving anything.
+    if (quint64(file.size()) < entry.end || !file.seek(entry.start)) return {};
+    const qint64 size = qint64(entry.end) - qint64(entry.start);
+    std::vector<char> bytes(static_cast<size_t>(size));
+    if (file.read(bytes.data(), size) != size) return {};
+    return bytes;
+}
+
+PackArchive::PendingEntry PackArchive::ReadFileEntry(const std::string& filePath, bool* ok) {
+    PendingEntry entry;
+    std::string error;
+    const bool read = ReadWholeFile(filePath, &entry, &error);
+    if (ok) *ok = read;
+    return entry;
+}
+
+void PackArchive::AddPending(PendingEntry entry) { pending.push_back(std::move(entry)); }
+
+bool PackArchive::AddListedFiles(const std::string& listFile) {
+    pending.clear();
+    lastError.clear();
+    std::ifstream list(listFile);
+    if (!list) return Fail("cannot read list file " + Quoted(listFile));
+    std::string word;
+    while (list >> std::setw(kLongestListedPath + 1) >> word) {
+        if (word.size() > size_t(kLongestListedPath))
+            return Fail(Quoted(listFile) + " lists a path longer than " +
+                        std::to_string(kLongestListedPath) + " characters");
+        std::cout << word << '\n';
+        PendingEntry entry;
+        std::string error;
+        if (!ReadWholeFile(word, &entry, &error)) {
+            pending.clear();
+            return Fail(error);
+        }
+        pending.push_back(std::move(entry));
+    }
+    std::cout.flush();
+    return true;
+}
+
+bool PackArchive::Write(const std::string& target) const {
+    lastError.clear();
+    if (pending.size() > size_t(std::numeric_limits<int32_t>::max() / kIndexEntrySize))
+        return Fail("too many entries");
+    const uint32_t entryCount = uint32_t(pending.size());
+    uint64_t offset = kHeaderSize + uint64_t(kIndexEntrySize) * entryCount;
+
+    QByteArray head(kMagic, sizeof kMagic);
+    char countBytes[4];
+    qToLittleEndian<qint32>(qint32(entryCount), countBytes);
+    head.append(countBytes, 4);
+    for (const PendingEntry& entry : pending) {
+        const std::string problem = PendingEntryProblem(entry);
+        if (!problem.empty()) return Fail("cannot write " + Quoted(target) + ": " + problem);
+        const uint64_t end = offset + entry.data.size();
+        if (end > std::numeric_limits<uint32_t>::max())
+            return Fail("cannot write " + Quoted(target) + ": archive would exceed 4 GiB");
+        AppendIndexEntry(&head, entry.name, uint32_t(offset), uint32_t(end), entry.checksum);
+        offset = end;
+    }
+
+    // QSaveFile writes beside the target and renames on commit, so a failed
+    // write never leaves a half-written archive under the target name.
+    QSaveFile file(FileName(target));
+    if (!file.open(QIODevice::WriteOnly))
+        return Fail("cannot write " + Quoted(target) + ": " + file.errorString().toStdString());
+    bool written = file.write(head) == head.size();
+    for (const PendingEntry& entry : pending) {
+        if (!written) break;
+        written = file.write(entry.data.data(), qint64(entry.data.size())) == qint64(entry.data.size());
+    }
+    if (!written || !file.commit())
+        return Fail("cannot write " + Quoted(target) + ": " + file.errorString().toStdString());
+    return true;
+}
+
+QPixmap LoadPackedImage(const std::string& name) {
+    PackArchive archive;
+    archive.Open("img.dat");
+    const std::vector<char> bytes = archive.Extract(name);
+    if (bytes.empty() || bytes.size() > size_t(std::numeric_limits<int>::max())) return QPixmap();
+    const QImage image = QImage::fromData(QByteArray::fromRawData(bytes.data(), int(bytes.size())));
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+}

@@ -1,0 +1,368 @@
+// The norvane-pack program, run as a user would run it: every job with good
+// and bad input, its exit status, its messages and the files it leaves.
+
+#include "library/packarchive.h"
+#include "support/testenv.h"
+
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+QString packTool() { return testenv::binDir() + "/norvane-pack"; }
+
+QByteArray asBytes(const std::vector<char>& v) { return QByteArray(v.data(), int(v.size())); }
+
+QByteArray le32(quint32 v) {
+    char c[4];
+    qToLittleEndian(v, c);
+    return QByteArray(c, 4);
+}
+
+// A one-entry archive whose index claims bytes [start, end) for "e".
+QByteArray oneEntryArchive(quint32 start, quint32 end, const QByteArray& data) {
+    QByteArray name("e");
+    name.append(QByteArray(256 - name.size(), '\0'));
+    return QByteArray("JR1") + le32(1) + name + le32(start) + le32(end) +
+           le32(PackChecksum(data.constData(), data.size())) + data;
+}
+
+// Peak absolute sample of a 16-bit PCM WAV as lame decodes it, and its length.
+struct Decoded {
+    double seconds = 0;
+    int peak = 0;
+};
+
+Decoded decodeMp3(const QByteArray& mp3) {
+    QTemporaryDir work;
+    testenv::writeFile(work.filePath("in.mp3"), mp3);
+    testenv::run("lame", {"--silent", "--decode", work.filePath("in.mp3"), work.filePath("out.wav")});
+    const QByteArray wav = testenv::readFile(work.filePath("out.wav"));
+    Decoded d;
+    const int dataAt = wav.indexOf("data");
+    if (wav.size() < 44 || dataAt < 0) return d;
+    const int channels = qFromLittleEndian<quint16>(wav.constData() + 22);
+    const int rate = qFromLittleEndian<quint32>(wav.constData() + 24);
+    const int samples = (wav.size() - dataAt - 8) / 2;
+    d.seconds = double(samples) / channels / rate;
+    for (int i = 0; i < samples; ++i)
+        d.peak = qMax(d.peak, qAbs(int(qFromLittleEndian<qint16>(wav.constData() + dataAt + 8 + 2 * i))));
+    return d;
+}
+
+}  // namespace
+
+class TestPackTool : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void badArguments_data();
+    void badArguments();
+    void helpDocumentsTheStatuses();
+
+    void createMakesTheLibraryLayout();
+    void createFailureLeavesNoPack_data();
+    void createFailureLeavesNoPack();
+
+    void listShowsEveryEntryInFileOrder();
+    void listNamesDamagedEntries();
+    void listRejectsNonPacks_data();
+    void listRejectsNonPacks();
+
+    void extractWritesTheEntry_data();
+    void extractWritesTheEntry();
+    void extractFailures_data();
+    void extractFailures();
+
+    void verifyFindsChangedBytes();
+
+    void importWithSilence();
+    void importMakesSilenceWhenNoneIsGiven();
+    void importWritesEveryPackThatHasAnAya();
+    void importFailures();
+
+    void catalogueListsEverySura();
+
+private:
+    QTemporaryDir* dir = nullptr;
+    QString path(const QString& name) const { return dir->filePath(name); }
+    testenv::RunResult tool(const QStringList& args) { return testenv::run(packTool(), args, dir->path()); }
+    void makeTwoEntryPack(const QString& name);
+    QStringList filesIn(const QString& folder) const {
+        return QDir(path(folder)).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+};
+
+void TestPackTool::init() {
+    dir = new QTemporaryDir;
+    QVERIFY(dir->isValid());
+    QVERIFY(QFile::exists(packTool()));
+}
+
+void TestPackTool::cleanup() {
+    delete dir;
+    dir = nullptr;
+}
+
+void TestPackTool::makeTwoEntryPack(const QString& name) {
+    testenv::writeFile(path("a.mp3"), "abc");
+    testenv::writeFile(path("b.mp3"), "12345");
+    testenv::writeFile(path("list.txt"), "a.mp3\nb.mp3\n");
+    QCOMPARE(tool({"create", name, "list.txt"}).exitCode, 0);
+}
+
+void TestPackTool::badArguments_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("nothing") << QStringList();
+    QTest::newRow("unknown job") << QStringList{"pack", "x"};
+    QTest::newRow("create without list") << QStringList{"create", "out.mat"};
+    QTest::newRow("list with two packs") << QStringList{"list", "a.mat", "b.mat"};
+    QTest::newRow("extract without OUT") << QStringList{"extract", "a.mat", "x"};
+    QTest::newRow("verify without pack") << QStringList{"verify"};
+    QTest::newRow("import without OUTDIR") << QStringList{"import", "folder"};
+}
+
+void TestPackTool::badArguments() {
+    QFETCH(QStringList, args);
+    const testenv::RunResult r = tool(args);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.err.contains("Usage"));
+    QVERIFY(filesIn(".").isEmpty());
+}
+
+void TestPackTool::helpDocumentsTheStatuses() {
+    const testenv::RunResult r = tool({"--help"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.contains("Usage"));
+    QVERIFY(r.out.contains("2 for wrong arguments"));
+}
+
+void TestPackTool::createMakesTheLibraryLayout() {
+    testenv::writeFile(path("a.mp3"), "abc");
+    testenv::writeFile(path("b.mp3"), "12345");
+    testenv::writeFile(path("list.txt"), "a.mp3  b.mp3\n");
+    const testenv::RunResult r = tool({"create", "out.mat", "list.txt"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QByteArray("a.mp3\nb.mp3\n"));
+
+    PackArchive expected;
+    expected.AddPending(PackArchive::ReadFileEntry(path("a.mp3").toStdString()));
+    expected.AddPending(PackArchive::ReadFileEntry(path("b.mp3").toStdString()));
+    QVERIFY(expected.Write(path("expected.mat").toStdString()));
+    const QByteArray made = testenv::readFile(path("out.mat"));
+    QCOMPARE(made.size(), 551);
+    QCOMPARE(made, testenv::readFile(path("expected.mat")));
+}
+
+void TestPackTool::createFailureLeavesNoPack_data() {
+    QTest::addColumn<QString>("listText");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("unreadable listed file") << "a.mp3 gone.mp3" << "out.mat" << "gone.mp3";
+    QTest::newRow("missing list file") << "" << "out.mat" << "list.txt";
+    QTest::newRow("unwritable target") << "a.mp3" << "no/such/dir/out.mat" << "out.mat";
+}
+
+void TestPackTool::createFailureLeavesNoPack() {
+    QFETCH(QString, listText);
+    QFETCH(QString, out);
+    QFETCH(QString, named);
+    testenv::writeFile(path("a.mp3"), "abc");
+    testenv::writeFile(path("out.mat"), "previous pack");
+    if (!listText.isEmpty()) testenv::writeFile(path("list.txt"), listText.toUtf8());
+    const QStringList before = filesIn(".");
+    const testenv::RunResult r = tool({"create", out, "list.txt"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(named.toUtf8()), r.err.constData());
+    // The earlier file is untouched and nothing half-written is left.
+    QCOMPARE(testenv::readFile(path("out.mat")), QByteArray("previous pack"));
+    QCOMPARE(filesIn("."), before);
+}
+
+void TestPackTool::listShowsEveryEntryInFileOrder() {
+    makeTwoEntryPack("p.mat");
+    const testenv::RunResult r = tool({"list", "p.mat"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QByteArray("a.mp3\t3\t352441c2\nb.mp3\t5\t") +
+                        QByteArray::number(PackChecksum("12345", 5), 16).rightJustified(8, '0') + "\n");
+    QVERIFY(r.err.isEmpty());
+}
+
+void TestPackTool::listNamesDamagedEntries() {
+    testenv::writeFile(path("d.mat"), oneEntryArchive(275, 9999, "DATA"));
+    const testenv::RunResult r = tool({"list", "d.mat"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(r.out.startsWith("e\tdamaged\t"));
+    QVERIFY2(r.err.contains("d.mat") && r.err.contains("\"e\"") && r.err.contains("damaged"),
+             r.err.constData());
+}
+
+void TestPackTool::listRejectsNonPacks_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("missing file") << QByteArray() << false;
+    QTest::newRow("text file") << QByteArray("hello world") << true;
+    QTest::newRow("index cut short") << oneEntryArchive(275, 279, "").left(100) << true;
+}
+
+void TestPackTool::listRejectsNonPacks() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, exists);
+    if (exists) testenv::writeFile(path("x.mat"), bytes);
+    const testenv::RunResult r = tool({"list", "x.mat"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(r.out.isEmpty());
+    QVERIFY2(r.err.contains("x.mat"), r.err.constData());
+}
+
+void TestPackTool::extractWritesTheEntry_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("bare name") << "b.mp3";
+    QTest::newRow("with a folder") << "some/where/b.mp3";
+}
+
+void TestPackTool::extractWritesTheEntry() {
+    QFETCH(QString, name);
+    makeTwoEntryPack("p.mat");
+    const testenv::RunResult r = tool({"extract", "p.mat", name, "got.mp3"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(testenv::readFile(path("got.mp3")), QByteArray("12345"));
+}
+
+void TestPackTool::extractFailures_data() {
+    QTest::addColumn<QString>("pack");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("absent entry") << "p.mat" << "c.mp3" << "c.mp3";
+    QTest::newRow("names are case-sensitive") << "p.mat" << "B.MP3" << "B.MP3";
+    QTest::newRow("damaged entry") << "d.mat" << "e" << "damaged";
+    QTest::newRow("missing pack") << "none.mat" << "a.mp3" << "none.mat";
+}
+
+void TestPackTool::extractFailures() {
+    QFETCH(QString, pack);
+    QFETCH(QString, name);
+    QFETCH(QString, named);
+    makeTwoEntryPack("p.mat");
+    testenv::writeFile(path("d.mat"), oneEntryArchive(275, 9999, "DATA"));
+    const testenv::RunResult r = tool({"extract", pack, name, "got.mp3"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(named.toUtf8()), r.err.constData());
+    QVERIFY(!QFile::exists(path("got.mp3")));
+}
+
+void TestPackTool::verifyFindsChangedBytes() {
+    makeTwoEntryPack("p.mat");
+    testenv::RunResult r = tool({"verify", "p.mat"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.contains("2 entries"));
+
+    QByteArray bytes = testenv::readFile(path("p.mat"));
+    bytes[548] = 'X';  // inside b.mp3's data (546..551)
+    testenv::writeFile(path("p.mat"), bytes);
+    r = tool({"verify", "p.mat"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("\"b.mp3\"") && r.err.contains("checksum"), r.err.constData());
+    QVERIFY(!r.err.contains("\"a.mp3\""));
+
+    testenv::writeFile(path("d.mat"), oneEntryArchive(275, 9999, "DATA"));
+    r = tool({"verify", "d.mat"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("\"e\""), r.err.constData());
+}
+
+void TestPackTool::importWithSilence() {
+    QVERIFY(QDir().mkpath(path("in")));
+    const QByteArray aya = testenv::makeMp3(200);
+    QVERIFY(!aya.isEmpty());
+    for (int a = 1; a <= 7; ++a) testenv::writeFile(path(QString("in/00100%1.mp3").arg(a)), aya);
+    testenv::writeFile(path("in/002001.mp3"), "second sura");
+    testenv::writeFile(path("in/silence.mp3"), "my silence");
+    testenv::writeFile(path("in/002287.mp3"), "no such aya");
+    testenv::writeFile(path("in/readme.txt"), "not a recording");
+
+    const testenv::RunResult r = tool({"import", "in", "out"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(filesIn("out"), QStringList{"s001_s002.mat"});
+    QVERIFY2(r.out.contains("s001_s002.mat: 8 of 293 ayas, missing: 002.002-002.286"), r.out.constData());
+    QVERIFY2(r.err.contains("002287.mp3") && r.err.contains("readme.txt"), r.err.constData());
+
+    PackArchive pack;
+    QVERIFY(pack.Open(path("out/s001_s002.mat").toStdString()));
+    QCOMPARE(int(pack.EntriesInFileOrder().size()), 9);
+    QCOMPARE(asBytes(pack.Extract("001.007.mp3")), aya);
+    QCOMPARE(asBytes(pack.Extract("002.001.mp3")), QByteArray("second sura"));
+    QCOMPARE(asBytes(pack.Extract("silence.mp3")), QByteArray("my silence"));
+    QVERIFY(!pack.Holds("002.287.mp3"));
+    for (const auto& entry : pack.EntriesInFileOrder())
+        QCOMPARE(PackChecksum(pack.ExtractEntry(entry).data(), entry.end - entry.start), entry.checksum);
+}
+
+void TestPackTool::importMakesSilenceWhenNoneIsGiven() {
+    QVERIFY(QDir().mkpath(path("in")));
+    testenv::writeFile(path("in/114006.mp3"), testenv::makeMp3(100));
+    const testenv::RunResult r = tool({"import", "in", "out"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY2(r.out.contains("s078_s114.mat: 1 of 564 ayas, missing: 078.001-114.005"), r.out.constData());
+    PackArchive pack;
+    QVERIFY(pack.Open(path("out/s078_s114.mat").toStdString()));
+    const Decoded silence = decodeMp3(asBytes(pack.Extract("silence.mp3")));
+    // One second, give or take the encoder's padding, and truly silent.
+    QVERIFY2(silence.seconds > 0.95 && silence.seconds < 1.15, qPrintable(QString::number(silence.seconds)));
+    QVERIFY(silence.peak <= 1);
+}
+
+void TestPackTool::importWritesEveryPackThatHasAnAya() {
+    QVERIFY(QDir().mkpath(path("in")));
+    testenv::writeFile(path("in/002255.mp3"), "kursi");
+    testenv::writeFile(path("in/078040.mp3"), "last of naba");
+    testenv::writeFile(path("in/045037.mp3"), "last of jathiya");
+    testenv::writeFile(path("in/silence.mp3"), "hush");
+    const testenv::RunResult r = tool({"import", "in", "out"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(filesIn("out"), (QStringList{"s001_s002.mat", "s042_s045.mat", "s078_s114.mat"}));
+    for (const QString& name : filesIn("out")) {
+        PackArchive pack;
+        QVERIFY(pack.Open(path("out/" + name).toStdString()));
+        QCOMPARE(asBytes(pack.Extract("silence.mp3")), QByteArray("hush"));
+        QCOMPARE(int(pack.EntriesInFileOrder().size()), 2);
+    }
+    QVERIFY2(r.out.contains("missing: 042.001-045.036\n"), r.out.constData());
+    QVERIFY2(r.out.contains("missing: 001.001-002.254, 002.256-002.286\n"), r.out.constData());
+}
+
+void TestPackTool::importFailures() {
+    testenv::RunResult r = tool({"import", "absent", "out"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("absent"), r.err.constData());
+
+    QVERIFY(QDir().mkpath(path("empty")));
+    testenv::writeFile(path("empty/notes.txt"), "x");
+    r = tool({"import", "empty", "out"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("empty"), r.err.constData());
+    QVERIFY(!QFile::exists(path("out")));
+
+    QVERIFY(QDir().mkpath(path("in")));
+    testenv::writeFile(path("in/001001.mp3"), "x");
+    testenv::writeFile(path("in/silence.mp3"), "x");
+    testenv::writeFile(path("blocker"), "a file where the folder should be");
+    r = tool({"import", "in", "blocker"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("blocker"), r.err.constData());
+}
+
+void TestPackTool::catalogueListsEverySura() {
+    const testenv::RunResult r = tool({"catalogue"});
+    QCOMPARE(r.exitCode, 0);
+    const QList<QByteArray> lines = r.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 114);
+    QCOMPARE(lines.at(44), QByteArray("045\t37\ts042_s045.mat"));
+    QCOMPARE(lines.at(45), QByteArray("046\t35\ts046_s051.mat"));
+}
+
+QTEST_GUILESS_MAIN(TestPackTool)
+#include "test_packtool.moc"

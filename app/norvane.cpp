@@ -2,6 +2,7 @@
 
 #include "app/appinfo.h"
 #include "app/progress.h"
+#include "app/textsizecache.h"
 #include "app/userdialogs.h"
 #include "burnlist/cdlength.h"
 #include "library/qaudio.h"
@@ -170,6 +171,7 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     burnListBox = Add(playlist, new QListWidget(playlist));
     burnListBox->setObjectName("burnListBox");
     burnListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    burnListBox->setItemDelegate(new TextSizeCache(burnListBox));
     connect(burnListBox, &QListWidget::itemDoubleClicked, this, &Norvane::ClickedPlaylist);
 
     QWidget* removeRow = Box(playlist, Qt::Horizontal, 4, 2);
@@ -327,7 +329,9 @@ QString Norvane::SpeedText(int position) {
 }
 
 QList<int> Norvane::SplitSizes(float a, float b, int total) {
-    return {int(total * a), int(total * b)};
+    // The fractions are single precision but the products are formed in
+    // double precision before truncation: 580 x 0.7f gives 405, not 406.
+    return {int(double(total) * a), int(double(total) * b)};
 }
 
 void Norvane::BitrateChanged(int position) { bitrateLabel->setText(BitrateText(position)); }

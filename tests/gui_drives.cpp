@@ -67,6 +67,8 @@ private slots:
         QDir(work).removeRecursively();
         QDir().mkpath(work + "/quran");
         QVERIFY(QDir::setCurrent(work));
+        // One (empty) pack, so that the only boxes are the writer's.
+        testenv::writeFile("quran/s001_s002.mat", QByteArray("JR1\0\0\0\0", 7));
         QFile::remove(argsLog);
     }
 
@@ -97,6 +99,7 @@ private slots:
             QCOMPARE(drives->currentIndex(), 1);
             // Selecting by program at start-up wrote nothing; a user's choice is stored at once.
             QCOMPARE(testenv::readFile("norvane.ini"), QByteArray("[cd]\ndevice=1\n"));
+            drives->setCurrentIndex(0);  // what a user's choice does
             emit drives->activated(0);
             QCOMPARE(testenv::readFile("norvane.ini"), QByteArray("[cd]\ndevice=0\n"));
             window.EjectCD();

@@ -15,6 +15,8 @@
 #include "burnlist/totaltime.h"
 #include "library/qaudio.h"
 #include "library/quran.h"
+#include "production/cdburner.h"
+#include "production/drivescan.h"
 #include "production/trackplan.h"
 #include "production/trackpreparer.h"
 #include "tools/processwrap.h"
@@ -189,12 +191,97 @@ int Mp3(Session& session, const QStringList& args, const QCommandLineParser& par
     return preparer.Run(session.burnList, session.groupReps, job) ? kDone : kFailed;
 }
 
+// --- toc and cd -------------------------------------------------------------
+
+// The writing speeds of the window's slider.
+const QList<int> kSpeeds = {1, 2, 4, 8, 16, 24, 32, 48};
+constexpr int kDefaultSpeed = 4;
+
+// The burn's log lines with the bar's figure in front, and the unwritable
+// disc's notice where the window would show its box.
+void ShowBurnOnTerminal(CdBurner& burner) {
+    auto figure = std::make_shared<std::pair<int, int>>(0, 0);
+    QObject::connect(&burner, &CdBurner::ProgressChanged, [figure](int value, int total) { *figure = {value, total}; });
+    QObject::connect(&burner, &CdBurner::StatusLine, [](const QString& line) { Out() << line << Qt::endl; });
+    QObject::connect(&burner, &CdBurner::StatMsg, [figure](const QString& line) {
+        const int width = int(QString::number(figure->second).size());
+        Out() << QString("[%1/%2] ").arg(figure->first, width).arg(figure->second) << line << Qt::endl;
+    });
+    QObject::connect(&burner, &CdBurner::MediumRefusedNotice, [] {
+        Err() << "norvane-make: Cannot write to media! Make sure media is a CDR or CD-RW; if it is a CD-RW, "
+                 "make sure you erase it first!"
+              << Qt::endl;
+    });
+}
+
+// Loads the playlist and applies the window's checks before any work: the
+// 80 minutes (measured from the packs as the window measures), an empty
+// list, the 99 tracks. Gives the total in seconds.
+bool LoadForCd(Session& session, const QString& playlist, int* totalSeconds) {
+    if (!session.LoadPlaylist(playlist) || !session.HasPacks()) return false;
+    QAudio audio;
+    TotalTime times(PackLengthSource(session.quran, audio));
+    *totalSeconds = times.Seconds(session.burnList, session.groupReps);
+    const CdBurner::Refusal refusal = CdBurner::Check(*totalSeconds, session.burnList);
+    if (refusal == CdBurner::Refusal::None) return true;
+    return Fail(CdBurner::RefusalText(refusal).replace('\n', ' ') + " (" + playlist + ", " +
+                MinutesSeconds(*totalSeconds) + ")") == kDone;
+}
+
+int Toc(Session& session, const QStringList& args, const QCommandLineParser&) {
+    int totalSeconds = 0;
+    if (!LoadForCd(session, args[0], &totalSeconds)) return kFailed;
+    CdBurner burner(&session.runner, &session.quran);
+    ShowBurnOnTerminal(burner);
+    if (burner.PrepareDiscFolder(session.burnList, session.groupReps, totalSeconds, args[1]) !=
+        CdBurner::Result::Done)
+        return kFailed;
+    const QString toc = QDir::toNativeSeparators(QDir(args[1]).absoluteFilePath(CdBurner::kFolderTocName));
+    Out() << "Burn it with: cdrdao write --device DEVICE --driver generic-mmc:0x10 --eject \"" << toc << "\""
+          << Qt::endl;
+    return kDone;
+}
+
+int Cd(Session& session, const QStringList& args, const QCommandLineParser& parser) {
+    int speed = kDefaultSpeed;
+    if (parser.isSet("speed")) {
+        bool number = false;
+        speed = parser.value("speed").toInt(&number);
+        if (!number || !kSpeeds.contains(speed)) {
+            QStringList allowed;
+            for (int s : kSpeeds) allowed << QString::number(s);
+            return Fail("--speed must be one of " + allowed.join(", "));
+        }
+    }
+    int totalSeconds = 0;
+    if (!LoadForCd(session, args[0], &totalSeconds)) return kFailed;
+
+    QString device = parser.value("device");
+    if (!parser.isSet("device")) {
+        session.runner.RunCommand({"cdrdao", "scanbus"});
+        const std::vector<DriveEntry> drives = ParseScanOutput(session.runner.GetText());
+        if (drives.empty()) return Fail("no CD writer found; name one with --device");
+        device = drives.front().address;
+        Out() << "Writer: " << drives.front().label << Qt::endl;
+    }
+
+    CdBurner burner(&session.runner, &session.quran);
+    ShowBurnOnTerminal(burner);
+    QObject::connect(&session.runner, &ProcessWrap::ProcessMsg, &burner, &CdBurner::TrackStarted);
+    QObject::connect(&session.runner, &ProcessWrap::ErrorWritten, &burner, &CdBurner::MediumNotWritable);
+    const CdBurner::Result result =
+        burner.Burn(session.burnList, session.groupReps, totalSeconds, CdBurner::Writer{device, speed});
+    return result == CdBurner::Result::Done ? kDone : kFailed;
+}
+
 // --- the command table ------------------------------------------------------
 
 const QList<QCommandLineOption>& AllOptions() {
     static const QList<QCommandLineOption> options = {
         {"dir", "Work in the program folder FOLDER instead of the working directory.", "FOLDER"},
         {"bitrate", "MP3 bit rate in kbit/s: 8, 16, 32, 48, 64 (default), 96, 128 or 160.", "KBPS"},
+        {"device", "The CD writer for cdrdao's --device (default: the first one cdrdao scanbus finds).", "DEV"},
+        {"speed", "CD writing speed: 1, 2, 4 (default), 8, 16, 24, 32 or 48.", "X"},
     };
     return options;
 }
@@ -204,6 +291,9 @@ const QList<Command>& Commands() {
         {"info", "PLAYLIST", "the tracks in disc order with their playing times, the total, whether it fits a CD",
          1, {}, Info},
         {"mp3", "PLAYLIST OUTDIR [--bitrate KBPS]", "make the MP3 set of the playlist in OUTDIR", 2, {"bitrate"}, Mp3},
+        {"toc", "PLAYLIST DIR", "make the CD's tracks and its table of contents quran.toc in DIR, for cdrdao write",
+         2, {}, Toc},
+        {"cd", "PLAYLIST [--device DEV] [--speed X]", "burn the playlist as an audio CD", 1, {"device", "speed"}, Cd},
     };
     return commands;
 }

@@ -50,15 +50,19 @@ QStringList CdBurner::WriterCommand(const QString& device, int speed, const QStr
 
 QString CdBurner::FailureLine(const QString& reason) { return "Burning Quran CD failed: " + reason; }
 
-CdBurner::Result CdBurner::Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
-                                int totalSeconds, const Writer& writer) {
+void CdBurner::Reset() {
     trackList.clear();
     trackCount = 0;
     tracksStarted = 0;
     mediumRefused = false;
+}
+
+CdBurner::Result CdBurner::Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
+                                int totalSeconds, const Writer& writer) {
+    Reset();
     if (Check(totalSeconds, burnList) != Refusal::None) return Result::Refused;
 
-    Result result = Result::Burned;
+    Result result = Result::Done;
     TocWriter toc;
     if (!PrepareTracks(burnList, groupReps)) {
         // A disc with a track missing or broken is worse than no disc.
@@ -81,6 +85,52 @@ CdBurner::Result CdBurner::Burn(const std::vector<saya>& burnList, const std::ma
     }
     RemoveWorkingFiles();
     return result;
+}
+
+CdBurner::Result CdBurner::PrepareDiscFolder(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
+                                             int totalSeconds, const QString& folder) {
+    Reset();
+    if (Check(totalSeconds, burnList) != Refusal::None) return Result::Refused;
+    const QString failed = "Preparing the Quran CD failed: ";
+    if (!QDir().mkpath(folder)) {
+        emit StatMsg(failed + "cannot create the folder " + QDir::toNativeSeparators(folder));
+        return Result::PreparationFailed;
+    }
+    if (!PrepareTracks(burnList, groupReps)) {
+        emit StatMsg(failed + "not every track could be made");
+        RemoveWorkingFiles();
+        return Result::PreparationFailed;
+    }
+    const QString moveProblem = MoveTracks(folder);
+    RemoveWorkingFiles();
+    if (!moveProblem.isEmpty()) {
+        emit StatMsg(failed + moveProblem);
+        return Result::PreparationFailed;
+    }
+    TocWriter toc;
+    const QString tocPath = QDir(folder).absoluteFilePath(kFolderTocName);
+    if (!toc.Write(tocPath, trackList, folder)) {
+        emit StatMsg(failed + toc.LastError());
+        return Result::TocFailed;
+    }
+    trackCount = int(trackList.size());
+    emit StatMsg("All done preparing Quran CD: " + QDir::toNativeSeparators(tocPath));
+    return Result::Done;
+}
+
+// Moves the finished tracks out of the temp folder; a name already in the
+// folder is replaced. Empty when all went, else what failed.
+QString CdBurner::MoveTracks(const QString& folder) {
+    const QDir temp(TempFolderPath()), target(folder);
+    for (const std::string& track : trackList) {
+        const QString name = QString::fromStdString(FileNamePart(track));
+        const QString from = temp.filePath(name), to = target.filePath(name);
+        QFile::remove(to);
+        // QFile copies where a rename cannot cross file systems.
+        if (!QFile::rename(from, to))
+            return "cannot move " + name + " into " + QDir::toNativeSeparators(folder);
+    }
+    return QString();
 }
 
 bool CdBurner::PrepareTracks(const std::vector<saya>& burnList, const std::map<int, int>& groupReps) {

@@ -2,8 +2,9 @@
 // Burns the burn list as an audio CD: checks that it fits a disc, has track
 // preparation make one WAV per track, writes the table of contents, runs
 // "cdrdao write" and follows its output, then removes the working files.
-// Reports through signals; the window shows them in the progress dialog,
-// norvane-make on the terminal.
+// Or, instead of burning, leaves the tracks and their table of contents in
+// a folder for a later "cdrdao write". Reports through signals; the window
+// shows them in the progress dialog, norvane-make on the terminal.
 
 #include "burnlist/saya.h"
 #include "library/packarchive.h"
@@ -23,7 +24,7 @@ class CdBurner : public QObject {
 public:
     // Why a burn list cannot become a disc, found before any work is done.
     enum class Refusal { None, TooLong, Empty, TooManyTracks };
-    enum class Result { Burned, Refused, PreparationFailed, TocFailed, WriterFailed, MediumNotWritable };
+    enum class Result { Done, Refused, PreparationFailed, TocFailed, WriterFailed, MediumNotWritable };
 
     static constexpr int kMaxMinutes = 80;  // whole minutes; 80:59 still fits
     static constexpr int kMaxTracks = 99;   // the CD format numbers tracks 1..99
@@ -42,6 +43,7 @@ public:
     static QString RefusalText(Refusal refusal);
 
     static QString TocPath();  // "./temp/temp.toc"
+    static constexpr const char* kFolderTocName = "quran.toc";
     // The writer's command line. CD-TEXT is written only with the driver
     // option 0x10; without it cdrdao drops the titles without a word.
     static QStringList WriterCommand(const QString& device, int speed, const QString& tocPath);
@@ -49,6 +51,12 @@ public:
     // The whole burn. The working files are removed whatever happened.
     Result Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, int totalSeconds,
                 const Writer& writer);
+
+    // The same checks and tracks, moved into `folder` (created if need be)
+    // beside a table of contents kFolderTocName whose FILE lines name them
+    // there. Nothing of the job stays in the temp folder.
+    Result PrepareDiscFolder(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
+                             int totalSeconds, const QString& folder);
 
     // The job in hand or the last one.
     const std::vector<std::string>& TrackList() const { return trackList; }
@@ -58,7 +66,7 @@ public:
     // The pack of the last extraction during preparation.
     const PackArchive& LastPack() const { return lastPack; }
 
-    // Turns a lone reason into the log line of a failed burn.
+    // The log line of a failed burn.
     static QString FailureLine(const QString& reason);
 
 public slots:
@@ -79,7 +87,9 @@ signals:
     void MediumRefusedNotice();
 
 private:
+    void Reset();
     bool PrepareTracks(const std::vector<saya>& burnList, const std::map<int, int>& groupReps);
+    QString MoveTracks(const QString& folder);
     QString RunWriter(const Writer& writer);
     QString WriterFailure() const;
     void RemoveWorkingFiles();

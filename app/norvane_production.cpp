@@ -1,7 +1,55 @@
-// Making tracks and MP3 sets.
+// Making tracks and MP3 sets: the window's side. The work is TrackPreparer's;
+// here its reports go into the progress dialog and its refusals into boxes.
 #include "app/norvane.h"
 
-// NOT BUILT YET: track preparation and MP3 sets.
-void Norvane::WriteMP3(std::string, std::string) {}
-void Norvane::MakeMP3() {}
-void Norvane::PrepareTracks(bool) {}
+#include "app/progress.h"
+#include "app/userdialogs.h"
+#include "library/quran.h"
+#include "production/trackpreparer.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSlider>
+
+void Norvane::WriteMP3(std::string name, std::string dir) { WritePackEntry(*quran, name, dir, &currentPack); }
+
+void Norvane::MakeMP3() {
+    currentPack = quran->ActivateSura(suraCombo->currentIndex());
+    // Only a folder will do: a file of that name cannot take the MP3s.
+    const QString dir = mp3DirEdit->text();
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) {
+        UserDialogs::Current().Information("Norvane", "Please choose a valid dir to output your mp3 tracks!");
+        return;
+    }
+    if (burnList.empty()) {
+        UserDialogs::Current().Information("Norvane", "Please add some sura(s) or aya(s) to memorize!");
+        return;
+    }
+    PrepareTracks(true);
+    // Preparation left the pack of the last aya it extracted active.
+    currentPack = quran->ActivateSura(suraCombo->currentIndex());
+}
+
+void Norvane::PrepareTracks(bool mp3) {
+    trackList.clear();
+    progress->show();
+    progress->SetProgress(0, int(burnList.size()));
+    progress->DisableAuto(true);
+
+    TrackPreparer preparer(runner, quran);
+    connect(&preparer, &TrackPreparer::StatMsg, this, &Norvane::StatMsg);
+    connect(&preparer, &TrackPreparer::StatusLine, progress, &Progress::SendMsg);
+    connect(&preparer, &TrackPreparer::ProgressChanged, progress, &Progress::SetProgress);
+
+    TrackPreparer::Job job;
+    job.mp3 = mp3;
+    job.mp3Dir = mp3DirEdit->text();
+    job.bitrate = bitrateTable[qBound(0, bitrateSlider->value(), 7)];
+    preparer.Run(burnList, groupReps, job);
+
+    trackList = preparer.TrackList();
+    currentPack = preparer.LastPack();
+    // In CD mode the dialog stays busy for the burn that follows.
+    if (mp3) progress->EnableClose();
+}

@@ -49,6 +49,7 @@ class RecordingRunner : public ProcessWrap {
 public:
     explicit RecordingRunner(QStringList* events) : events(events) {}
     QSet<QString> leaveNothing;  // outputs not to create
+    QSet<QString> leaveHeaderOnly;  // WAV outputs with no audio, as lame leaves for garbage
     QSet<QString> cannotStart;   // programs that do not start
     QList<QStringList> commands;
 
@@ -61,7 +62,9 @@ public:
             return;
         }
         const QString out = args.last();
-        if (!leaveNothing.contains(out))
+        if (leaveHeaderOnly.contains(out))
+            testenv::writeFile(out, testenv::makeWav(0, 44100, 2));
+        else if (!leaveNothing.contains(out))
             testenv::writeFile(out, out.endsWith(".wav") ? testenv::makeWav(4410, 44100, 2) : QByteArray("ID3 mp3"));
         SetOutcome(Outcome::Finished, 0);
     }
@@ -226,7 +229,7 @@ private slots:
 
     void toolLeavingNoOutputIsAFailureEvenWithAnOldFileThere() {
         EnterFreshFolder();
-        WriteFakePacks({"001.001", "002.255"});
+        WriteFakePacks({"001.001", "001.002", "002.255"});
         QVERIFY(QDir().mkpath("temp"));
         // Left by an earlier run that was killed, at the very paths this run
         // writes to: they must not pass for this run's results.
@@ -237,12 +240,15 @@ private slots:
         QStringList events;
         RecordingRunner runner(&events);
         runner.leaveNothing = {TT("subgroup.1.wav"), "out" + S + "Al-Baqara.255.mp3"};
+        runner.leaveHeaderOnly = {T("001.002.wav")};
         TrackPreparer preparer(&runner, &quran);
-        const std::vector<saya> list = {Entry("001", "001", 1, 0, 1), Entry("002", "255", 1, 0)};
+        const std::vector<saya> list = {Entry("001", "001", 1, 0, 1), Entry("002", "255", 1, 0),
+                                        Entry("001", "002", 1, 0)};
         QVERIFY(!preparer.Run(list, {{1, 1}}, TrackPreparer::Job{true, "out", 64}));
-        QCOMPARE(preparer.FailedTracks(), QStringList({"group.1", "Al-Baqara.255"}));
+        QCOMPARE(preparer.FailedTracks(), QStringList({"group.1", "Al-Baqara.255", "Al-Fatiha.002"}));
         QVERIFY(preparer.Failures()[0].startsWith("group.1: joining failed: joinwav left no audio"));
         QVERIFY(preparer.Failures()[1].startsWith("Al-Baqara.255.mp3: encoding failed: lame left no MP3 file"));
+        QVERIFY(preparer.Failures()[2].startsWith("001.002: decoding failed: lame left no audio"));
         QCOMPARE(FilesIn("out"), QStringList());
         QCOMPARE(FilesIn("temp"), QStringList());
     }

@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QSpinBox>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -40,6 +41,41 @@ void FillBurnListBox(QListWidget* box, const QStringList& texts) {
     box->clear();
     for (const QString& text : texts) new QListWidgetItem(icon, text, box);
     box->setUpdatesEnabled(true);
+}
+
+bool ItemLess(const QListWidgetItem* a, const QListWidgetItem* b) { return *a < *b; }
+
+bool InOrder(const QList<QListWidgetItem*>& items) {
+    return std::is_sorted(items.begin(), items.end(), ItemLess);
+}
+
+QList<QListWidgetItem*> ItemsOf(const QListWidget* box) {
+    QList<QListWidgetItem*> items;
+    items.reserve(box->count());
+    for (int row = 0; row < box->count(); ++row) items << box->item(row);
+    return items;
+}
+
+// Puts new items into the list box so that it ends in ascending text order,
+// exactly as adding them and sorting the box would. When the box and the new
+// items are each in order already (the usual case), every item finds its row
+// by binary search, instead of re-sorting the whole box.
+void InsertSorted(QListWidget* box, const QList<QListWidgetItem*>& added) {
+    if (!InOrder(added) || !InOrder(ItemsOf(box))) {
+        for (QListWidgetItem* item : added) box->addItem(item);
+        box->sortItems(Qt::AscendingOrder);
+        return;
+    }
+    int low = 0;  // rows before this hold smaller texts than the next new item
+    for (QListWidgetItem* item : added) {
+        int high = box->count();
+        while (low < high) {
+            const int mid = low + (high - low) / 2;
+            if (*box->item(mid) < *item) low = mid + 1;
+            else high = mid;
+        }
+        box->insertItem(low++, item);
+    }
 }
 
 }  // namespace
@@ -71,21 +107,23 @@ void Norvane::AddOne() {
                            "and then re-add.");
         return;
     }
-    new QListWidgetItem(BurnItemIcon(), ItemText(entry), burnListBox);
-    burnListBox->sortItems(Qt::AscendingOrder);
+    InsertSorted(burnListBox, {new QListWidgetItem(BurnItemIcon(), ItemText(entry))});
     UpdateTotalTime();
     statusLabel->setText("Added aya");
 }
 
-// Adds the whole sura in one batch: each aya is placed by binary search, and
-// the list box is sorted and the total summed once at the end, which gives
-// the same list, order and total as adding the ayas one by one.
+// Adds the whole sura in one batch: each aya finds its place in the list and
+// in the list box by binary search, and the total is summed once at the end.
+// That gives the same list, order, progress values and total as adding the
+// ayas one by one, without re-sorting and re-summing after each of them.
 void Norvane::AddAll() {
     const int n = ayaListBox->count();
+    // A batch takes milliseconds; repainting the bar (and with it whatever
+    // else waits to be painted) at every step would cost more than the batch.
+    statusProgress->setUpdatesEnabled(false);
     statusProgress->setRange(0, n);
     const QIcon icon = BurnItemIcon();
-    bool added = false;
-    burnListBox->setUpdatesEnabled(false);
+    QList<QListWidgetItem*> added;
     for (int i = 1; i <= n; ++i) {
         saya entry;
         entry.sura = currentSura;
@@ -94,14 +132,15 @@ void Norvane::AddAll() {
         entry.pause = ayaPauseSpin->value();
         statusProgress->setValue(i);
         if (!burnCore.Add(entry)) continue;  // already listed: skipped without a word
-        new QListWidgetItem(icon, ItemText(entry), burnListBox);
-        added = true;
+        added << new QListWidgetItem(icon, ItemText(entry));
     }
-    if (added) {
-        burnListBox->sortItems(Qt::AscendingOrder);
+    statusProgress->setUpdatesEnabled(true);
+    if (!added.isEmpty()) {
+        burnListBox->setUpdatesEnabled(false);
+        InsertSorted(burnListBox, added);
+        burnListBox->setUpdatesEnabled(true);
         UpdateTotalTime();
     }
-    burnListBox->setUpdatesEnabled(true);
     statusLabel->setText("Done adding sura");
 }
 

@@ -5,6 +5,7 @@
 // renamed into place, so a failure never leaves a half-written file.
 
 #include "library/packarchive.h"
+#include "library/qaudio.h"
 #include "library/suracatalogue.h"
 
 #include <QCoreApplication>
@@ -30,7 +31,8 @@ const char kUsage[] =
     "Usage:\n"
     "  norvane-pack create OUT.mat LISTFILE   archive the files named in LISTFILE, in order\n"
     "  norvane-pack import FOLDER OUTDIR      make sura packs from FOLDER/SSSAAA.mp3 recordings\n"
-    "  norvane-pack list PACK                 name, size, checksum of every index entry\n"
+    "  norvane-pack list PACK                 name, size, checksum and playing length (ms)\n"
+    "                                         of every index entry\n"
     "  norvane-pack extract PACK NAME OUT     write one entry's bytes to OUT\n"
     "  norvane-pack verify PACK               recompute and compare every checksum\n"
     "  norvane-pack catalogue                 sura key, aya count and pack name of every sura\n"
@@ -91,19 +93,24 @@ int Create(const std::string& out, const std::string& listFile) {
 // ---- list ---------------------------------------------------------------
 
 // The columns of one listed entry. Further columns go at the end, so that
-// readers of the first three keep working.
-std::vector<std::string> ListColumns(const PackArchive& pack, const PackArchive::IndexEntry& entry) {
-    const std::string size =
-        pack.LiesInsideFile(entry) ? std::to_string(entry.end - entry.start) : "damaged";
-    return {entry.name, size, Hex8(entry.checksum)};
+// readers of the first three keep working. The fourth is the playing length
+// in milliseconds as the program measures it for its total time (0 for an
+// entry that is no MP3 audio).
+std::vector<std::string> ListColumns(const PackArchive& pack, const PackArchive::IndexEntry& entry,
+                                     QAudio& audio) {
+    if (!pack.LiesInsideFile(entry)) return {entry.name, "damaged", Hex8(entry.checksum), "damaged"};
+    const std::string size = std::to_string(entry.end - entry.start);
+    const std::string length = std::to_string(audio.GetLen(pack.ExtractEntry(entry)));
+    return {entry.name, size, Hex8(entry.checksum), length};
 }
 
 int List(const std::string& packPath) {
     PackArchive pack;
     if (!OpenPack(&pack, packPath)) return kFailed;
+    QAudio audio;
     int status = 0;
     for (const PackArchive::IndexEntry& entry : pack.EntriesInFileOrder()) {
-        const std::vector<std::string> columns = ListColumns(pack, entry);
+        const std::vector<std::string> columns = ListColumns(pack, entry, audio);
         for (size_t i = 0; i < columns.size(); ++i) std::cout << (i ? "\t" : "") << columns[i];
         std::cout << '\n';
         if (!pack.LiesInsideFile(entry)) {

@@ -2,6 +2,7 @@
 // and bad input, its exit status, its messages and the files it leaves.
 
 #include "library/packarchive.h"
+#include "library/qaudio.h"
 #include "support/testenv.h"
 
 #include <QTemporaryDir>
@@ -69,6 +70,7 @@ private slots:
 
     void listShowsEveryEntryInFileOrder();
     void listNamesDamagedEntries();
+    void listGivesThePlayingLength();
     void listRejectsNonPacks_data();
     void listRejectsNonPacks();
 
@@ -186,8 +188,9 @@ void TestPackTool::listShowsEveryEntryInFileOrder() {
     makeTwoEntryPack("p.mat");
     const testenv::RunResult r = tool({"list", "p.mat"});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out, QByteArray("a.mp3\t3\t352441c2\nb.mp3\t5\t") +
-                        QByteArray::number(PackChecksum("12345", 5), 16).rightJustified(8, '0') + "\n");
+    // Neither entry is audio, so both play for 0 ms.
+    QCOMPARE(r.out, QByteArray("a.mp3\t3\t352441c2\t0\nb.mp3\t5\t") +
+                        QByteArray::number(PackChecksum("12345", 5), 16).rightJustified(8, '0') + "\t0\n");
     QVERIFY(r.err.isEmpty());
 }
 
@@ -196,8 +199,33 @@ void TestPackTool::listNamesDamagedEntries() {
     const testenv::RunResult r = tool({"list", "d.mat"});
     QCOMPARE(r.exitCode, 1);
     QVERIFY(r.out.startsWith("e\tdamaged\t"));
+    QVERIFY(r.out.endsWith("\tdamaged\n"));
     QVERIFY2(r.err.contains("d.mat") && r.err.contains("\"e\"") && r.err.contains("damaged"),
              r.err.constData());
+}
+
+void TestPackTool::listGivesThePlayingLength() {
+    // Tagged recordings measure to the millisecond; the column must be the
+    // length the window counts for its total.
+    const QByteArray twoSeconds = testenv::makeMp3(2000, 44100, 1, {"-b", "128"});
+    const QByteArray sevenSeconds = testenv::makeMp3(7250, 44100, 1, {"-b", "128"});
+    QVERIFY(!twoSeconds.isEmpty() && !sevenSeconds.isEmpty());
+    testenv::writeFile(path("002.001.mp3"), twoSeconds);
+    testenv::writeFile(path("002.002.mp3"), sevenSeconds);
+    testenv::writeFile(path("list.txt"), "002.001.mp3\n002.002.mp3\n");
+    QCOMPARE(tool({"create", "s.mat", "list.txt"}).exitCode, 0);
+
+    const testenv::RunResult r = tool({"list", "s.mat"});
+    QCOMPARE(r.exitCode, 0);
+    const QList<QByteArray> lines = r.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    const QList<QByteArray> first = lines[0].split('\t'), second = lines[1].split('\t');
+    QCOMPARE(first.size(), 4);
+    QCOMPARE(first[1].toInt(), int(twoSeconds.size()));
+    QVERIFY2(qAbs(first[3].toInt() - 2000) <= 1, first[3].constData());
+    QVERIFY2(qAbs(second[3].toInt() - 7250) <= 1, second[3].constData());
+    QAudio audio;
+    QCOMPARE(second[3].toInt(), audio.GetLen(testenv::toVector(sevenSeconds)));
 }
 
 void TestPackTool::listRejectsNonPacks_data() {

@@ -12,6 +12,8 @@ namespace {
 
 using namespace playlistlimits;
 
+constexpr qint64 kMaxPlaylistBytes = 16 * 1024 * 1024;
+
 // A number field read the way atoi reads it (leading blanks, an optional
 // sign, the digits up to the first other character, 0 when there are
 // none), but saturating instead of overflowing on absurd hand-edited values.
@@ -115,6 +117,12 @@ PlaylistLoad LoadPlaylistFile(const QString& path) {
     PlaylistLoad failed;
     if (!file.open(QIODevice::ReadOnly)) {
         failed.error = file.errorString();
+        return failed;
+    }
+    // The whole Quran takes about 100 KB; anything far larger was picked by
+    // mistake and is not read into memory.
+    if (file.size() > kMaxPlaylistBytes) {
+        failed.error = "The file is too large to be a playlist.";
         return failed;
     }
     const QByteArray text = file.readAll();

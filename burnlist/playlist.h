@@ -34,7 +34,8 @@ struct PlaylistLoad {
     // repetitions lay outside what the window allows and were brought
     // to the nearest allowed value.
     std::vector<int> adjustedLines;
-    // Set when the file could not be opened or read; nothing else is then.
+    // Set when the file could not be opened or read, or is far too large to
+    // be a playlist; nothing else is set then.
     QString error;
 
     bool ok() const { return error.isEmpty(); }

@@ -317,6 +317,23 @@ private slots:
         QCOMPARE(window->TotalSeconds(), 8 + 8 + 75 + 3);
     }
 
+    void addAllSortsABoxLeftInFileOrder() {
+        // A loaded file in reverse order, refilled in that order by Assign.
+        const QString path = dir.filePath("reverse.qap");
+        testenv::writeFile(path, "010,001,1,0,0,0\n002,255,1,0,0,0\n001,002,1,0,0,0\n");
+        dialogs->fileAnswers << path;
+        window->LoadPlaylist();
+        Assign({"002.255"}, 1, 2);
+        QCOMPARE(KeysShown(burnBox()), (QStringList{"010.001", "002.255", "001.002"}));
+        window->SuraSelected(0);
+        window->AddAll();
+        const QStringList sorted{"001.001", "001.002", "001.003", "001.004", "001.005",
+                                 "001.006", "001.007", "002.255", "010.001"};
+        QCOMPARE(KeysShown(burnBox()), sorted);
+        QCOMPARE(Keys(window->BurnList()), sorted);
+        QCOMPARE(burnBox()->item(7)->text(), QString("002.255 x 1 - pause: 0 secs b/w reps (GRP: 1 x 2)"));
+    }
+
     void playlistSavedAndLoadedThroughTheWindow() {
         Add(1, 254, 3, 2);
         Add(0, 0);

@@ -178,6 +178,13 @@ void TestPlaylist::unreadableFileIsAnError() {
     QVERIFY(QDir(dir.path()).mkpath("folder.qap"));
     const PlaylistLoad folder = LoadPlaylistFile(dir.filePath("folder.qap"));
     QVERIFY2(!folder.ok(), "a directory read as an empty playlist");
+
+    // A huge file picked by mistake is refused, not read into memory.
+    QFile huge(dir.filePath("huge.qap"));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.resize(qint64(64) * 1024 * 1024));
+    huge.close();
+    QVERIFY(!LoadPlaylistFile(huge.fileName()).ok());
 }
 
 void TestPlaylist::failedSaveIsReportedAndKeepsOldFile() {

@@ -180,12 +180,14 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     connect(Button(removeRow, "Clear all", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveAll);
 
     QGroupBox* groups = Group(playlist, "Groups", Qt::Horizontal, 2);
+    groups->layout()->setSpacing(2);  // five controls in one row of the narrow column
     connect(Button(groups, "Assign", "cd_add.png"), &QPushButton::clicked, this, &Norvane::AssignGroup);
-    Label(groups, "group number: ");
+    Label(groups, "group number: ")->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     groupCombo = Add(groups, new QComboBox(groups));
+    groupCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     groupCombo->setObjectName("groupCombo");
     for (int g = 1; g <= 100; ++g) groupCombo->addItem(QString::number(g));
-    Label(groups, "rep: ");
+    Label(groups, "rep: ")->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     groupRepSpin = Spin(groups, 1, 100, "groupRepSpin");
 
     QWidget* listRow = Box(column, Qt::Horizontal, 4, 2);
@@ -261,6 +263,11 @@ QWidget* Norvane::BuildCdPage() {
     QPalette black = cdLengthLabel->palette();
     black.setColor(QPalette::Window, Qt::black);
     cdLengthLabel->setPalette(black);
+    // The figure's rich text asks for the largest font size; from a small base
+    // font "CD Length: 100:00" still fits the tab's width.
+    QFont base = cdLengthLabel->font();
+    base.setPointSize(7);
+    cdLengthLabel->setFont(base);
 
     QGroupBox* config = Group(page, "CD Writer Config", Qt::Vertical, 2);
     QWidget* driveRow = Box(config, Qt::Horizontal, 2);

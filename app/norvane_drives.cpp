@@ -18,8 +18,8 @@ QString NoWriterMessage() {
     const QString advice = "Please install ASPI drivers found in: " + QDir::currentPath() + "/support/aspi/" + ".";
 #else
     const QString advice =
-        "Please install cdrdao, and make sure your user may use the CD writer\n"
-        "(on most systems: be a member of the group that owns the writer device, often \"cdrom\").";
+        "Please install cdrdao, and make sure you may use the CD writer:\n"
+        "on most systems, be a member of the group that owns it (often \"cdrom\").";
 #endif
     return "No CD drivers were found!\n" + advice +
            "\nCreating Audio CDs will not work.\nYou can, however, still create MP3s.";

@@ -16,5 +16,12 @@ cd "$ROOT/dist"
 DISPLAY=$DISPLAY_NUMBER ./norvane &
 NORVANE=$!
 sleep "${SCREENSHOT_WAIT:-4}"
+# Answer the boxes shown at start-up (no CD writer on this machine, say),
+# then wait for the main window.
+for _ in 1 2 3 4 5; do
+  DISPLAY=$DISPLAY_NUMBER xdotool search --onlyvisible --name "^Norvane :: Kelstrom$" >/dev/null 2>&1 && break
+  DISPLAY=$DISPLAY_NUMBER xdotool key Return >/dev/null 2>&1 || true
+  sleep 1
+done
 DISPLAY=$DISPLAY_NUMBER import -window root -crop 680x620+0+0 "$OUT"
 echo "screenshot: $OUT"

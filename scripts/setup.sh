@@ -14,7 +14,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev zlib1g-dev libmpg123-dev libsndfile1-dev libsoxr-dev
   lame cdrdao espeak-ng fonts-dejavu-core
-  xvfb xauth imagemagick x11-utils
+  xvfb xauth imagemagick x11-utils xdotool
 )
 
 install_missing() {

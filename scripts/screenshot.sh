@@ -23,5 +23,5 @@ for _ in 1 2 3 4 5; do
   DISPLAY=$DISPLAY_NUMBER xdotool key Return >/dev/null 2>&1 || true
   sleep 1
 done
-DISPLAY=$DISPLAY_NUMBER import -window root -crop 680x620+0+0 "$OUT"
+DISPLAY=$DISPLAY_NUMBER import -window root -crop 660x580+0+0 "$OUT"
 echo "screenshot: $OUT"

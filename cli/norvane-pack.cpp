@@ -240,18 +240,21 @@ QByteArray SilentWav(int rate, int seconds) {
     return wav;
 }
 
-// A one-second silent MP3 made with lame, for folders that bring none.
+// A one-second silent MP3 made with lame, for folders that bring none. At
+// 44.1 kHz and 64 kbit/s lame writes an MPEG-1 stream with its gapless tag,
+// so the recording decodes to exactly one second (at 22.05 kHz the stream
+// carries no tag and decodes about 50 ms long, which every pause repeats).
 bool MakeSilence(std::vector<char>* mp3, std::string* error) {
     QTemporaryDir work;
     const QString wavPath = work.filePath("silence.wav"), mp3Path = work.filePath("silence.mp3");
     QFile wav(wavPath);
-    if (!work.isValid() || !wav.open(QIODevice::WriteOnly) || wav.write(SilentWav(22050, 1)) < 0) {
+    if (!work.isValid() || !wav.open(QIODevice::WriteOnly) || wav.write(SilentWav(44100, 1)) < 0) {
         *error = "cannot write a temporary WAV file for the silence recording";
         return false;
     }
     wav.close();
     QProcess lame;
-    lame.start(QStringLiteral("lame"), {"--silent", "-b", "32", wavPath, mp3Path});
+    lame.start(QStringLiteral("lame"), {"--silent", "-b", "64", wavPath, mp3Path});
     if (!lame.waitForStarted() || !lame.waitForFinished(120000)) {
         *error = "cannot run lame to make silence.mp3: " + lame.errorString().toStdString();
         return false;

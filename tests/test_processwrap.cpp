@@ -226,7 +226,7 @@ void TestProcessWrap::quittingTheApplicationEndsTheRun() {
 
     // Without a running main loop the quit request would stay pending; a
     // short main loop clears it, as the real program's ending one does.
-    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
     QCoreApplication::exec();
     runner.RunCommand(fakeCommand({"out:again"}));
     QCOMPARE(runner.GetText(), QStringList{"again"});

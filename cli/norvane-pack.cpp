@@ -312,13 +312,8 @@ bool ImportPack(const JMapEntry& row, const AyaFolder& folder, const std::vector
             pack.AddPending(std::move(entry));
         }
     }
-    PackArchive::PendingEntry silenceEntry;
-    silenceEntry.name = "silence.mp3";
-    silenceEntry.data = silence;
-    silenceEntry.size = int32_t(silence.size());
-    silenceEntry.checksum = PackChecksum(silence.data(), silence.size());
     const size_t held = pack.Pending().size();
-    pack.AddPending(std::move(silenceEntry));
+    pack.AddPending(PackArchive::EntryFromBytes("silence.mp3", silence));
 
     const std::string target = outDir + "/" + row.name;
     if (!pack.Write(target)) {

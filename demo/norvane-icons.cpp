@@ -239,12 +239,7 @@ int main(int argc, char* argv[]) {
     PackArchive archive;
     for (const auto& [name, paint] : Painters()) {
         const QByteArray png = Png(paint);
-        PackArchive::PendingEntry entry;
-        entry.name = name;
-        entry.data.assign(png.begin(), png.end());
-        entry.size = int32_t(entry.data.size());
-        entry.checksum = PackChecksum(entry.data.data(), entry.data.size());
-        archive.AddPending(std::move(entry));
+        archive.AddPending(PackArchive::EntryFromBytes(name, std::vector<char>(png.begin(), png.end())));
     }
     const std::string out = argv[1];
     const std::string temp = out + ".part";

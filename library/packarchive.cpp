@@ -193,6 +193,15 @@ PackArchive::PendingEntry PackArchive::ReadFileEntry(const std::string& filePath
     return entry;
 }
 
+PackArchive::PendingEntry PackArchive::EntryFromBytes(std::string name, std::vector<char> data) {
+    PendingEntry entry;
+    entry.name = std::move(name);
+    entry.size = int32_t(data.size());
+    entry.checksum = PackChecksum(data.data(), data.size());
+    entry.data = std::move(data);
+    return entry;
+}
+
 void PackArchive::AddPending(PendingEntry entry) { pending.push_back(std::move(entry)); }
 
 bool PackArchive::AddListedFiles(const std::string& listFile) {

@@ -53,6 +53,8 @@ public:
     // existing file at the path is replaced as a whole or left untouched.
     bool Write(const std::string& path) const;
     static PendingEntry ReadFileEntry(const std::string& path, bool* ok = nullptr);
+    // An entry of bytes already in memory, with its size and checksum filled in.
+    static PendingEntry EntryFromBytes(std::string name, std::vector<char> data);
     void AddPending(PendingEntry entry);
 
     // Index entries in the order they stand in the file (later duplicates

@@ -20,22 +20,10 @@ class DrivesTest : public QObject {
 private:
     QTemporaryDir dir;
     QString savedCwd;
-    QByteArray savedPath;
-    QString script, argsLog;
+    std::unique_ptr<testenv::FakeTool> cdrdao;
 
-    void FakeScript(const QStringList& actions) {
-        testenv::writeFile(script, (actions.join("\n") + "\n").toUtf8());
-    }
-    // The arguments of every cdrdao run so far, one list per run.
-    QList<QStringList> Runs() {
-        QList<QStringList> runs{QStringList()};
-        for (const QString& line : QString::fromUtf8(testenv::readFile(argsLog)).split('\n')) {
-            if (line == "--end--") runs.append(QStringList());
-            else runs.last().append(line);
-        }
-        runs.removeLast();
-        return runs;
-    }
+    void FakeScript(const QStringList& actions) { cdrdao->setScript(actions.join("\n") + "\n"); }
+    QList<QStringList> Runs() { return cdrdao->runs(); }
     static QComboBox* Drives(Norvane* w) { return w->findChild<QComboBox*>("driveCombo"); }
     static QStringList Items(QComboBox* c) {
         QStringList items;
@@ -51,15 +39,8 @@ private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
         savedCwd = QDir::currentPath();
-        savedPath = qgetenv("PATH");
-        const QString bin = dir.filePath("bin");
-        QDir().mkpath(bin);
-        QVERIFY(QFile::link(testenv::fakesDir() + "/faketool", bin + "/cdrdao"));
-        script = dir.filePath("cdrdao.script");
-        argsLog = dir.filePath("cdrdao.args");
-        qputenv("FAKETOOL_SCRIPT", script.toUtf8());
-        qputenv("FAKETOOL_ARGS_LOG", argsLog.toUtf8());
-        qputenv("PATH", (bin + ":").toUtf8() + savedPath);
+        cdrdao = std::make_unique<testenv::FakeTool>(dir.path());
+        QVERIFY(cdrdao->ok());
     }
 
     void init() {
@@ -69,12 +50,12 @@ private slots:
         QVERIFY(QDir::setCurrent(work));
         // One (empty) pack, so that the only boxes are the writer's.
         testenv::writeFile("quran/s001_s002.mat", QByteArray("JR1\0\0\0\0", 7));
-        QFile::remove(argsLog);
+        cdrdao->clearLog();
     }
 
     void cleanupTestCase() {
         QDir::setCurrent(savedCwd);
-        qputenv("PATH", savedPath);
+        cdrdao.reset();
     }
 
     void classicScanOutputGivesLettersAndAddresses() {
@@ -174,7 +155,7 @@ private slots:
         Norvane window;
         qputenv("PATH", dir.filePath("nothing-here").toUtf8());
         window.EraseCD();
-        qputenv("PATH", (dir.filePath("bin") + ":").toUtf8() + savedPath);
+        cdrdao->putFirstOnPath();
         auto* progress = window.findChild<Progress*>();
         QCOMPARE(progress->LogTexts().first(), QString("Erasing CD Failed"));
         QCOMPARE(dialogs.Texts().count("cannot run command"), 1);
@@ -183,11 +164,11 @@ private slots:
     }
 
     void realCdrdaoScanWithoutWriter() {
-        qputenv("PATH", savedPath);
+        qputenv("PATH", cdrdao->savedPath());
         const bool present = !QStandardPaths::findExecutable("cdrdao").isEmpty();
         ScriptedDialogs dialogs;
         Norvane window;
-        qputenv("PATH", (dir.filePath("bin") + ":").toUtf8() + savedPath);
+        cdrdao->putFirstOnPath();
         if (!present) QSKIP("cdrdao is not installed");
         if (Drives(&window)->count() > 0) QSKIP("this machine has a CD writer");
         QCOMPARE(dialogs.boxes.size(), 1);

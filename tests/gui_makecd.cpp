@@ -4,7 +4,6 @@
 
 #include "app/norvane.h"
 #include "app/progress.h"
-#include "library/packarchive.h"
 #include "library/suracatalogue.h"
 #include "production/cdburner.h"
 #include "support/scripteddialogs.h"
@@ -41,20 +40,9 @@ QString GoodWrite(int tracks) {
     return script + "err:Writing finished successfully.\n";
 }
 
-bool WritePack(const QString& path, const QMap<QString, QByteArray>& entries) {
-    PackArchive pack;
-    for (auto it = entries.begin(); it != entries.end(); ++it) {
-        PackArchive::PendingEntry e;
-        e.name = it.key().toStdString();
-        e.data = testenv::toVector(it.value());
-        e.size = int32_t(e.data.size());
-        e.checksum = PackChecksum(e.data.data(), e.data.size());
-        pack.AddPending(e);
-    }
-    return pack.Write(path.toStdString());
+saya Entry(const std::string& sura, const std::string& aya, int group = 0) {
+    return testenv::makeSaya(sura, aya, 1, 0, group);
 }
-
-saya Entry(const std::string& sura, const std::string& aya, int group = 0) { return {sura, aya, 0, 1, group}; }
 
 // Whether a child of this process named cdrdao is alive (not yet killed).
 // Linux reads it from /proc; elsewhere the answer is taken as yes.
@@ -87,12 +75,10 @@ class MakeCdTest : public QObject {
 private:
     QTemporaryDir dir;
     QString savedCwd;
-    QByteArray savedPath;
     QString realCdrdao;
-    QString fakePath;     // PATH with the fake cdrdao first
+    std::unique_ptr<testenv::FakeTool> cdrdao;
     QString noWriterPath; // PATH with lame but no cdrdao
     QString noLamePath;   // PATH with the fake cdrdao but no lame
-    QString argsLog;
 
     std::unique_ptr<Norvane> window;
     Progress* progress = nullptr;
@@ -100,7 +86,7 @@ private:
     std::function<void(const QString&)> onLogLine;
 
     void SetWriter(const QString& writeActions) {
-        QVERIFY(testenv::writeFile(dir.filePath("cdrdao.script"), (kScan + writeActions).toUtf8()));
+        QVERIFY(cdrdao->setScript(kScan + writeActions));
     }
 
     void Start() {
@@ -120,19 +106,9 @@ private:
         window->LoadPlaylist();
     }
 
-    // Every invocation of the fake cdrdao, its arguments one list each.
-    QList<QStringList> Invocations() const {
-        QList<QStringList> calls{{}};
-        for (const QString& line : QString::fromUtf8(testenv::readFile(argsLog)).split('\n', Qt::SkipEmptyParts)) {
-            if (line == "--end--") calls.append(QStringList());
-            else calls.last() << line;
-        }
-        calls.removeLast();
-        return calls;
-    }
     QList<QStringList> Writes() const {
         QList<QStringList> writes;
-        for (const QStringList& call : Invocations())
+        for (const QStringList& call : cdrdao->runs())
             if (call.value(0) == "write") writes << call;
         return writes;
     }
@@ -151,43 +127,34 @@ private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
         savedCwd = QDir::currentPath();
-        savedPath = qgetenv("PATH");
         realCdrdao = QStandardPaths::findExecutable("cdrdao");
         QVERIFY2(!realCdrdao.isEmpty(), "the real cdrdao checks the table of contents");
         const QString lame = QStandardPaths::findExecutable("lame");
         QVERIFY(!lame.isEmpty());
 
-        const QString fakeBin = dir.filePath("fakebin"), lameBin = dir.filePath("lamebin");
-        QVERIFY(QDir().mkpath(fakeBin) && QDir().mkpath(lameBin));
-        QVERIFY(QFile::link(testenv::fakesDir() + "/faketool", fakeBin + "/cdrdao"));
-        QVERIFY(QFile::link(lame, lameBin + "/lame"));
-        fakePath = fakeBin + ":" + QString::fromLocal8Bit(savedPath);
-        noWriterPath = lameBin;
-        noLamePath = fakeBin;
-        argsLog = dir.filePath("cdrdao.args");
-        qputenv("FAKETOOL_SCRIPT", QFile::encodeName(dir.filePath("cdrdao.script")));
-        qputenv("FAKETOOL_ARGS_LOG", QFile::encodeName(argsLog));
-        qputenv("PATH", fakePath.toLocal8Bit());
+        cdrdao = std::make_unique<testenv::FakeTool>(dir.path());
+        QVERIFY(cdrdao->ok());
+        noWriterPath = dir.filePath("lamebin");
+        QVERIFY(QDir().mkpath(noWriterPath) && QFile::link(lame, noWriterPath + "/lame"));
+        noLamePath = cdrdao->binDir();
 
         // Sura 1 and aya 1 of sura 2, short recordings as the packs hold them
         // (22.05 kHz mono); 001.007 plays 2 seconds, less than a CD track may.
         const QString work = dir.filePath("work");
-        QVERIFY(QDir().mkpath(work + "/quran"));
-        QVERIFY(QDir::setCurrent(work));
-        QMap<QString, QByteArray> entries;
-        entries["silence.mp3"] = testenv::makeMp3(1000);
-        for (int a = 1; a <= 6; ++a) entries[QString("001.%1.mp3").arg(a, 3, 10, QChar('0'))] = testenv::makeMp3(1500);
-        entries["001.007.mp3"] = testenv::makeMp3(2000);
-        entries["002.001.mp3"] = testenv::makeMp3(1500);
-        for (const QByteArray& mp3 : entries) QVERIFY(!mp3.isEmpty());
-        QVERIFY(WritePack("quran/s001_s002.mat", entries));
+        QVERIFY(QDir().mkpath(work) && QDir::setCurrent(work));
+        const QByteArray ayaMp3 = testenv::makeMp3(1500);
+        QVERIFY(!ayaMp3.isEmpty());
+        testenv::PackEntries entries{{"silence.mp3", testenv::makeMp3(1000)}, {"001.007.mp3", testenv::makeMp3(2000)},
+                                     {"002.001.mp3", ayaMp3}};
+        for (int a = 1; a <= 6; ++a) entries.append({QString("001.%1.mp3").arg(a, 3, 10, QChar('0')), ayaMp3});
+        QVERIFY(testenv::writePack("quran/s001_s002.mat", entries));
     }
 
     void init() {
         log.clear();
         onLogLine = nullptr;
-        QFile::remove(argsLog);
-        qputenv("PATH", fakePath.toLocal8Bit());
+        cdrdao->clearLog();
+        cdrdao->putFirstOnPath();
         SetWriter(GoodWrite(1));
     }
 
@@ -198,7 +165,7 @@ private slots:
 
     void cleanupTestCase() {
         QDir::setCurrent(savedCwd);
-        qputenv("PATH", savedPath);
+        cdrdao.reset();
     }
 
     void checksComeInOrderAndCountTracksAsTheDiscWill() {

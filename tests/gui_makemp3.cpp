@@ -3,7 +3,7 @@
 
 #include "app/norvane.h"
 #include "app/progress.h"
-#include "library/packarchive.h"
+#include "support/gui.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
@@ -21,26 +21,6 @@ namespace {
 
 const char kChooseDir[] = "Please choose a valid dir to output your mp3 tracks!";
 const char kAddSome[] = "Please add some sura(s) or aya(s) to memorize!";
-
-void WritePack(const QString& path, const QList<QPair<QString, QByteArray>>& entries) {
-    PackArchive pack;
-    for (const auto& [name, bytes] : entries) {
-        PackArchive::PendingEntry entry;
-        entry.name = name.toStdString();
-        entry.data = testenv::toVector(bytes);
-        entry.size = int32_t(entry.data.size());
-        entry.checksum = PackChecksum(entry.data.data(), entry.data.size());
-        pack.AddPending(entry);
-    }
-    QVERIFY(pack.Write(path.toStdString()));
-}
-
-template <typename T>
-T* Child(QObject* w, const char* name = nullptr) {
-    T* child = name ? w->findChild<T*>(name) : w->findChild<T*>();
-    if (!child) qFatal("no child %s", name ? name : "of that type");
-    return child;
-}
 
 }  // namespace
 
@@ -70,19 +50,13 @@ private slots:
         if (QStandardPaths::findExecutable("lame").isEmpty()) QSKIP("lame is missing");
         QVERIFY(dir.isValid());
         savedCwd = QDir::currentPath();
-        savedPath = qgetenv("PATH");
-        const QString bin = dir.filePath("fakebin");
-        QDir().mkpath(bin);
-        testenv::writeFile(bin + "/cdrdao", "#!/bin/sh\nexit 0\n");
-        QFile::setPermissions(bin + "/cdrdao", QFileDevice::ExeOwner | QFileDevice::ReadOwner);
-        qputenv("PATH", (bin + ":").toUtf8() + savedPath);
+        savedPath = testenv::useSilentCdrdao(dir.filePath("fakebin"));
 
         const QString work = dir.filePath("work");
-        QDir().mkpath(work + "/quran");
         QDir().mkpath(work + "/out");
         const QByteArray aya = testenv::makeMp3(1200), silence = testenv::makeMp3(1000, 22050, 1, {"--scale", "0"});
-        WritePack(work + "/quran/s001_s002.mat",
-                  {{"001.001.mp3", aya}, {"001.002.mp3", aya}, {"002.255.mp3", aya}, {"silence.mp3", silence}});
+        QVERIFY(testenv::writePack(work + "/quran/s001_s002.mat",
+                                   {{"001.001.mp3", aya}, {"001.002.mp3", aya}, {"002.255.mp3", aya}, {"silence.mp3", silence}}));
         testenv::writeFile(work + "/afile", "not a folder");
         QVERIFY(QDir::setCurrent(work));
     }

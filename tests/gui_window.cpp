@@ -2,13 +2,13 @@
 // the sura list from the installed packs, the stored MP3 folder, menus.
 
 #include "app/norvane.h"
+#include "support/gui.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,13 +26,6 @@ namespace {
 // An empty but valid pack archive: magic and a count of 0.
 void WriteEmptyPack(const QString& path) { testenv::writeFile(path, QByteArray("JR1\0\0\0\0", 7)); }
 
-template <typename T>
-T* Child(QWidget* w, const char* name) {
-    T* child = w->findChild<T*>(name);
-    if (!child) qFatal("no child %s", name);
-    return child;
-}
-
 }  // namespace
 
 class WindowTest : public QObject {
@@ -48,13 +41,7 @@ private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
         savedCwd = QDir::currentPath();
-        savedPath = qgetenv("PATH");
-        // A writer scan that finds nothing, whatever the machine has.
-        const QString bin = dir.filePath("fakebin");
-        QDir().mkpath(bin);
-        testenv::writeFile(bin + "/cdrdao", "#!/bin/sh\nexit 0\n");
-        QFile::setPermissions(bin + "/cdrdao", QFileDevice::ExeOwner | QFileDevice::ReadOwner);
-        qputenv("PATH", (bin + ":").toUtf8() + savedPath);
+        savedPath = testenv::useSilentCdrdao(dir.filePath("fakebin"));
     }
 
     void init() {
@@ -114,10 +101,7 @@ private slots:
         QCOMPARE(window->size(), QSize(660, 580));
         QCOMPARE(window->minimumSize(), window->maximumSize());
 
-        auto* groups = Child<QComboBox>(window.get(), "groupCombo");
-        QCOMPARE(groups->count(), 100);
-        QCOMPARE(groups->itemText(0), QString("1"));
-        QCOMPARE(groups->itemText(99), QString("100"));
+        QCOMPARE(Child<QComboBox>(window.get(), "groupCombo")->count(), 100);
 
         struct SpinCase { const char* name; int min, max; };
         for (const SpinCase& c : {SpinCase{"ayaRepSpin", 1, 100}, SpinCase{"ayaPauseSpin", 0, 60},
@@ -134,11 +118,6 @@ private slots:
                                  "Add this aya", "Add all ayas", "Test CD Drive", "Erase CD-RW", "Make Quran CD",
                                  "Browse...", " Make MP3"})
             QVERIFY2(buttons.contains(text), text);
-
-        QStringList titles;
-        for (auto* g : window->findChildren<QGroupBox*>()) titles << g->title();
-        for (const char* title : {"Norvane Playlist", "Groups", "Suras", "CD Writer Config", "MP3 Config"})
-            QVERIFY2(titles.contains(title), title);
 
         QCOMPARE(Child<QListWidget>(window.get(), "burnListBox")->selectionMode(),
                  QAbstractItemView::ExtendedSelection);
@@ -168,12 +147,8 @@ private slots:
         QCOMPARE(bitrate->maximum(), 7);
         QCOMPARE(bitrateLabel->text(), QString("Current bitrate: 64 kbit"));
         QCOMPARE(speedLabel->text(), QString("CD Writing Speed: 4x"));
-        bitrate->setValue(0);
-        QCOMPARE(bitrateLabel->text(), QString("Current bitrate: 8 kbit"));
         bitrate->setValue(7);
         QCOMPARE(bitrateLabel->text(), QString("Current bitrate: 160 kbit"));
-        speed->setValue(0);
-        QCOMPARE(speedLabel->text(), QString("CD Writing Speed: 1x"));
         speed->setValue(7);
         QCOMPARE(speedLabel->text(), QString("CD Writing Speed: 48x"));
     }

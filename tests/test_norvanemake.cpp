@@ -1,5 +1,4 @@
 // norvane-make, run as a program in a program folder of its own.
-#include "library/packarchive.h"
 #include "support/testenv.h"
 
 #include <QtTest>
@@ -8,19 +7,6 @@ namespace {
 
 QString Program() { return testenv::binDir() + "/norvane-make"; }
 
-bool WritePack(const QString& path, const QMap<QString, QByteArray>& entries) {
-    PackArchive pack;
-    for (auto it = entries.begin(); it != entries.end(); ++it) {
-        PackArchive::PendingEntry e;
-        e.name = it.key().toStdString();
-        e.data.assign(it.value().begin(), it.value().end());
-        e.size = int32_t(e.data.size());
-        e.checksum = PackChecksum(e.data.data(), e.data.size());
-        pack.AddPending(e);
-    }
-    QDir().mkpath(QFileInfo(path).path());
-    return pack.Write(path.toStdString());
-}
 
 }  // namespace
 
@@ -35,7 +21,7 @@ class TestNorvaneMake : public QObject {
         return path;
     }
     testenv::RunResult Make(const QStringList& args) {
-        return testenv::run(Program(), QStringList{"--dir", folder.path()} + args, user.path());
+        return testenv::runMake(folder.path(), user.path(), args);
     }
 
 private slots:
@@ -44,7 +30,7 @@ private slots:
         QVERIFY(QFileInfo::exists(Program()));
         // Ayas of 2.5 s and 1.2 s; a second of silence.
         const QByteArray silence = testenv::makeMp3(1000, 22050, 1, {"--scale", "0"});
-        QVERIFY(WritePack(folder.filePath("quran/s001_s002.mat"),
+        QVERIFY(testenv::writePack(folder.filePath("quran/s001_s002.mat"),
                           {{"001.001.mp3", testenv::makeMp3(2500)},
                            {"001.002.mp3", testenv::makeMp3(1200)},
                            {"002.255.mp3", testenv::makeMp3(2500)},
@@ -93,33 +79,33 @@ private slots:
         QCOMPARE(r.exitCode, 1);
     }
 
-    void mp3RefusesABitrateOffTheSlider() {
-        UserFile("one.qap", "001,002,1,0,0,0\n");
-        for (const QString& rate : {"65", "0", "320", "sixty"}) {
-            const auto r = Make({"mp3", "one.qap", "out", "--bitrate", rate});
-            QCOMPARE(r.exitCode, 1);
-            QVERIFY(r.err.contains("--bitrate must be one of 8, 16, 32, 48, 64, 96, 128, 160"));
-        }
-        QCOMPARE(QDir(user.filePath("out")).entryList(QDir::Files), QStringList());
+    void refusedBeforeAnyWork_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        const QString bitrate = "--bitrate must be one of 8, 16, 32, 48, 64, 96, 128, 160";
+        QTest::newRow("bitrate between steps") << QStringList{"mp3", "one.qap", "out", "--bitrate", "65"} << bitrate;
+        QTest::newRow("bitrate 0") << QStringList{"mp3", "one.qap", "out", "--bitrate", "0"} << bitrate;
+        QTest::newRow("bitrate past the slider") << QStringList{"mp3", "one.qap", "out", "--bitrate", "320"} << bitrate;
+        QTest::newRow("bitrate not a number") << QStringList{"mp3", "one.qap", "out", "--bitrate", "sixty"} << bitrate;
+        const QString folder = "Please choose a valid dir to output your mp3 tracks!";
+        QTest::newRow("missing folder") << QStringList{"mp3", "one.qap", "nofolder"} << folder;
+        QTest::newRow("file as folder") << QStringList{"mp3", "one.qap", "afile"} << folder;
+        QTest::newRow("empty list") << QStringList{"mp3", "empty.qap", "out"}
+                                    << "Please add some sura(s) or aya(s) to memorize!";
+        QTest::newRow("info without list") << QStringList{"info"} << "";
+        QTest::newRow("bitrate for info") << QStringList{"info", "one.qap", "--bitrate", "64"} << "";
     }
 
-    void mp3RefusesWhatTheWindowRefuses() {
+    void refusedBeforeAnyWork() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
         UserFile("one.qap", "001,002,1,0,0,0\n");
         UserFile("empty.qap", "");
         UserFile("afile", "not a folder");
-        auto r = Make({"mp3", "one.qap", "nofolder"});
+        const auto r = Make(args);
         QCOMPARE(r.exitCode, 1);
-        QVERIFY(r.err.contains("Please choose a valid dir to output your mp3 tracks!"));
-        r = Make({"mp3", "one.qap", "afile"});
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY(r.err.contains("Please choose a valid dir to output your mp3 tracks!"));
-        r = Make({"mp3", "empty.qap", "out"});
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY(r.err.contains("Please add some sura(s) or aya(s) to memorize!"));
-        r = Make({"info"});
-        QCOMPARE(r.exitCode, 1);
-        r = Make({"info", "one.qap", "--bitrate", "64"});
-        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(message.toUtf8()), r.err.constData());
+        QCOMPARE(QDir(user.filePath("out")).entryList(QDir::Files), QStringList());
     }
 
     void mp3MakesTheSetAndShowsTheLog() {

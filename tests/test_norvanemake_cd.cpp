@@ -1,6 +1,5 @@
 // norvane-make toc and cd: a folder that the real cdrdao burns from, and a
 // burn through a fake cdrdao with the window's checks, lines and outcomes.
-#include "library/packarchive.h"
 #include "support/testenv.h"
 
 #include <QtTest>
@@ -9,19 +8,6 @@ namespace {
 
 QString Program() { return testenv::binDir() + "/norvane-make"; }
 
-bool WritePack(const QString& path, const QMap<QString, QByteArray>& entries) {
-    PackArchive pack;
-    for (auto it = entries.begin(); it != entries.end(); ++it) {
-        PackArchive::PendingEntry e;
-        e.name = it.key().toStdString();
-        e.data = testenv::toVector(it.value());
-        e.size = int32_t(e.data.size());
-        e.checksum = PackChecksum(e.data.data(), e.data.size());
-        pack.AddPending(e);
-    }
-    QDir().mkpath(QFileInfo(path).path());
-    return pack.Write(path.toStdString());
-}
 
 const char* const kScan = "ifarg:scanbus\nerr:/dev/sr0 : VENDOR  , MODEL           , REV \n";
 const char* const kGoodWrite = "ifarg:write\nerr:Writing track 01 (mode AUDIO/AUDIO )...\n"
@@ -33,25 +19,20 @@ class TestNorvaneMakeCd : public QObject {
     Q_OBJECT
     QTemporaryDir folder;  // the program folder
     QTemporaryDir user;    // where the user types the commands
-    QByteArray savedPath;
-    QByteArray fakePath;
+    std::unique_ptr<testenv::FakeTool> cdrdao;
 
     testenv::RunResult Make(const QStringList& args) {
-        return testenv::run(Program(), QStringList{"--dir", folder.path()} + args, user.path());
+        return testenv::runMake(folder.path(), user.path(), args);
     }
-    void SetWriter(const QByteArray& script) { QVERIFY(testenv::writeFile(user.filePath("cdrdao.script"), script)); }
-    QStringList WriteArguments() {
-        const QStringList lines = QString::fromUtf8(testenv::readFile(user.filePath("cdrdao.args"))).split('\n');
-        const int start = lines.indexOf("write");
-        return start < 0 ? QStringList() : lines.mid(start, lines.indexOf("--end--", start) - start);
-    }
+    void SetWriter(const QByteArray& script) { QVERIFY(cdrdao->setScript(QString::fromUtf8(script))); }
+    QStringList WriteArguments() { return cdrdao->lastRun("write"); }
     bool TempFolderClean() { return QDir(folder.filePath("temp")).entryList({"*.wav", "*.toc"}, QDir::Files).isEmpty(); }
 
 private slots:
     void initTestCase() {
         if (QStandardPaths::findExecutable("lame").isEmpty()) QSKIP("lame is missing");
         QVERIFY(QFileInfo::exists(Program()));
-        QVERIFY(WritePack(folder.filePath("quran/s001_s002.mat"),
+        QVERIFY(testenv::writePack(folder.filePath("quran/s001_s002.mat"),
                           {{"001.001.mp3", testenv::makeMp3(2500)},
                            {"001.002.mp3", testenv::makeMp3(1200)},
                            {"002.255.mp3", testenv::makeMp3(2000)},
@@ -61,24 +42,19 @@ private slots:
         testenv::writeFile(user.filePath("long.qap"), "001,001,80,59,0,0\n001,002,1,59,0,0\n");
         testenv::writeFile(user.filePath("empty.qap"), "");
 
-        const QString bin = user.filePath("fakebin");
-        QVERIFY(QDir().mkpath(bin));
-        QVERIFY(QFile::link(testenv::fakesDir() + "/faketool", bin + "/cdrdao"));
         QVERIFY(QDir().mkpath(user.filePath("lamebin")));
         QVERIFY(QFile::link(QStandardPaths::findExecutable("lame"), user.filePath("lamebin/lame")));
-        savedPath = qgetenv("PATH");
-        fakePath = QFile::encodeName(bin) + ":" + savedPath;
-        qputenv("FAKETOOL_SCRIPT", QFile::encodeName(user.filePath("cdrdao.script")));
-        qputenv("FAKETOOL_ARGS_LOG", QFile::encodeName(user.filePath("cdrdao.args")));
+        cdrdao = std::make_unique<testenv::FakeTool>(user.path());
+        QVERIFY(cdrdao->ok());
     }
     void init() {
-        QFile::remove(user.filePath("cdrdao.args"));
-        qputenv("PATH", fakePath);
+        cdrdao->clearLog();
+        cdrdao->putFirstOnPath();
     }
-    void cleanupTestCase() { qputenv("PATH", savedPath); }
+    void cleanupTestCase() { cdrdao.reset(); }
 
     void tocLeavesAFolderTheRealCdrdaoReads() {
-        qputenv("PATH", savedPath);
+        qputenv("PATH", cdrdao->savedPath());
         const auto r = Make({"toc", "two.qap", "my disc"});
         QVERIFY2(r.exitCode == 0, r.err.constData());
         const QDir disc(user.filePath("my disc"));
@@ -110,10 +86,10 @@ private slots:
         QVERIFY(r.out.endsWith("[2/2] All done burning Quran CD!\n"));
         QVERIFY(TempFolderClean());
 
-        QFile::remove(user.filePath("cdrdao.args"));
+        cdrdao->clearLog();
         r = Make({"cd", "two.qap", "--device", "/dev/sr7"});
         QCOMPARE(r.exitCode, 0);
-        QVERIFY(!testenv::readFile(user.filePath("cdrdao.args")).contains("scanbus"));
+        QVERIFY(!testenv::readFile(cdrdao->argsLogPath).contains("scanbus"));
         QCOMPARE(WriteArguments().mid(2, 1), QStringList{"/dev/sr7"});
         QCOMPARE(WriteArguments().mid(7, 1), QStringList{"4"});
     }
@@ -172,7 +148,7 @@ private slots:
         const auto r = Make(args);
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(message.toUtf8()), r.err.constData());
-        QVERIFY(!QFile::exists(user.filePath("cdrdao.args")));
+        QVERIFY(!QFile::exists(cdrdao->argsLogPath));
         QVERIFY(!QDir(user.filePath("out")).exists());
     }
 };

@@ -18,27 +18,13 @@ QString T(const QString& name) { return TrackPreparer::TempFolder() + name; }   
 QString TT(const QString& name) { return TrackPreparer::TempFolder() + S + name; }  // ./temp//x
 
 saya Entry(const std::string& sura, const std::string& aya, int reps, int pause, int group = 0) {
-    saya s;
-    s.sura = sura;
-    s.aya = aya;
-    s.reps = reps;
-    s.pause = pause;
-    s.group = group;
-    return s;
+    return testenv::makeSaya(sura, aya, reps, pause, group);
 }
 
 bool WritePack(const QString& path, const QMap<QString, QByteArray>& entries) {
-    PackArchive pack;
-    for (auto it = entries.begin(); it != entries.end(); ++it) {
-        PackArchive::PendingEntry e;
-        e.name = it.key().toStdString();
-        e.data.assign(it.value().begin(), it.value().end());
-        e.size = int32_t(e.data.size());
-        e.checksum = PackChecksum(e.data.data(), e.data.size());
-        pack.AddPending(e);
-    }
-    QDir().mkpath(QFileInfo(path).path());
-    return pack.Write(path.toStdString());
+    testenv::PackEntries list;
+    for (auto it = entries.begin(); it != entries.end(); ++it) list.append({it.key(), it.value()});
+    return testenv::writePack(path, list);
 }
 
 QStringList FilesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files, QDir::Name); }
@@ -47,7 +33,7 @@ QStringList FilesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files
 // list and leaves a plausible output file, unless told otherwise.
 class RecordingRunner : public ProcessWrap {
 public:
-    explicit RecordingRunner(QStringList* events) : events(events) {}
+    QStringList* events = nullptr;  // shared with the preparer's signals
     QSet<QString> leaveNothing;  // outputs not to create
     QSet<QString> leaveHeaderOnly;  // WAV outputs with no audio, as lame leaves for garbage
     QSet<QString> cannotStart;   // programs that do not start
@@ -68,32 +54,43 @@ public:
             testenv::writeFile(out, out.endsWith(".wav") ? testenv::makeWav(4410, 44100, 2) : QByteArray("ID3 mp3"));
         SetOutcome(Outcome::Finished, 0);
     }
-
-private:
-    QStringList* events;
 };
+
+// The packs of the working folder, a runner and the preparer over them,
+// with every signal of the preparer recorded in `events`.
+template <typename Runner>
+struct Rig {
+    Quran quran;
+    QStringList events;
+    Runner runner;
+    TrackPreparer preparer;
+    Rig() : preparer(&runner, &quran) {
+        if constexpr (std::is_same_v<Runner, RecordingRunner>) runner.events = &events;
+        quran.Setup();
+        QStringList* log = &events;
+        QObject::connect(&preparer, &TrackPreparer::StatMsg, [log](QString l) { *log << "LOG " + l; });
+        QObject::connect(&preparer, &TrackPreparer::StatusLine, [log](QString l) { *log << "STATUS " + l; });
+        QObject::connect(&preparer, &TrackPreparer::ProgressChanged,
+                         [log](int v, int t) { *log << QString("BAR %1/%2").arg(v).arg(t); });
+    }
+};
+
+using Recorded = Rig<RecordingRunner>;
+using Real = Rig<ProcessWrap>;
 
 }  // namespace
 
 class TestTrackPreparer : public QObject {
     Q_OBJECT
 
-    QString startDir;
-    std::unique_ptr<QTemporaryDir> work;
+    std::unique_ptr<testenv::WorkFolder> work;
 
     // A working folder of its own for each test, as the program folder.
     void EnterFreshFolder() {
-        work = std::make_unique<QTemporaryDir>();
-        QVERIFY(work->isValid());
-        QVERIFY(QDir::setCurrent(work->path()));
+        work.reset();
+        work = std::make_unique<testenv::WorkFolder>();
+        QVERIFY(work->ok());
         QVERIFY(QDir().mkpath("out"));
-    }
-
-    void Connect(TrackPreparer& preparer, QStringList* events) {
-        connect(&preparer, &TrackPreparer::StatMsg, this, [events](QString l) { *events << "LOG " + l; });
-        connect(&preparer, &TrackPreparer::StatusLine, this, [events](QString l) { *events << "STATUS " + l; });
-        connect(&preparer, &TrackPreparer::ProgressChanged, this,
-                [events](int v, int t) { *events << QString("BAR %1/%2").arg(v).arg(t); });
     }
 
     // Packs for the recording tests: any bytes will do, nothing decodes them.
@@ -104,23 +101,14 @@ class TestTrackPreparer : public QObject {
     }
 
 private slots:
-    void initTestCase() { startDir = QDir::currentPath(); }
-    void cleanup() {
-        QDir::setCurrent(startDir);
-        work.reset();
-    }
+    void cleanup() { work.reset(); }
 
     // --- with the recording runner -------------------------------------
 
     void workedSequenceInMp3Mode() {
         EnterFreshFolder();
         WriteFakePacks({"001.001", "001.002", "002.255"});
-        Quran quran;
-        quran.Setup();
-        QStringList events;
-        RecordingRunner runner(&events);
-        TrackPreparer preparer(&runner, &quran);
-        Connect(preparer, &events);
+        Recorded rig;
 
         const std::vector<saya> list = {Entry("001", "001", 2, 1, 1), Entry("001", "002", 1, 0, 1),
                                         Entry("002", "255", 3, 2)};
@@ -128,7 +116,7 @@ private slots:
         job.mp3 = true;
         job.mp3Dir = "out";
         job.bitrate = 128;
-        QVERIFY(preparer.Run(list, {{0, 0}, {1, 2}}, job));
+        QVERIFY(rig.preparer.Run(list, {{0, 0}, {1, 2}}, job));
 
         const QString J = "RUN " + TrackPreparer::ToolPath("joinwav");
         const QString s = T("silence.wav"), a = T("002.255.wav");
@@ -159,70 +147,57 @@ private slots:
             "BAR 3/3",
             "LOG All done creating MP3 tracks!",
         };
-        QCOMPARE(events, expected);
-        QCOMPARE(preparer.TrackList(), (std::vector<std::string>{"group.1.wav", "Al-Baqara.255.wav"}));
-        QVERIFY(preparer.Failures().isEmpty());
+        QCOMPARE(rig.events, expected);
+        QCOMPARE(rig.preparer.TrackList(), (std::vector<std::string>{"group.1.wav", "Al-Baqara.255.wav"}));
+        QVERIFY(rig.preparer.Failures().isEmpty());
         QCOMPARE(FilesIn("temp"), QStringList());
         QCOMPARE(FilesIn("out"), QStringList({"Al-Baqara.255.mp3", "group.1.mp3"}));
         // The pack of the last extraction is handed back for the window.
-        QVERIFY(preparer.LastPack().Holds("002.255.mp3"));
+        QVERIFY(rig.preparer.LastPack().Holds("002.255.mp3"));
     }
 
     void mp3FolderEndingInASeparatorKeepsBoth() {
         EnterFreshFolder();
         WriteFakePacks({"002.255"});
-        Quran quran;
-        quran.Setup();
-        QStringList events;
-        RecordingRunner runner(&events);
-        TrackPreparer preparer(&runner, &quran);
+        Recorded rig;
         TrackPreparer::Job job{true, "out" + S, 8};
-        QVERIFY(preparer.Run({Entry("002", "255", 1, 0)}, {}, job));
-        QCOMPARE(runner.commands.last(),
+        QVERIFY(rig.preparer.Run({Entry("002", "255", 1, 0)}, {}, job));
+        QCOMPARE(rig.runner.commands.last(),
                  QStringList({"lame", "--silent", "-b8", TT("Al-Baqara.255.wav"), "out" + S + S + "Al-Baqara.255.mp3"}));
     }
 
     void missingRecordingFailsOnlyItsTrack() {
         EnterFreshFolder();
         WriteFakePacks({"001.001", "001.002"});  // no 002.255
-        Quran quran;
-        quran.Setup();
-        QStringList events;
-        RecordingRunner runner(&events);
-        TrackPreparer preparer(&runner, &quran);
-        Connect(preparer, &events);
+        Recorded rig;
         const std::vector<saya> list = {Entry("001", "001", 1, 0), Entry("002", "255", 1, 0), Entry("001", "002", 1, 0)};
-        QVERIFY(!preparer.Run(list, {}, TrackPreparer::Job{true, "out", 64}));
+        QVERIFY(!rig.preparer.Run(list, {}, TrackPreparer::Job{true, "out", 64}));
 
-        QCOMPARE(preparer.Failures().size(), 1);
-        QVERIFY(preparer.Failures().first().startsWith("002.255: "));
-        QCOMPARE(preparer.FailedTracks(), QStringList({"Al-Baqara.255"}));
+        QCOMPARE(rig.preparer.Failures().size(), 1);
+        QVERIFY(rig.preparer.Failures().first().startsWith("002.255: "));
+        QCOMPARE(rig.preparer.FailedTracks(), QStringList({"Al-Baqara.255"}));
         QCOMPARE(FilesIn("out"), QStringList({"Al-Fatiha.001.mp3", "Al-Fatiha.002.mp3"}));
-        QVERIFY(!events.contains("LOG All done creating MP3 tracks!"));
-        QCOMPARE(events.last(), QString("LOG Failed to make 1 of 3 tracks: Al-Baqara.255"));
+        QVERIFY(!rig.events.contains("LOG All done creating MP3 tracks!"));
+        QCOMPARE(rig.events.last(), QString("LOG Failed to make 1 of 3 tracks: Al-Baqara.255"));
         // Its log line still comes, and the bar still reaches the end.
-        QVERIFY(events.contains("LOG Creating track: 002.255 ..."));
-        QVERIFY(events.contains("BAR 3/3"));
+        QVERIFY(rig.events.contains("LOG Creating track: 002.255 ..."));
+        QVERIFY(rig.events.contains("BAR 3/3"));
         QCOMPARE(FilesIn("temp"), QStringList());
     }
 
     void missingGroupMemberFailsTheGroupAndNamesEveryGap() {
         EnterFreshFolder();
         WriteFakePacks({"001.002"});
-        Quran quran;
-        quran.Setup();
-        QStringList events;
-        RecordingRunner runner(&events);
-        TrackPreparer preparer(&runner, &quran);
+        Recorded rig;
         const std::vector<saya> list = {Entry("001", "001", 1, 0, 1), Entry("001", "002", 1, 0, 1),
                                         Entry("001", "003", 1, 0, 1), Entry("001", "002", 1, 0)};
-        QVERIFY(!preparer.Run(list, {{1, 2}}, TrackPreparer::Job{true, "out", 64}));
-        QCOMPARE(preparer.Failures().size(), 2);
-        QVERIFY(preparer.Failures()[0].startsWith("001.001: "));
-        QVERIFY(preparer.Failures()[1].startsWith("001.003: "));
-        QCOMPARE(preparer.FailedTracks(), QStringList({"group.1"}));
+        QVERIFY(!rig.preparer.Run(list, {{1, 2}}, TrackPreparer::Job{true, "out", 64}));
+        QCOMPARE(rig.preparer.Failures().size(), 2);
+        QVERIFY(rig.preparer.Failures()[0].startsWith("001.001: "));
+        QVERIFY(rig.preparer.Failures()[1].startsWith("001.003: "));
+        QCOMPARE(rig.preparer.FailedTracks(), QStringList({"group.1"}));
         // No join or encode was spent on the broken group.
-        for (const QStringList& c : runner.commands) QVERIFY(!c.last().contains("group.1"));
+        for (const QStringList& c : rig.runner.commands) QVERIFY(!c.last().contains("group.1"));
         QCOMPARE(FilesIn("out"), QStringList({"Al-Fatiha.002.mp3"}));
         QCOMPARE(FilesIn("temp"), QStringList());
     }
@@ -235,20 +210,16 @@ private slots:
         // writes to: they must not pass for this run's results.
         QVERIFY(testenv::writeFile(TT("subgroup.1.wav"), testenv::makeWav(44100, 44100, 2)));
         QVERIFY(testenv::writeFile("out" + S + "Al-Baqara.255.mp3", "old mp3"));
-        Quran quran;
-        quran.Setup();
-        QStringList events;
-        RecordingRunner runner(&events);
-        runner.leaveNothing = {TT("subgroup.1.wav"), "out" + S + "Al-Baqara.255.mp3"};
-        runner.leaveHeaderOnly = {T("001.002.wav")};
-        TrackPreparer preparer(&runner, &quran);
+        Recorded rig;
+        rig.runner.leaveNothing = {TT("subgroup.1.wav"), "out" + S + "Al-Baqara.255.mp3"};
+        rig.runner.leaveHeaderOnly = {T("001.002.wav")};
         const std::vector<saya> list = {Entry("001", "001", 1, 0, 1), Entry("002", "255", 1, 0),
                                         Entry("001", "002", 1, 0)};
-        QVERIFY(!preparer.Run(list, {{1, 1}}, TrackPreparer::Job{true, "out", 64}));
-        QCOMPARE(preparer.FailedTracks(), QStringList({"group.1", "Al-Baqara.255", "Al-Fatiha.002"}));
-        QVERIFY(preparer.Failures()[0].startsWith("group.1: joining failed: joinwav left no audio"));
-        QVERIFY(preparer.Failures()[1].startsWith("Al-Baqara.255.mp3: encoding failed: lame left no MP3 file"));
-        QVERIFY(preparer.Failures()[2].startsWith("001.002: decoding failed: lame left no audio"));
+        QVERIFY(!rig.preparer.Run(list, {{1, 1}}, TrackPreparer::Job{true, "out", 64}));
+        QCOMPARE(rig.preparer.FailedTracks(), QStringList({"group.1", "Al-Baqara.255", "Al-Fatiha.002"}));
+        QVERIFY(rig.preparer.Failures()[0].startsWith("group.1: joining failed: joinwav left no audio"));
+        QVERIFY(rig.preparer.Failures()[1].startsWith("Al-Baqara.255.mp3: encoding failed: lame left no MP3 file"));
+        QVERIFY(rig.preparer.Failures()[2].startsWith("001.002: decoding failed: lame left no audio"));
         QCOMPARE(FilesIn("out"), QStringList());
         QCOMPARE(FilesIn("temp"), QStringList());
     }
@@ -256,20 +227,16 @@ private slots:
     void toolThatCannotStartIsReportedAndNotRetried() {
         EnterFreshFolder();
         WriteFakePacks({"001.001", "001.002"});
-        Quran quran;
-        quran.Setup();
-        QStringList events;
-        RecordingRunner runner(&events);
-        runner.cannotStart = {"lame"};
+        Recorded rig;
+        rig.runner.cannotStart = {"lame"};
         QStringList cannotRun;
-        connect(&runner, &ProcessWrap::CannotRun, this, [&](const QString& p) { cannotRun << p; });
-        TrackPreparer preparer(&runner, &quran);
+        connect(&rig.runner, &ProcessWrap::CannotRun, this, [&](const QString& p) { cannotRun << p; });
         const std::vector<saya> list = {Entry("001", "001", 1, 1), Entry("001", "002", 1, 0)};
-        QVERIFY(!preparer.Run(list, {}, TrackPreparer::Job{true, "out", 64}));
+        QVERIFY(!rig.preparer.Run(list, {}, TrackPreparer::Job{true, "out", 64}));
         QCOMPARE(cannotRun, QStringList({"lame"}));
-        QCOMPARE(runner.commands.size(), 1);  // the silence decode; nothing after it
-        QCOMPARE(preparer.FailedTracks(), QStringList({"Al-Fatiha.001", "Al-Fatiha.002"}));
-        for (const QString& f : preparer.Failures()) QVERIFY2(f.contains("lame could not be started"), qPrintable(f));
+        QCOMPARE(rig.runner.commands.size(), 1);  // the silence decode; nothing after it
+        QCOMPARE(rig.preparer.FailedTracks(), QStringList({"Al-Fatiha.001", "Al-Fatiha.002"}));
+        for (const QString& f : rig.preparer.Failures()) QVERIFY2(f.contains("lame could not be started"), qPrintable(f));
     }
 
     void malformedKeysNeverNameAFile() {
@@ -277,20 +244,16 @@ private slots:
         WriteFakePacks({"002.255"});
         // Bait: an entry a path-joining program would pick up.
         QVERIFY(WritePack("quran/s003_s004.mat", {{"003.001.mp3", "x"}}));
-        Quran quran;
-        quran.Setup();
-        QStringList events;
-        RecordingRunner runner(&events);
-        TrackPreparer preparer(&runner, &quran);
+        Recorded rig;
         const std::vector<saya> list = {Entry("002", "../../../evil", 1, 0), Entry("2", "255", 1, 0),
                                         Entry("002", "255", 1, 0), Entry("../002", "255", 1, 0, 1)};
-        QVERIFY(!preparer.Run(list, {}, TrackPreparer::Job{true, "out", 64}));
-        for (const QStringList& c : runner.commands)
+        QVERIFY(!rig.preparer.Run(list, {}, TrackPreparer::Job{true, "out", 64}));
+        for (const QStringList& c : rig.runner.commands)
             for (const QString& arg : c) QVERIFY2(!arg.contains(".."), qPrintable(c.join(' ')));
-        QCOMPARE(preparer.Failures().size(), 3);
-        QVERIFY(preparer.Failures()[0].startsWith("../002.255: "));  // the group comes first
-        QVERIFY(preparer.Failures()[1].startsWith("002.../../../evil: "));
-        QVERIFY(preparer.Failures()[2].startsWith("2.255: "));
+        QCOMPARE(rig.preparer.Failures().size(), 3);
+        QVERIFY(rig.preparer.Failures()[0].startsWith("../002.255: "));  // the group comes first
+        QVERIFY(rig.preparer.Failures()[1].startsWith("002.../../../evil: "));
+        QVERIFY(rig.preparer.Failures()[2].startsWith("2.255: "));
         QCOMPARE(FilesIn("out"), QStringList({"Al-Baqara.255.mp3"}));
         QVERIFY(!QFile::exists(work->filePath("evil")));
     }
@@ -298,21 +261,16 @@ private slots:
     void cdModeKeepsTheTracksUntilAskedAndPadsShortOnes() {
         EnterFreshFolder();
         WriteFakePacks({"001.001", "002.255"});
-        Quran quran;
-        quran.Setup();
-        QStringList events;
-        RecordingRunner runner(&events);
-        TrackPreparer preparer(&runner, &quran);
-        Connect(preparer, &events);
+        Recorded rig;
         const std::vector<saya> list = {Entry("002", "255", 1, 0), Entry("001", "001", 1, 0, 4)};
-        QVERIFY(preparer.Run(list, {{4, 1}}, TrackPreparer::Job{}));
-        QCOMPARE(events.first(), QString("STATUS Creating tracks ..."));
-        QVERIFY(!events.last().startsWith("LOG "));  // CD mode says nothing at the end
-        QCOMPARE(preparer.TrackList(), (std::vector<std::string>{"group.4.wav", "Al-Baqara.255.wav"}));
+        QVERIFY(rig.preparer.Run(list, {{4, 1}}, TrackPreparer::Job{}));
+        QCOMPARE(rig.events.first(), QString("STATUS Creating tracks ..."));
+        QVERIFY(!rig.events.last().startsWith("LOG "));  // CD mode says nothing at the end
+        QCOMPARE(rig.preparer.TrackList(), (std::vector<std::string>{"group.4.wav", "Al-Baqara.255.wav"}));
         QCOMPARE(FilesIn("temp"), QStringList({"Al-Baqara.255.wav", "group.4.wav"}));
         // The fake joins leave 0.1 s; an audio CD track needs 4.
         QCOMPARE(ReadWavInfo(TrackPreparer::TrackPath("group.4.wav")).Frames(), qint64(4 * 44100));
-        preparer.RemoveTrackFiles();
+        rig.preparer.RemoveTrackFiles();
         QCOMPARE(FilesIn("temp"), QStringList());
     }
 
@@ -359,22 +317,13 @@ private:
         return ReadWavInfo(wav).Seconds();
     }
 
-    static QByteArray SilenceMp3(int ms) {
-        QTemporaryDir dir;
-        testenv::writeFile(dir.filePath("s.wav"), testenv::makeWav(22050 * ms / 1000, 22050, 1, 0));
-        testenv::run("lame", {"--silent", dir.filePath("s.wav"), dir.filePath("s.mp3")});
-        return testenv::readFile(dir.filePath("s.mp3"));
-    }
-
-    // Real recordings of known length in a fresh program folder; `omit`
-    // leaves one out of the pack.
-    void MakeRealPacks(const QString& omit = QString()) {
+    // Real recordings of known length in a fresh program folder.
+    void MakeRealPacks() {
         EnterFreshFolder();
         const QMap<QString, int> lengths{{"001.001", 1000}, {"001.002", 1500}, {"001.003", 700},
                                          {"001.004", 800},  {"002.255", 2000}};
-        QMap<QString, QByteArray> entries{{"silence.mp3", SilenceMp3(1000)}};
-        for (auto it = lengths.begin(); it != lengths.end(); ++it)
-            if (it.key() != omit) entries[it.key() + ".mp3"] = testenv::makeMp3(it.value());
+        QMap<QString, QByteArray> entries{{"silence.mp3", testenv::makeMp3(1000, 22050, 1, {"--scale", "0"})}};
+        for (auto it = lengths.begin(); it != lengths.end(); ++it) entries[it.key() + ".mp3"] = testenv::makeMp3(it.value());
         QVERIFY(WritePack("quran/s001_s002.mat", entries));
         // What the burn list's arithmetic works with: the recordings as lame
         // decodes them (an MP3 without a LAME tag decodes a little longer).
@@ -405,15 +354,10 @@ private slots:
     void realMp3SetPlaysAsLongAsTheBurnListSays() {
         if (!HaveRealTools()) QSKIP("lame or joinwav is missing");
         MakeRealPacks();
-        Quran quran;
-        quran.Setup();
-        ProcessWrap runner;
-        TrackPreparer preparer(&runner, &quran);
-        QStringList events;
-        Connect(preparer, &events);
-        QVERIFY2(preparer.Run(RealList(), RealGroupReps(), TrackPreparer::Job{true, "out", 128}),
-                 qPrintable(preparer.Failures().join('\n')));
-        QCOMPARE(events.last(), QString("LOG All done creating MP3 tracks!"));
+        Real rig;
+        QVERIFY2(rig.preparer.Run(RealList(), RealGroupReps(), TrackPreparer::Job{true, "out", 128}),
+                 qPrintable(rig.preparer.Failures().join('\n')));
+        QCOMPARE(rig.events.last(), QString("LOG All done creating MP3 tracks!"));
 
         const std::vector<PlannedTrack> plan = PlanTracks(RealList(), RealGroupReps());
         QCOMPARE(int(plan.size()), 4);
@@ -429,17 +373,14 @@ private slots:
     void realCdTracksAreCdAudioOfTheRightLength() {
         if (!HaveRealTools()) QSKIP("lame or joinwav is missing");
         MakeRealPacks();
-        Quran quran;
-        quran.Setup();
-        ProcessWrap runner;
-        TrackPreparer preparer(&runner, &quran);
-        QVERIFY2(preparer.Run(RealList(), RealGroupReps(), TrackPreparer::Job{}),
-                 qPrintable(preparer.Failures().join('\n')));
+        Real rig;
+        QVERIFY2(rig.preparer.Run(RealList(), RealGroupReps(), TrackPreparer::Job{}),
+                 qPrintable(rig.preparer.Failures().join('\n')));
 
         const std::vector<PlannedTrack> plan = PlanTracks(RealList(), RealGroupReps());
-        QCOMPARE(preparer.TrackList().size(), plan.size());
+        QCOMPARE(rig.preparer.TrackList().size(), plan.size());
         for (size_t i = 0; i < plan.size(); ++i) {
-            QCOMPARE(preparer.TrackList()[i], plan[i].wavName);
+            QCOMPARE(rig.preparer.TrackList()[i], plan[i].wavName);
             const WavInfo wav = ReadWavInfo(TrackPreparer::TrackPath(plan[i].wavName));
             QVERIFY(wav.IsCdAudio());
             // group.2 (0.7 s + 2 s) and Al-Fatiha.004 (2 x 0.8 s) are padded to 4 s.
@@ -449,44 +390,7 @@ private slots:
         }
         QCOMPARE(ReadWavInfo(TrackPreparer::TrackPath("Al-Fatiha.004.wav")).Frames(), qint64(4 * 44100));
         QCOMPARE(FilesIn("temp").size(), plan.size());
-        preparer.RemoveTrackFiles();
-        QCOMPARE(FilesIn("temp"), QStringList());
-    }
-
-    void realRunWithAMissingRecordingMakesTheRest() {
-        if (!HaveRealTools()) QSKIP("lame or joinwav is missing");
-        MakeRealPacks("002.255");
-        Quran quran;
-        quran.Setup();
-        ProcessWrap runner;
-        TrackPreparer preparer(&runner, &quran);
-        QStringList events;
-        Connect(preparer, &events);
-        QVERIFY(!preparer.Run(RealList(), RealGroupReps(), TrackPreparer::Job{true, "out", 64}));
-        QCOMPARE(preparer.Failures().size(), 1);
-        QVERIFY2(preparer.Failures().first().startsWith("002.255: "), qPrintable(preparer.Failures().first()));
-        QCOMPARE(FilesIn("out"), QStringList({"Al-Fatiha.004.mp3", "group.1.mp3", "group.2.mp3"}));
-        QVERIFY(!events.contains("LOG All done creating MP3 tracks!"));
-        QVERIFY(events.last().contains("Al-Baqara.255"));
-        QCOMPARE(FilesIn("temp"), QStringList());
-    }
-
-    void realRunWithoutLameOnThePathFails() {
-        if (!HaveRealTools()) QSKIP("lame or joinwav is missing");
-        MakeRealPacks();
-        Quran quran;
-        quran.Setup();
-        ProcessWrap runner;
-        TrackPreparer preparer(&runner, &quran);
-        const QByteArray path = qgetenv("PATH");
-        QVERIFY(QDir().mkpath("emptybin"));
-        qputenv("PATH", QDir::current().absoluteFilePath("emptybin").toLocal8Bit());
-        const bool ok = preparer.Run(RealList(), RealGroupReps(), TrackPreparer::Job{true, "out", 64});
-        qputenv("PATH", path);
-        QVERIFY(!ok);
-        QCOMPARE(preparer.FailedTracks().size(), 4);
-        QVERIFY(preparer.Failures().first().contains("lame could not be started"));
-        QCOMPARE(FilesIn("out"), QStringList());
+        rig.preparer.RemoveTrackFiles();
         QCOMPARE(FilesIn("temp"), QStringList());
     }
 
@@ -499,18 +403,15 @@ private slots:
                                      TT("subgroup.1.0.wav"), TT("Al-Baqara.255.wav") + ".0123abcd.joinwav-tmp"})
             QVERIFY(testenv::writeFile(stale, tenSeconds));
         QVERIFY(testenv::writeFile(T("notes.txt"), "the user's own file"));
-        Quran quran;
-        quran.Setup();
-        ProcessWrap runner;
-        TrackPreparer preparer(&runner, &quran);
+        Real rig;
         const std::vector<saya> list = {Entry("001", "001", 1, 0, 1), Entry("002", "255", 2, 1)};
-        QVERIFY2(preparer.Run(list, {{1, 1}}, TrackPreparer::Job{}), qPrintable(preparer.Failures().join('\n')));
+        QVERIFY2(rig.preparer.Run(list, {{1, 1}}, TrackPreparer::Job{}), qPrintable(rig.preparer.Failures().join('\n')));
         for (const PlannedTrack& t : PlanTracks(list, {{1, 1}})) {
             const double got = ReadWavInfo(TrackPreparer::TrackPath(t.wavName)).Seconds();
             const double want = qMax(4.0, Expected(t.members, t.passes));
             QVERIFY2(qAbs(got - want) < 0.005, qPrintable(QString("%1: %2 s").arg(t.wavName.c_str()).arg(got)));
         }
-        preparer.RemoveTrackFiles();
+        rig.preparer.RemoveTrackFiles();
         QCOMPARE(FilesIn("temp"), QStringList({"notes.txt"}));
     }
 };

@@ -1,6 +1,9 @@
 #include "support/testenv.h"
 
+#include "library/packarchive.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -66,6 +69,86 @@ QByteArray makeMp3(int ms, int rate, int channels, const QStringList& extraArgs)
     args << extraArgs << wav << mp3;
     run("lame", args);
     return readFile(mp3);
+}
+
+bool writePack(const QString& path, const PackEntries& entries) {
+    PackArchive pack;
+    for (const auto& [name, bytes] : entries) pack.AddPending(PackArchive::EntryFromBytes(name.toStdString(), toVector(bytes)));
+    QDir().mkpath(QFileInfo(path).path());
+    return pack.Write(path.toStdString());
+}
+
+saya makeSaya(const std::string& sura, const std::string& aya, int reps, int pause, int group) {
+    saya s;
+    s.sura = sura;
+    s.aya = aya;
+    s.reps = reps;
+    s.pause = pause;
+    s.group = group;
+    return s;
+}
+
+QStringList keys(const std::vector<saya>& list) {
+    QStringList result;
+    for (const saya& s : list) result << QString::fromStdString(s.Key());
+    return result;
+}
+
+RunResult runMake(const QString& programFolder, const QString& userFolder, const QStringList& args) {
+    return run(binDir() + "/norvane-make", QStringList{"--dir", programFolder} + args, userFolder);
+}
+
+FakeTool::FakeTool(const QString& folder, const QString& toolName)
+    : scriptPath(folder + "/" + toolName + ".script"),
+      argsLogPath(folder + "/" + toolName + ".args"),
+      bin(folder + "/fake-" + toolName),
+      originalPath(qgetenv("PATH")) {
+    linked = QDir().mkpath(bin) && QFile::link(fakesDir() + "/faketool", bin + "/" + toolName);
+    qputenv("FAKETOOL_SCRIPT", QFile::encodeName(scriptPath));
+    qputenv("FAKETOOL_ARGS_LOG", QFile::encodeName(argsLogPath));
+    putFirstOnPath();
+}
+
+FakeTool::~FakeTool() {
+    qputenv("PATH", originalPath);
+    qunsetenv("FAKETOOL_SCRIPT");
+    qunsetenv("FAKETOOL_ARGS_LOG");
+}
+
+bool FakeTool::setScript(const QString& actions) const { return writeFile(scriptPath, actions.toUtf8()); }
+void FakeTool::clearLog() const { QFile::remove(argsLogPath); }
+void FakeTool::putFirstOnPath() const { qputenv("PATH", QFile::encodeName(bin) + ":" + originalPath); }
+
+QList<QStringList> FakeTool::runs() const {
+    QList<QStringList> calls{QStringList()};
+    for (const QString& line : QString::fromUtf8(readFile(argsLogPath)).split('\n')) {
+        if (line == "--end--") calls.append(QStringList());
+        else calls.last() << line;
+    }
+    calls.removeLast();
+    return calls;
+}
+
+QStringList FakeTool::lastRun(const QString& firstArg) const {
+    const QList<QStringList> all = runs();
+    for (auto it = all.rbegin(); it != all.rend(); ++it)
+        if (it->value(0) == firstArg) return *it;
+    return QStringList();
+}
+
+WorkFolder::WorkFolder() : previous(QDir::currentPath()) {
+    entered = dir.isValid() && QDir::setCurrent(dir.path());
+}
+
+WorkFolder::~WorkFolder() { QDir::setCurrent(previous); }
+
+QByteArray useSilentCdrdao(const QString& binFolder) {
+    const QByteArray before = qgetenv("PATH");
+    QDir().mkpath(binFolder);
+    writeFile(binFolder + "/cdrdao", "#!/bin/sh\nexit 0\n");
+    QFile::setPermissions(binFolder + "/cdrdao", QFileDevice::ExeOwner | QFileDevice::ReadOwner);
+    qputenv("PATH", QFile::encodeName(binFolder) + ":" + before);
+    return before;
 }
 
 }  // namespace testenv

@@ -1,10 +1,16 @@
 #pragma once
 // Shared helpers for the tests: where the built programs are, running a
-// program, and making small audio files with the real lame.
+// program, small audio files made with the real lame, test packs, burn-list
+// entries, a fake tool first on PATH and a working folder of a test's own.
+
+#include "burnlist/saya.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <vector>
 
 namespace testenv {
@@ -32,5 +38,58 @@ QByteArray makeMp3(int ms, int rate = 22050, int channels = 1,
                    const QStringList& extraArgs = QStringList());
 
 inline std::vector<char> toVector(const QByteArray& b) { return std::vector<char>(b.begin(), b.end()); }
+inline QByteArray asBytes(const std::vector<char>& v) { return QByteArray(v.data(), int(v.size())); }
+
+// Writes a pack archive of (entry name, bytes) pairs, making its folder.
+using PackEntries = QList<QPair<QString, QByteArray>>;
+bool writePack(const QString& path, const PackEntries& entries);
+
+saya makeSaya(const std::string& sura, const std::string& aya, int reps = 1, int pause = 0, int group = 0);
+QStringList keys(const std::vector<saya>& list);
+
+// norvane-make run with --dir programFolder from the user's folder.
+RunResult runMake(const QString& programFolder, const QString& userFolder, const QStringList& args);
+
+// A fake tool (BUILD/fakes/faketool) under a real tool's name, first on
+// PATH while the object lives; its script and argument log sit in `folder`.
+class FakeTool {
+public:
+    FakeTool(const QString& folder, const QString& toolName = "cdrdao");
+    ~FakeTool();
+    bool ok() const { return linked; }
+    bool setScript(const QString& actions) const;  // the lines of FAKETOOL_SCRIPT
+    void clearLog() const;
+    QList<QStringList> runs() const;  // the arguments of every run so far, one list per run
+    QStringList lastRun(const QString& firstArg) const;  // the last run whose first argument is firstArg
+    void putFirstOnPath() const;  // again, after a test changed PATH
+    QString binDir() const { return bin; }
+    QByteArray savedPath() const { return originalPath; }
+    QString scriptPath, argsLogPath;
+
+private:
+    QString bin;
+    QByteArray originalPath;
+    bool linked = false;
+};
+
+// A fresh temporary folder that becomes the working folder (the program
+// folder) while the object lives; the earlier one is restored afterwards.
+class WorkFolder {
+public:
+    WorkFolder();
+    ~WorkFolder();
+    bool ok() const { return entered; }
+    QString path() const { return dir.path(); }
+    QString filePath(const QString& name) const { return dir.filePath(name); }
+
+private:
+    QTemporaryDir dir;
+    QString previous;
+    bool entered = false;
+};
+
+// Puts a cdrdao that finds no writer first on PATH, so window tests see the
+// same start-up whatever the machine has; returns the PATH before.
+QByteArray useSilentCdrdao(const QString& binFolder);
 
 }  // namespace testenv

@@ -5,27 +5,15 @@
 #include "burnlist/burnlist.h"
 #include "burnlist/cdlength.h"
 #include "burnlist/totaltime.h"
+#include "support/testenv.h"
 
 #include <QtTest>
 #include <climits>
 
 namespace {
 
-saya Entry(const char* sura, const char* aya, int reps = 1, int pause = 0, int group = 0) {
-    saya s;
-    s.sura = sura;
-    s.aya = aya;
-    s.reps = reps;
-    s.pause = pause;
-    s.group = group;
-    return s;
-}
-
-QStringList Keys(const std::vector<saya>& list) {
-    QStringList keys;
-    for (const saya& s : list) keys << QString::fromStdString(s.Key());
-    return keys;
-}
+using testenv::keys;
+using testenv::makeSaya;
 
 // A length source with fixed lengths that counts how often it is asked.
 struct FakeLengths {
@@ -59,7 +47,7 @@ private slots:
 };
 
 void TestBurnList::itemTextsAndTheirParsing() {
-    const saya s = Entry("002", "255", 3, 2, 4);
+    const saya s = makeSaya("002", "255", 3, 2, 4);
     QCOMPARE(ItemText(s), QString("002.255 x 3 - pause: 2 secs b/w reps"));
     QCOMPARE(GroupItemText(s, 5), QString("002.255 x 3 - pause: 2 secs b/w reps (GRP: 4 x 5)"));
     QCOMPARE(KeyOfItemText(GroupItemText(s, 5)), QString("002.255"));
@@ -72,11 +60,11 @@ void TestBurnList::itemTextsAndTheirParsing() {
 
 void TestBurnList::addKeepsKeyOrderAndRefusesDuplicates() {
     BurnListCore list;
-    QVERIFY(list.Add(Entry("010", "001")));
-    QVERIFY(list.Add(Entry("002", "010")));
-    QVERIFY(list.Add(Entry("002", "001", 3)));
-    QVERIFY(!list.Add(Entry("002", "001", 9)));
-    QCOMPARE(Keys(list.List()), (QStringList{"002.001", "002.010", "010.001"}));
+    QVERIFY(list.Add(makeSaya("010", "001")));
+    QVERIFY(list.Add(makeSaya("002", "010")));
+    QVERIFY(list.Add(makeSaya("002", "001", 3)));
+    QVERIFY(!list.Add(makeSaya("002", "001", 9)));
+    QCOMPARE(keys(list.List()), (QStringList{"002.001", "002.010", "010.001"}));
     QCOMPARE(list.List()[0].reps, 3);
     QVERIFY(list.Contains("002.010"));
     QVERIFY(!list.Contains("002.002"));
@@ -85,31 +73,31 @@ void TestBurnList::addKeepsKeyOrderAndRefusesDuplicates() {
 
 void TestBurnList::appendedFileOrderIsSortedByTheNextAddOrRemove() {
     BurnListCore list;
-    QVERIFY(list.Append(Entry("010", "001")));
-    QVERIFY(list.Append(Entry("003", "001")));
-    QVERIFY(!list.Append(Entry("010", "001")));
-    QCOMPARE(Keys(list.List()), (QStringList{"010.001", "003.001"}));
-    QVERIFY(list.Add(Entry("005", "001")));
-    QCOMPARE(Keys(list.List()), (QStringList{"003.001", "005.001", "010.001"}));
+    QVERIFY(list.Append(makeSaya("010", "001")));
+    QVERIFY(list.Append(makeSaya("003", "001")));
+    QVERIFY(!list.Append(makeSaya("010", "001")));
+    QCOMPARE(keys(list.List()), (QStringList{"010.001", "003.001"}));
+    QVERIFY(list.Add(makeSaya("005", "001")));
+    QCOMPARE(keys(list.List()), (QStringList{"003.001", "005.001", "010.001"}));
 
     BurnListCore other;
-    other.Append(Entry("010", "001"));
-    other.Append(Entry("003", "001"));
-    other.Append(Entry("007", "001"));
+    other.Append(makeSaya("010", "001"));
+    other.Append(makeSaya("003", "001"));
+    other.Append(makeSaya("007", "001"));
     other.Remove("003", "001");
-    QCOMPARE(Keys(other.List()), (QStringList{"007.001", "010.001"}));
+    QCOMPARE(keys(other.List()), (QStringList{"007.001", "010.001"}));
     QVERIFY(!other.Contains("003.001"));
-    QVERIFY(other.Add(Entry("003", "001")));
+    QVERIFY(other.Add(makeSaya("003", "001")));
 }
 
 void TestBurnList::removeSuraAndClear() {
     BurnListCore list;
-    list.Add(Entry("001", "001"));
-    list.Add(Entry("002", "001"));
-    list.Add(Entry("002", "002", 1, 0, 3));
-    list.Add(Entry("003", "001", 1, 0, 3));
+    list.Add(makeSaya("001", "001"));
+    list.Add(makeSaya("002", "001"));
+    list.Add(makeSaya("002", "002", 1, 0, 3));
+    list.Add(makeSaya("003", "001", 1, 0, 3));
     list.RemoveSura("002");
-    QCOMPARE(Keys(list.List()), (QStringList{"001.001", "003.001"}));
+    QCOMPARE(keys(list.List()), (QStringList{"001.001", "003.001"}));
     QVERIFY(!list.Contains("002.001"));
     QCOMPARE(list.InList().at("002.002"), 0);
     QCOMPARE(list.List()[1].group, 3);
@@ -123,9 +111,9 @@ void TestBurnList::removeSuraAndClear() {
 
 void TestBurnList::assignGroupSharesRepetitions() {
     BurnListCore list;
-    list.Add(Entry("001", "001"));
-    list.Add(Entry("001", "002"));
-    list.Add(Entry("001", "003"));
+    list.Add(makeSaya("001", "001"));
+    list.Add(makeSaya("001", "002"));
+    list.Add(makeSaya("001", "003"));
     QCOMPARE(list.AssignGroup({{"001", "001"}, {"001", "002"}}, 2, 4), 2);
     QCOMPARE(list.ItemTexts(), (QStringList{"001.001 x 1 - pause: 0 secs b/w reps (GRP: 2 x 4)",
                                             "001.002 x 1 - pause: 0 secs b/w reps (GRP: 2 x 4)",
@@ -143,7 +131,7 @@ void TestBurnList::totalTruncatesPerAyaBeforeMultiplying() {
     lengths.ms["002.255"] = 3999;
     TotalTime total(lengths.Source());
     QCOMPARE(total.Seconds({}, {{0, 0}}), 0);
-    QCOMPARE(total.Seconds({Entry("002", "255", 3, 2)}, {{0, 0}}), 15);
+    QCOMPARE(total.Seconds({makeSaya("002", "255", 3, 2)}, {{0, 0}}), 15);
     QVERIFY(CdLengthHtml(15).endsWith("\">00:15</b></font>"));
 }
 
@@ -152,13 +140,13 @@ void TestBurnList::groupRepetitionsApplyToGroupsOnly() {
     lengths.ms["002.001"] = 10000;
     lengths.ms["002.002"] = 10000;
     TotalTime total(lengths.Source());
-    const std::vector<saya> grouped{Entry("002", "001", 1, 0, 1)};
+    const std::vector<saya> grouped{makeSaya("002", "001", 1, 0, 1)};
     QCOMPARE(total.Seconds(grouped, {{0, 0}, {1, 1}}), 10);
     QCOMPARE(total.Seconds(grouped, {{0, 0}, {1, 2}}), 20);
     QCOMPARE(total.Seconds(grouped, {{0, 0}, {1, 3}}), 30);
     // A group with no count yet, and group 0 with a stray count, play once.
     QCOMPARE(total.Seconds(grouped, {{0, 0}}), 10);
-    const std::vector<saya> mixed{Entry("002", "001", 1, 0, 0), Entry("002", "002", 2, 1, 1)};
+    const std::vector<saya> mixed{makeSaya("002", "001", 1, 0, 0), makeSaya("002", "002", 2, 1, 1)};
     QCOMPARE(total.Seconds(mixed, {{0, 3}, {1, 2}}), 10 + (10 + 1) * 2 * 2);
 }
 
@@ -166,11 +154,11 @@ void TestBurnList::eachAyaIsMeasuredOnce() {
     FakeLengths lengths;
     lengths.ms["001.001"] = 5000;  // 001.002 has no recording: 0 ms
     TotalTime total(lengths.Source());
-    const std::vector<saya> list{Entry("001", "001"), Entry("001", "002")};
+    const std::vector<saya> list{makeSaya("001", "001"), makeSaya("001", "002")};
     QCOMPARE(total.Seconds(list, {}), 5);
     QCOMPARE(total.Seconds(list, {}), 5);
     // Added again with other repetitions: the cached length, the new reps.
-    QCOMPARE(total.Seconds({Entry("001", "001", 4, 1)}, {}), 24);
+    QCOMPARE(total.Seconds({makeSaya("001", "001", 4, 1)}, {}), 24);
     QCOMPARE(lengths.asked["001.001"], 1);
     QCOMPARE(lengths.asked["001.002"], 1);
     QCOMPARE(total.AyaLengths().at("001.002"), 0);
@@ -182,7 +170,7 @@ void TestBurnList::eachAyaIsMeasuredOnce() {
 void TestBurnList::hugeTotalsSaturate() {
     TotalTime total([](const std::string&) { return INT_MAX; });
     std::vector<saya> list;
-    for (int a = 1; a <= 50; ++a) list.push_back(Entry("002", qPrintable(QString::number(a)), 100, 60, 1));
+    for (int a = 1; a <= 50; ++a) list.push_back(makeSaya("002", qPrintable(QString::number(a)), 100, 60, 1));
     QCOMPARE(total.Seconds(list, {{1, 100}}), INT_MAX);
 }
 

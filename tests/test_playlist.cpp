@@ -11,21 +11,8 @@
 
 namespace {
 
-saya Entry(const char* sura, const char* aya, int reps, int pause, int group = 0) {
-    saya s;
-    s.sura = sura;
-    s.aya = aya;
-    s.reps = reps;
-    s.pause = pause;
-    s.group = group;
-    return s;
-}
-
-QStringList Keys(const std::vector<saya>& list) {
-    QStringList keys;
-    for (const saya& s : list) keys << QString::fromStdString(s.Key());
-    return keys;
-}
+using testenv::keys;
+using testenv::makeSaya;
 
 QString Describe(const saya& s) {
     return QString("%1 r%2 p%3 g%4").arg(QString::fromStdString(s.Key())).arg(s.reps).arg(s.pause).arg(s.group);
@@ -43,12 +30,8 @@ class TestPlaylist : public QObject {
     Q_OBJECT
 private slots:
     void savedTextAndRoundTripWithGroups();
-    void firstDuplicateWinsButSetsGroupReps();
-    void fileOrderIsKept();
-    void crLfAndLfReadAlike();
-    void fourFieldLineIsUngrouped();
-    void groupZeroRepetitionsAreIgnored();
-    void numbersAreReadLikeAtoi();
+    void parses_data();
+    void parses();
     void badLinesAreSkippedAndNumbered();
     void absurdValuesAreBroughtIntoRange();
     void unreadableFileIsAnError();
@@ -62,8 +45,8 @@ private:
 };
 
 void TestPlaylist::savedTextAndRoundTripWithGroups() {
-    const std::vector<saya> list{Entry("002", "255", 3, 2), Entry("003", "001", 1, 0, 4),
-                                 Entry("003", "002", 2, 5, 4), Entry("010", "001", 7, 60, 100)};
+    const std::vector<saya> list{makeSaya("002", "255", 3, 2), makeSaya("003", "001", 1, 0, 4),
+                                 makeSaya("003", "002", 2, 5, 4), makeSaya("010", "001", 7, 60, 100)};
     const std::map<int, int> groupReps{{0, 0}, {4, 5}, {100, 9}};
     QCOMPARE(PlaylistText(list, groupReps), QByteArray("002,255,3,2,0,0\n003,001,1,0,4,5\n"
                                                        "003,002,2,5,4,5\n010,001,7,60,100,9\n"));
@@ -84,51 +67,42 @@ void TestPlaylist::savedTextAndRoundTripWithGroups() {
     QVERIFY(load.skippedLines.empty());
     QVERIFY(load.adjustedLines.empty());
     QCOMPARE(PlaylistLoadNote(load), QString());
+    // A stray count of group 0 is never written.
+    QCOMPARE(PlaylistText({makeSaya("002", "255")}, {{0, 9}}), QByteArray("002,255,1,0,0,0\n"));
 }
 
-void TestPlaylist::firstDuplicateWinsButSetsGroupReps() {
-    const PlaylistLoad load = ParsePlaylist("002,255,3,2,1,2\n002,001,1,0,1,2\n002,255,5,9,1,7\n");
-    QCOMPARE(Describe(load.entries), (QStringList{"002.255 r3 p2 g1", "002.001 r1 p0 g1"}));
-    QCOMPARE(load.groupReps.at(1), 7);
-    // A duplicate is dropped, not counted as a bad line.
-    QVERIFY(load.skippedLines.empty());
-}
-
-void TestPlaylist::fileOrderIsKept() {
-    const PlaylistLoad load = ParsePlaylist("003,001,1,0,0,0\n002,255,1,0,0,0\n001,001,1,0,0,0\n");
-    QCOMPARE(Keys(load.entries), (QStringList{"003.001", "002.255", "001.001"}));
-}
-
-void TestPlaylist::crLfAndLfReadAlike() {
-    const PlaylistLoad lf = ParsePlaylist("002,255,3,2,4,5\n003,001,1,0,0,0");  // no final break
-    const PlaylistLoad crlf = ParsePlaylist("002,255,3,2,4,5\r\n003,001,1,0,0,0\r\n");
-    QCOMPARE(Describe(lf.entries), (QStringList{"002.255 r3 p2 g4", "003.001 r1 p0 g0"}));
-    QCOMPARE(Describe(crlf.entries), Describe(lf.entries));
-    QCOMPARE(crlf.groupReps, lf.groupReps);
-    QCOMPARE(crlf.groupReps.at(4), 5);
-    QVERIFY(crlf.skippedLines.empty());
-}
-
-void TestPlaylist::fourFieldLineIsUngrouped() {
-    const PlaylistLoad load = ParsePlaylist("002,255,3,2\n");
-    QCOMPARE(Describe(load.entries), QStringList{"002.255 r3 p2 g0"});
-    QVERIFY(load.groupReps.empty());
-}
-
-void TestPlaylist::groupZeroRepetitionsAreIgnored() {
-    // Group 0 is "no group"; its sixth field must not become a repetition
-    // count that something could multiply by.
-    const PlaylistLoad load = ParsePlaylist("002,255,1,0,0,9\n");
-    QCOMPARE(load.entries.size(), size_t(1));
-    QCOMPARE(load.groupReps.count(0), size_t(0));
-    QCOMPARE(PlaylistText(load.entries, {{0, 9}}), QByteArray("002,255,1,0,0,0\n"));
-}
-
-void TestPlaylist::numbersAreReadLikeAtoi() {
+void TestPlaylist::parses_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("groupReps");  // "group:reps ..."
+    QTest::newRow("file order is kept")
+        << QByteArray("003,001,1,0,0,0\n002,255,1,0,0,0\n001,001,1,0,0,0\n")
+        << QStringList{"003.001 r1 p0 g0", "002.255 r1 p0 g0", "001.001 r1 p0 g0"} << "";
+    const QStringList two{"002.255 r3 p2 g4", "003.001 r1 p0 g0"};
+    QTest::newRow("LF, no final break") << QByteArray("002,255,3,2,4,5\n003,001,1,0,0,0") << two << "4:5";
+    QTest::newRow("CR LF") << QByteArray("002,255,3,2,4,5\r\n003,001,1,0,0,0\r\n") << two << "4:5";
+    QTest::newRow("four fields: no group") << QByteArray("002,255,3,2\n") << QStringList{"002.255 r3 p2 g0"} << "";
+    // A duplicate is dropped, not counted as a bad line, yet its group count applies.
+    QTest::newRow("first duplicate wins")
+        << QByteArray("002,255,3,2,1,2\n002,001,1,0,1,2\n002,255,5,9,1,7\n")
+        << QStringList{"002.255 r3 p2 g1", "002.001 r1 p0 g1"} << "1:7";
     // Two commas count as one separator; numbers stop at the first non-digit.
-    const PlaylistLoad load = ParsePlaylist(",2,,255,3x, +4,2y,6z,\n");
-    QCOMPARE(Describe(load.entries), QStringList{"002.255 r3 p4 g2"});
-    QCOMPARE(load.groupReps.at(2), 6);
+    QTest::newRow("numbers read like atoi") << QByteArray(",2,,255,3x, +4,2y,6z,\n")
+                                            << QStringList{"002.255 r3 p4 g2"} << "2:6";
+    // Group 0 is "no group": its count must not become one something multiplies by.
+    QTest::newRow("group 0 has no count") << QByteArray("002,255,1,0,0,9\n") << QStringList{"002.255 r1 p0 g0"} << "";
+}
+
+void TestPlaylist::parses() {
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, groupReps);
+    const PlaylistLoad load = ParsePlaylist(text);
+    QCOMPARE(Describe(load.entries), entries);
+    QStringList reps;
+    for (const auto& [group, count] : load.groupReps) reps << QString("%1:%2").arg(group).arg(count);
+    QCOMPARE(reps.join(' '), groupReps);
+    QVERIFY(load.skippedLines.empty());
 }
 
 void TestPlaylist::badLinesAreSkippedAndNumbered() {
@@ -147,7 +121,7 @@ void TestPlaylist::badLinesAreSkippedAndNumbered() {
         "   \r\n"               // 12 blank with CR: ignored
         "002,007,1,0,2,3\n";    // 13 good
     const PlaylistLoad load = ParsePlaylist(text);
-    QCOMPARE(Keys(load.entries), (QStringList{"002.001", "002.007"}));
+    QCOMPARE(keys(load.entries), (QStringList{"002.001", "002.007"}));
     QCOMPARE(load.skippedLines, (std::vector<int>{2, 3, 5, 6, 7, 8, 9, 10, 11}));
     const QString note = PlaylistLoadNote(load);
     QVERIFY2(note.startsWith("9 line(s)"), qPrintable(note));
@@ -188,7 +162,7 @@ void TestPlaylist::unreadableFileIsAnError() {
 }
 
 void TestPlaylist::failedSaveIsReportedAndKeepsOldFile() {
-    const std::vector<saya> list{Entry("002", "255", 3, 2)};
+    const std::vector<saya> list{makeSaya("002", "255", 3, 2)};
     const QString inMissingFolder = dir.filePath("missing/plan.qap");
     QVERIFY(!SavePlaylistFile(inMissingFolder, list, {}).isEmpty());
     QVERIFY(!QFile::exists(inMissingFolder));
@@ -200,7 +174,7 @@ void TestPlaylist::failedSaveIsReportedAndKeepsOldFile() {
     const QString path = dir.filePath("replace.qap");
     QVERIFY(testenv::writeFile(path, "003,001,1,0,0,0\n003,002,1,0,0,0\n003,003,1,0,0,0\n"));
     QCOMPARE(SavePlaylistFile(path, list, {}), QString());
-    QCOMPARE(Keys(LoadPlaylistFile(path).entries), QStringList{"002.255"});
+    QCOMPARE(keys(LoadPlaylistFile(path).entries), QStringList{"002.255"});
 }
 
 void TestPlaylist::emptyListSavesEmptyFile() {

@@ -257,31 +257,22 @@ void TestProcessWrap::timersRunDuringTheWait() {
 // reads its actions from FAKETOOL_SCRIPT and logs its arguments.
 void TestProcessWrap::fakeUnderToolNameFollowsScript() {
     QTemporaryDir dir;
-    QVERIFY(QFile::link(fakeTool(), dir.filePath("cdrdao")));
-    const QString script = dir.filePath("script.txt");
-    const QString argsLog = dir.filePath("args.txt");
-    QVERIFY(testenv::writeFile(script, "ifarg:scanbus\r\n"
-                                       "err:/dev/sr0 : HL-DT-ST, DVDRAM GH24NSD1, RP09\n"
-                                       "endif\n\n"
-                                       "err:done\n"));
-    const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(dir.path()) + ":" + oldPath);
-    qputenv("FAKETOOL_SCRIPT", QFile::encodeName(script));
-    qputenv("FAKETOOL_ARGS_LOG", QFile::encodeName(argsLog));
-
-    ProcessWrap runner;
-    runner.RunCommand({"cdrdao", "scanbus"});
-    const QStringList scanLines = runner.GetText();
-    runner.RunCommand({"cdrdao", "eject", "--device", "", "--driver", "generic-mmc"});
-    const QStringList ejectLines = runner.GetText();
-
-    qputenv("PATH", oldPath);
-    qunsetenv("FAKETOOL_SCRIPT");
-    qunsetenv("FAKETOOL_ARGS_LOG");
-
+    QStringList scanLines, ejectLines;
+    QByteArray argsLog;
+    {
+        const testenv::FakeTool cdrdao(dir.path());
+        QVERIFY(cdrdao.ok());
+        QVERIFY(cdrdao.setScript("ifarg:scanbus\r\nerr:/dev/sr0 : HL-DT-ST, DVDRAM GH24NSD1, RP09\nendif\n\nerr:done\n"));
+        ProcessWrap runner;
+        runner.RunCommand({"cdrdao", "scanbus"});
+        scanLines = runner.GetText();
+        runner.RunCommand({"cdrdao", "eject", "--device", "", "--driver", "generic-mmc"});
+        ejectLines = runner.GetText();
+        argsLog = testenv::readFile(cdrdao.argsLogPath);
+    }
     QCOMPARE(scanLines, QStringList({"/dev/sr0 : HL-DT-ST, DVDRAM GH24NSD1, RP09", "done"}));
     QCOMPARE(ejectLines, QStringList{"done"});
-    QCOMPARE(testenv::readFile(argsLog),
+    QCOMPARE(argsLog,
              QByteArray("scanbus\n--end--\neject\n--device\n\n--driver\ngeneric-mmc\n--end--\n"));
 }
 

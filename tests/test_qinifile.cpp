@@ -20,51 +20,46 @@ class TestQIniFile : public QObject {
     QString path(const QString& name = "norvane.ini") const { return dir.filePath(name); }
 
 private slots:
-    void readsSectionsCaseSensitively();
-    void keepsTextOnlyUpToSecondEquals();
-    void keepsBlanksBesideEquals();
-    void headerNameKeepsInnerBlanks();
+    void reads_data();
+    void reads();
     void missingFileGivesEmptyStore();
     void rewritesSortedWithEmptySectionFirst();
     void writesCommentsAtStartOfTheirSection();
     void writeStringAppendsThenReplaces();
     void writeIntAndDoubleFormat();
-    void readsCrLfFiles();
     void listsBySection();
     void failedOpenKeepsValueInMemory();
     void failedWriteLeavesOldFileWhole();
 };
 
-void TestQIniFile::readsSectionsCaseSensitively() {
-    QVERIFY(writeFile(path(), "[cd]\ndevice=3\n"));
-    QIniFile ini(path());
-    QCOMPARE(ini.ReadInt("cd", "device"), 3);
-    QCOMPARE(ini.ReadInt("CD", "device"), 0);
-    QCOMPARE(ini.ReadInt("cd", "Device"), 0);
-    QVERIFY(ini.ReadString("CD", "device").isNull());
-}
-
-void TestQIniFile::keepsTextOnlyUpToSecondEquals() {
-    QVERIFY(writeFile(path(), "[dir]\nmp3dir=C:/a=b\n"));
-    QIniFile ini(path());
-    QCOMPARE(ini.ReadString("dir", "mp3dir"), QString("C:/a"));
-}
-
-void TestQIniFile::keepsBlanksBesideEquals() {
-    QVERIFY(writeFile(path(), "[cd]\n  device = 1  \n"));
-    QIniFile ini(path());
+void TestQIniFile::reads_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");  // a null string: not found
+    QTest::newRow("plain") << QByteArray("[cd]\ndevice=3\n") << "cd" << "device" << "3";
+    QTest::newRow("section case") << QByteArray("[cd]\ndevice=3\n") << "CD" << "device" << QString();
+    QTest::newRow("key case") << QByteArray("[cd]\ndevice=3\n") << "cd" << "Device" << QString();
+    QTest::newRow("text ends at a second =") << QByteArray("[dir]\nmp3dir=C:/a=b\n") << "dir" << "mp3dir" << "C:/a";
     // The line is trimmed, but the blanks next to "=" stay in key and value.
-    QVERIFY(ini.ReadString("cd", "device").isNull());
-    QCOMPARE(ini.ReadString("cd", "device "), QString(" 1"));
-    QCOMPARE(ini.ReadInt("cd", "device "), 1);
+    QTest::newRow("blanks beside =") << QByteArray("[cd]\n  device = 1  \n") << "cd" << "device " << " 1";
+    QTest::newRow("key without its blank") << QByteArray("[cd]\n  device = 1  \n") << "cd" << "device" << QString();
+    QTest::newRow("header keeps inner blanks") << QByteArray("[ cd ]\ndevice=2\n") << " cd " << "device" << "2";
+    QTest::newRow("header trimmed is another") << QByteArray("[ cd ]\ndevice=2\n") << "cd" << "device" << QString();
+    QTest::newRow("bracket inside a header") << QByteArray("[a[b]\nk=v\n") << "a" << "k" << "v";
+    QTest::newRow("CR LF") << QByteArray("[cd]\r\ndevice=4\r\n") << "cd" << "device" << "4";
 }
 
-void TestQIniFile::headerNameKeepsInnerBlanks() {
-    QVERIFY(writeFile(path(), "[ cd ]\ndevice=2\n[a[b]\nk=v\n"));
+void TestQIniFile::reads() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QVERIFY(writeFile(path(), text));
     QIniFile ini(path());
-    QCOMPARE(ini.ReadInt(" cd ", "device"), 2);
-    QCOMPARE(ini.ReadInt("cd", "device"), 0);
-    QCOMPARE(ini.ReadString("a", "k"), QString("v"));
+    QCOMPARE(ini.ReadString(section, key), value);
+    QCOMPARE(ini.ReadString(section, key).isNull(), value.isNull());
+    QCOMPARE(ini.ReadInt(section, key), value.toInt());
 }
 
 void TestQIniFile::missingFileGivesEmptyStore() {
@@ -77,7 +72,7 @@ void TestQIniFile::missingFileGivesEmptyStore() {
 }
 
 void TestQIniFile::rewritesSortedWithEmptySectionFirst() {
-    QVERIFY(writeFile(path(), "x=1\n[b]\nk=2\n\n   \n[a]\nk=3\n"));
+    QVERIFY(writeFile(path(), "x=1\r\n[b]\nk=2\n\n   \n[a]\nk=3\n"));
     QIniFile ini(path());
     QCOMPARE(ini.ReadString("", "x"), QString("1"));
     QVERIFY(ini.WriteFile());
@@ -117,14 +112,6 @@ void TestQIniFile::writeIntAndDoubleFormat() {
     QCOMPARE(ini.ReadInt("n", "word"), 0);
     QCOMPARE(readFile(path("numbers.ini")),
              QByteArray("[n]\nbig=1.23457e+06\nneg=-42\nthird=0.333333\nword=abc\n"));
-}
-
-void TestQIniFile::readsCrLfFiles() {
-    QVERIFY(writeFile(path(), "[cd]\r\ndevice=4\r\n"));
-    QIniFile ini(path());
-    QCOMPARE(ini.ReadString("cd", "device"), QString("4"));
-    QVERIFY(ini.WriteFile());
-    QCOMPARE(readFile(path()), QByteArray("[cd]\ndevice=4\n"));
 }
 
 void TestQIniFile::listsBySection() {

@@ -1,25 +1,17 @@
 // Which tracks a burn list makes, in which order, under which names.
 #include "production/trackplan.h"
+#include "support/testenv.h"
 
 #include <QtTest>
 
 namespace {
 
+// Group first here: most plans differ only in their groups.
 saya Entry(const std::string& sura, const std::string& aya, int group = 0, int reps = 1, int pause = 0) {
-    saya s;
-    s.sura = sura;
-    s.aya = aya;
-    s.group = group;
-    s.reps = reps;
-    s.pause = pause;
-    return s;
+    return testenv::makeSaya(sura, aya, reps, pause, group);
 }
 
-QStringList Keys(const PlannedTrack& track) {
-    QStringList keys;
-    for (const saya& s : track.members) keys << QString::fromStdString(s.Key());
-    return keys;
-}
+QStringList Keys(const PlannedTrack& track) { return testenv::keys(track.members); }
 
 QStringList WavNames(const std::vector<PlannedTrack>& plan) {
     QStringList names;

@@ -293,7 +293,8 @@ QWidget* Norvane::BuildCdPage() {
 QWidget* Norvane::BuildMp3Page() {
     QWidget* page = Box(nullptr, Qt::Vertical, 3, 4);
     page->setObjectName("mp3Page");
-    QGroupBox* config = Group(page, "MP3 Config", Qt::Vertical);
+    // A small margin leaves room for the legend's 250-pixel table.
+    QGroupBox* config = Group(page, "MP3 Config", Qt::Vertical, 2);
     bitrateLabel = Label(config, BitrateText(4));
     bitrateLabel->setObjectName("bitrateLabel");
     bitrateSlider = Slider(config, 4, "bitrateSlider");

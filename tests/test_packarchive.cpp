@@ -112,7 +112,6 @@ private slots:
     void fileNamePart();
 
     void addListedFilesReadsWordsInOrder();
-    void addListedFilesStopsAtAnUnreadableFile();
 
     void loadPackedImage();
 
@@ -171,16 +170,8 @@ void TestPackArchive::writesTheExactLayout() {
 
     const QByteArray bytes = testenv::readFile(path("out.mat"));
     QCOMPARE(bytes.size(), 551);
-    QCOMPARE(bytes.left(7), header(2));
-    QCOMPARE(bytes.mid(7, 256), QByteArray("one.bin") + QByteArray(249, '\0'));
-    QCOMPARE(fieldAt(bytes, 7 + 256), 543u);
-    QCOMPARE(fieldAt(bytes, 7 + 260), 546u);
+    QCOMPARE(fieldAt(bytes, 7 + 256), 543u);  // first data byte, after two 268-byte records
     QCOMPARE(fieldAt(bytes, 7 + 264), 0x352441C2u);
-    QCOMPARE(bytes.mid(275, 256), QByteArray("two.bin") + QByteArray(249, '\0'));
-    QCOMPARE(fieldAt(bytes, 275 + 256), 546u);
-    QCOMPARE(fieldAt(bytes, 275 + 260), 551u);
-    QCOMPARE(fieldAt(bytes, 275 + 264), PackChecksum("12345", 5));
-    QCOMPARE(bytes.mid(543), QByteArray("abc12345"));
     // The same archive made by hand from the description is byte-identical.
     QCOMPARE(bytes, handMade({{"one.bin", "abc"}, {"two.bin", "12345"}}));
 }
@@ -383,7 +374,6 @@ void TestPackArchive::namesAreFileNamePartsAndCaseSensitive() {
 void TestPackArchive::fileNamePart_data() {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("part");
-    QTest::newRow("plain") << "a.mp3" << "a.mp3";
     QTest::newRow("mixed separators") << "c:\\x/y\\z.mp3" << "z.mp3";
     QTest::newRow("ends in separator") << "dir/" << "";
     QTest::newRow("empty") << "" << "";
@@ -409,18 +399,16 @@ void TestPackArchive::addListedFilesReadsWordsInOrder() {
     QCOMPARE(pack.Pending()[0].size, 3);
     QCOMPARE(pack.Pending()[0].checksum, PackChecksum("bee", 3));
     QCOMPARE(QString::fromStdString(pack.Pending()[1].name), QString("a.mp3"));
-}
 
-void TestPackArchive::addListedFilesStopsAtAnUnreadableFile() {
-    testenv::writeFile(path("a.mp3"), "ay");
+    // An unreadable file or list adds nothing and is named.
     testenv::writeFile(path("list.txt"), (path("a.mp3") + " " + path("gone.mp3")).toUtf8());
-    PackArchive pack;
-    QVERIFY(!pack.AddListedFiles(spath("list.txt")));
-    QVERIFY2(pack.LastError().find("gone.mp3") != std::string::npos, pack.LastError().c_str());
-    QVERIFY(pack.Pending().empty());
-
-    QVERIFY(!pack.AddListedFiles(spath("no-list.txt")));
-    QVERIFY2(pack.LastError().find("no-list.txt") != std::string::npos, pack.LastError().c_str());
+    for (const char* list : {"list.txt", "no-list.txt"}) {
+        PackArchive failing;
+        QVERIFY(!failing.AddListedFiles(spath(list)));
+        const std::string named = QString(list).startsWith("no") ? "no-list.txt" : "gone.mp3";
+        QVERIFY2(failing.LastError().find(named) != std::string::npos, failing.LastError().c_str());
+        QVERIFY(failing.Pending().empty());
+    }
 }
 
 void TestPackArchive::loadPackedImage() {

@@ -56,13 +56,7 @@ private:
     QString figure() { return Child<QLabel>(window.get(), "cdLengthLabel")->text(); }
 
     // Suras in the combo: 0 = 001, 1 = 002, 2 = 009, 3 = 010.
-    void Add(int suraIndex, int ayaRow, int reps = 1, int pause = 0) {
-        window->SuraSelected(suraIndex);
-        Child<QSpinBox>(window.get(), "ayaRepSpin")->setValue(reps);
-        Child<QSpinBox>(window.get(), "ayaPauseSpin")->setValue(pause);
-        ayaBox()->setCurrentRow(ayaRow);
-        window->AddOne();
-    }
+    void Add(int suraIndex, int ayaRow, int reps = 1, int pause = 0) { AddAya(window.get(), suraIndex, ayaRow, reps, pause); }
     void SelectShown(const QStringList& keys) {
         burnBox()->clearSelection();
         for (int i = 0; i < burnBox()->count(); ++i)
@@ -170,6 +164,10 @@ private slots:
 
     void groupsShareTheirRepetitions() {
         Add(0, 0);
+        burnBox()->setCurrentItem(nullptr);
+        window->AssignGroup();  // nothing current: nothing assigned
+        QCOMPARE(window->BurnList()[0].group, 0);
+        QCOMPARE(window->GroupReps().count(1), size_t(0));
         Add(0, 1);
         Add(0, 2);
         Add(0, 3);
@@ -185,14 +183,6 @@ private slots:
         Assign({"001.001"}, 5, 2);
         QCOMPARE(burnBox()->item(0)->text(), QString("001.001 x 1 - pause: 0 secs b/w reps (GRP: 5 x 2)"));
         QCOMPARE(window->BurnList()[0].group, 5);
-    }
-
-    void assignWithoutCurrentItemDoesNothing() {
-        Add(0, 0);
-        burnBox()->setCurrentItem(nullptr);
-        window->AssignGroup();
-        QCOMPARE(window->BurnList()[0].group, 0);
-        QCOMPARE(window->GroupReps().count(1), size_t(0));
     }
 
     void removeOneNeedsASelectionAndAllowsReAdding() {
@@ -270,23 +260,6 @@ private slots:
         QCOMPARE(window->TotalSeconds(), 8 + 8 + 75 + 3);
     }
 
-    void addAllSortsABoxLeftInFileOrder() {
-        // A loaded file in reverse order, refilled in that order by Assign.
-        const QString path = dir.filePath("reverse.qap");
-        testenv::writeFile(path, "010,001,1,0,0,0\n002,255,1,0,0,0\n001,002,1,0,0,0\n");
-        dialogs->fileAnswers << path;
-        window->LoadPlaylist();
-        Assign({"002.255"}, 1, 2);
-        QCOMPARE(KeysShown(burnBox()), (QStringList{"010.001", "002.255", "001.002"}));
-        window->SuraSelected(0);
-        window->AddAll();
-        const QStringList sorted{"001.001", "001.002", "001.003", "001.004", "001.005",
-                                 "001.006", "001.007", "002.255", "010.001"};
-        QCOMPARE(KeysShown(burnBox()), sorted);
-        QCOMPARE(keys(window->BurnList()), sorted);
-        QCOMPARE(burnBox()->item(7)->text(), QString("002.255 x 1 - pause: 0 secs b/w reps (GRP: 1 x 2)"));
-    }
-
     void playlistSavedAndLoadedThroughTheWindow() {
         Add(1, 254, 3, 2);
         Add(0, 0);
@@ -317,13 +290,27 @@ private slots:
 
     void loadedFileOrderIsKeptUntilTheNextAdd() {
         const QString path = dir.filePath("order.qap");
-        testenv::writeFile(path, "010,001,1,0,0,0\r\n002,255,1,0,0,0\r\n");
+        testenv::writeFile(path, "010,001,1,0,0,0\r\n002,255,1,0,0,0\r\n001,002,1,0,0,0\r\n");
         dialogs->fileAnswers << path;
         window->LoadPlaylist();
-        QCOMPARE(keys(window->BurnList()), (QStringList{"010.001", "002.255"}));
-        QCOMPARE(KeysShown(burnBox()), (QStringList{"002.255", "010.001"}));
+        QCOMPARE(keys(window->BurnList()), (QStringList{"010.001", "002.255", "001.002"}));
+        QCOMPARE(KeysShown(burnBox()), (QStringList{"001.002", "002.255", "010.001"}));
+        // Assign refills the box in the list's (file) order; Add All sorts both.
+        Assign({"002.255"}, 1, 2);
+        QCOMPARE(KeysShown(burnBox()), (QStringList{"010.001", "002.255", "001.002"}));
+        window->SuraSelected(0);
+        window->AddAll();
+        const QStringList sorted{"001.001", "001.002", "001.003", "001.004", "001.005",
+                                 "001.006", "001.007", "002.255", "010.001"};
+        QCOMPARE(KeysShown(burnBox()), sorted);
+        QCOMPARE(keys(window->BurnList()), sorted);
+        QCOMPARE(burnBox()->item(7)->text(), QString("002.255 x 1 - pause: 0 secs b/w reps (GRP: 1 x 2)"));
+
+        // So does adding a single aya.
+        dialogs->fileAnswers << path;
+        window->LoadPlaylist();
         Add(0, 0);
-        QCOMPARE(keys(window->BurnList()), (QStringList{"001.001", "002.255", "010.001"}));
+        QCOMPARE(keys(window->BurnList()), (QStringList{"001.001", "001.002", "002.255", "010.001"}));
     }
 
     void badLinesAreReportedOnce() {

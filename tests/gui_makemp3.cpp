@@ -34,13 +34,7 @@ private:
     std::unique_ptr<ScriptedDialogs> dialogs;
 
     // Sura 1 is combo row 0, sura 2 row 1.
-    void Add(int suraIndex, int ayaRow, int reps, int pause) {
-        window->SuraSelected(suraIndex);
-        Child<QSpinBox>(window.get(), "ayaRepSpin")->setValue(reps);
-        Child<QSpinBox>(window.get(), "ayaPauseSpin")->setValue(pause);
-        Child<QListWidget>(window.get(), "ayaListBox")->setCurrentRow(ayaRow);
-        window->AddOne();
-    }
+    void Add(int suraIndex, int ayaRow, int reps, int pause) { AddAya(window.get(), suraIndex, ayaRow, reps, pause); }
     void SetFolder(const QString& text) { Child<QLineEdit>(window.get(), "mp3DirEdit")->setText(text); }
     Progress* Dialog() { return Child<Progress>(window.get()); }
     QStringList OutFiles() { return QDir("out").entryList(QDir::Files, QDir::Name); }

@@ -72,29 +72,27 @@ private slots:
         qputenv("PATH", savedPath);
     }
 
-    void refusesAFolderThatIsNoFolder_data() {
+    void refusedWithABoxBeforeAnyWork_data() {
         QTest::addColumn<QString>("folder");
-        QTest::newRow("empty") << "";
-        QTest::newRow("missing") << "nowhere";
-        QTest::newRow("a file") << "afile";
+        QTest::addColumn<bool>("withAya");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("empty folder") << "" << true << kChooseDir;
+        QTest::newRow("missing folder") << "nowhere" << true << kChooseDir;
+        QTest::newRow("a file") << "afile" << true << kChooseDir;
+        QTest::newRow("empty burn list") << "out" << false << kAddSome;
     }
-    void refusesAFolderThatIsNoFolder() {
+    void refusedWithABoxBeforeAnyWork() {
         QFETCH(QString, folder);
-        Add(0, 0, 1, 0);
+        QFETCH(bool, withAya);
+        QFETCH(QString, box);
+        if (withAya) Add(0, 0, 1, 0);
         SetFolder(folder);
         window->MakeMP3();
-        QCOMPARE(dialogs->boxes.size(), 1);
+        QCOMPARE(dialogs->Texts(), QStringList{box});
         QCOMPARE(dialogs->boxes[0].title, QString("Norvane"));
-        QCOMPARE(dialogs->boxes[0].text, QString(kChooseDir));
         QVERIFY(!Dialog()->isVisible());
         QVERIFY(!QFileInfo::exists("afile/Al-Fatiha.001.mp3"));
-    }
-
-    void refusesAnEmptyBurnList() {
-        SetFolder("out");
-        window->MakeMP3();
-        QCOMPARE(dialogs->Texts(), QStringList({kAddSome}));
-        QVERIFY(!Dialog()->isVisible());
+        QCOMPARE(OutFiles(), QStringList());
     }
 
     void makesTheSetAndReportsInTheDialog() {

@@ -67,12 +67,10 @@ class TestJoinwav : public QObject {
 private slots:
     void init();
     void cdAudioIsCopiedBitExact();
-    void outputMayBeOneOfTheInputs();
     void monoAtCdRateIsDuplicated();
     void mixedRatesAndChannelsAreConverted();
     void failures_data();
     void failures();
-    void failedJoinKeepsEarlierOutput();
     void readOnlyFolderIsReported();
 
 private:
@@ -110,14 +108,8 @@ void TestJoinwav::cdAudioIsCopiedBitExact() {
     QVERIFY(testenv::run(joinwav(), {b, b, b, b, b, b, b, path("seven.wav")}).exitCode == 0);
     QVERIFY(readWav("seven.wav").data == bData.repeated(7));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 4);  // no temporary file left
-}
 
-void TestJoinwav::outputMayBeOneOfTheInputs() {
-    const QString a = writeWav("a.wav", 2000, 44100, 2, 440);
-    const QString b = writeWav("b.wav", 1500, 44100, 2, 660);
-    const QByteArray aData = parseWav(testenv::readFile(a)).data;
-    const QByteArray bData = parseWav(testenv::readFile(b)).data;
-
+    // The output may be one of the inputs.
     QCOMPARE(testenv::run(joinwav(), {a, b, a, a}).exitCode, 0);
     QVERIFY(readWav("a.wav").data == aData + bData + aData);
 }
@@ -177,6 +169,8 @@ void TestJoinwav::failures_data() {
                                            << "@/nofolder/out.wav" << "@/nofolder/out.wav";
     QTest::newRow("output below a file") << QStringList{"@/good.wav", "@/notes.txt/out.wav"}
                                          << "@/notes.txt/out.wav" << "";
+    QTest::newRow("earlier output is kept") << QStringList{"@/good.wav", "@/missing.wav", "@/kept.wav"}
+                                            << "@/missing.wav" << "";
     // Fails only at the final rename, after all audio was written.
     QTest::newRow("output is a folder") << QStringList{"@/good.wav", "@/good.wav", "@/folder"} << "@/folder"
                                         << "";
@@ -190,6 +184,7 @@ void TestJoinwav::failures() {
     writeWav("quad.wav", 1000, 44100, 4);
     QVERIFY(testenv::writeFile(path("notes.txt"), "Sura 2, aya 255\n"));
     QVERIFY(QDir(dir->path()).mkdir("folder"));
+    QVERIFY(testenv::writeFile(path("kept.wav"), "earlier output"));
     const QStringList before = QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     args.replaceInStrings("@", dir->path());
@@ -202,14 +197,7 @@ void TestJoinwav::failures() {
     if (!output.isEmpty()) QVERIFY(!QFile::exists(output));
     QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     QVERIFY(QDir(path("folder")).isEmpty());
-}
-
-void TestJoinwav::failedJoinKeepsEarlierOutput() {
-    const QString good = writeWav("good.wav", 1000, 44100, 2);
-    QVERIFY(testenv::writeFile(path("out.wav"), "earlier output"));
-    const auto r = testenv::run(joinwav(), {good, path("missing.wav"), path("out.wav")});
-    QCOMPARE(r.exitCode, 1);
-    QCOMPARE(testenv::readFile(path("out.wav")), QByteArray("earlier output"));
+    QCOMPARE(testenv::readFile(path("kept.wav")), QByteArray("earlier output"));
 }
 
 void TestJoinwav::readOnlyFolderIsReported() {

@@ -7,7 +7,6 @@ namespace {
 
 QString Program() { return testenv::binDir() + "/norvane-make"; }
 
-
 }  // namespace
 
 class TestNorvaneMake : public QObject {
@@ -84,7 +83,6 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString bitrate = "--bitrate must be one of 8, 16, 32, 48, 64, 96, 128, 160";
         QTest::newRow("bitrate between steps") << QStringList{"mp3", "one.qap", "out", "--bitrate", "65"} << bitrate;
-        QTest::newRow("bitrate 0") << QStringList{"mp3", "one.qap", "out", "--bitrate", "0"} << bitrate;
         QTest::newRow("bitrate past the slider") << QStringList{"mp3", "one.qap", "out", "--bitrate", "320"} << bitrate;
         QTest::newRow("bitrate not a number") << QStringList{"mp3", "one.qap", "out", "--bitrate", "sixty"} << bitrate;
         const QString folder = "Please choose a valid dir to output your mp3 tracks!";

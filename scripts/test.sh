@@ -13,6 +13,5 @@ SAN="$ROOT/build-sanitize"
 cmake -S "$ROOT" -B "$SAN" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNORVANE_SANITIZE=ON >/dev/null
 cmake --build "$SAN" -j"$(nproc)"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
-export LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir "$SAN" --output-on-failure -j2

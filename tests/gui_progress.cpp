@@ -24,116 +24,109 @@ private slots:
     }
     void cleanup() { dialog.reset(); }
 
-    void centresOverParentAtAThird();
-    void autoModeCyclesThroughElevenSteps();
-    void disableAutoFreezesAndRestarts();
-    void showDisablesCloseAndEmptiesLog();
-    void busyDialogCannotBeDismissed();
-    void doneDialogClosesAndStopsTimer();
-};
-
-void GuiProgress::centresOverParentAtAThird() {
-    QVERIFY(dialog->isModal());
-    dialog->show();
-    QCOMPARE(dialog->geometry(), QRect(320, 244, 220, 193));
-    QVERIFY(dialog->isVisible());
-}
-
-void GuiProgress::autoModeCyclesThroughElevenSteps() {
-    QList<int> values;
-    for (int i = 0; i < 11; ++i) {
-        dialog->IncProgress();
-        values << dialog->BarValue();
-        QCOMPARE(dialog->BarMaximum(), 10);
+    void centresOverParentAtAThird() {
+        QVERIFY(dialog->isModal());
+        dialog->show();
+        QCOMPARE(dialog->geometry(), QRect(320, 244, 220, 193));
+        QVERIFY(dialog->isVisible());
     }
-    QCOMPARE(values, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0}));
-}
 
-void GuiProgress::disableAutoFreezesAndRestarts() {
-    dialog->show();
-    dialog->IncProgress();
-    dialog->IncProgress();
-    dialog->IncProgress();
-    dialog->DisableAuto();
-    QVERIFY(!dialog->AutoRunning());
-    QCOMPARE(dialog->BarValue(), 3);  // frozen where it stood
-    QTest::qWait(250);                // no tick moves it
-    QCOMPARE(dialog->BarValue(), 3);
+    void autoModeCyclesThroughElevenSteps() {
+        QList<int> values;
+        for (int i = 0; i < 11; ++i) {
+            dialog->IncProgress();
+            values << dialog->BarValue();
+            QCOMPARE(dialog->BarMaximum(), 10);
+        }
+        QCOMPARE(values, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0}));
+    }
 
-    dialog->SetProgress(2, 5);
-    QCOMPARE(dialog->BarValue(), 2);
-    QCOMPARE(dialog->BarMaximum(), 5);
+    void disableAutoFreezesAndRestarts() {
+        dialog->show();
+        dialog->IncProgress();
+        dialog->IncProgress();
+        dialog->IncProgress();
+        dialog->DisableAuto();
+        QVERIFY(!dialog->AutoRunning());
+        QCOMPARE(dialog->BarValue(), 3);  // frozen where it stood
+        QTest::qWait(250);                // no tick moves it
+        QCOMPARE(dialog->BarValue(), 3);
 
-    dialog->DisableAuto(false);
-    QVERIFY(dialog->AutoRunning());
-    dialog->IncProgress();
-    QCOMPARE(dialog->BarValue(), 1);
-    QCOMPARE(dialog->BarMaximum(), 10);
+        dialog->SetProgress(2, 5);
+        QCOMPARE(dialog->BarValue(), 2);
+        QCOMPARE(dialog->BarMaximum(), 5);
 
-    // The timer really drives the bar.
-    QTRY_VERIFY(dialog->AutoStep() >= 3);
-}
+        dialog->DisableAuto(false);
+        QVERIFY(dialog->AutoRunning());
+        dialog->IncProgress();
+        QCOMPARE(dialog->BarValue(), 1);
+        QCOMPARE(dialog->BarMaximum(), 10);
 
-void GuiProgress::showDisablesCloseAndEmptiesLog() {
-    dialog->SendMsg("Erasing CD-RW ...");
-    dialog->show();
-    dialog->AddLog("old job");
-    dialog->EnableClose();
-    QVERIFY(dialog->CloseEnabled());
-    dialog->hide();
-    QVERIFY(!dialog->AutoRunning());
+        // The timer really drives the bar.
+        QTRY_VERIFY(dialog->AutoStep() >= 3);
+    }
 
-    dialog->show();
-    QVERIFY(!dialog->CloseEnabled());
-    QVERIFY(dialog->LogTexts().isEmpty());
-    // The newest line stands on top, selected.
-    dialog->AddLog("A");
-    dialog->AddLog("B");
-    QCOMPARE(dialog->LogTexts(), QStringList({"B", "A"}));
-    QCOMPARE(dialog->SelectedLogRow(), 0);
-    QCOMPARE(dialog->Message(), QString("Erasing CD-RW ..."));  // the status line stays
-    QVERIFY(dialog->AutoRunning());
-}
+    void showDisablesCloseAndEmptiesLog() {
+        dialog->SendMsg("Erasing CD-RW ...");
+        dialog->show();
+        dialog->AddLog("old job");
+        dialog->EnableClose();
+        QVERIFY(dialog->CloseEnabled());
+        dialog->hide();
+        QVERIFY(!dialog->AutoRunning());
 
-void GuiProgress::busyDialogCannotBeDismissed() {
-    dialog->show();
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);
-    QVERIFY(dialog->isVisible());
+        dialog->show();
+        QVERIFY(!dialog->CloseEnabled());
+        QVERIFY(dialog->LogTexts().isEmpty());
+        // The newest line stands on top, selected.
+        dialog->AddLog("A");
+        dialog->AddLog("B");
+        QCOMPARE(dialog->LogTexts(), QStringList({"B", "A"}));
+        QCOMPARE(dialog->SelectedLogRow(), 0);
+        QCOMPARE(dialog->Message(), QString("Erasing CD-RW ..."));  // the status line stays
+        QVERIFY(dialog->AutoRunning());
+    }
 
-    // Close requests that do not come through the dialog's own close():
-    // the platform window's, and a bare close event.
-    QVERIFY(dialog->windowHandle());
-    QVERIFY(!dialog->windowHandle()->close());
-    QVERIFY(dialog->isVisible());
-    QCloseEvent request;
-    QCoreApplication::sendEvent(dialog.get(), &request);
-    QVERIFY(!request.isAccepted());
-    QVERIFY(dialog->isVisible());
-    QVERIFY(dialog->AutoRunning());
+    void busyDialogCannotBeDismissed() {
+        dialog->show();
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        QVERIFY(dialog->isVisible());
 
-    // The program itself may still close it.
-    QVERIFY(dialog->close());
-    QVERIFY(!dialog->isVisible());
-}
+        // Close requests that do not come through the dialog's own close():
+        // the platform window's, and a bare close event.
+        QVERIFY(dialog->windowHandle());
+        QVERIFY(!dialog->windowHandle()->close());
+        QVERIFY(dialog->isVisible());
+        QCloseEvent request;
+        QCoreApplication::sendEvent(dialog.get(), &request);
+        QVERIFY(!request.isAccepted());
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->AutoRunning());
 
-void GuiProgress::doneDialogClosesAndStopsTimer() {
-    dialog->show();
-    dialog->IncProgress();
-    dialog->EnableClose();
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);
-    QVERIFY(!dialog->isVisible());
-    QVERIFY(!dialog->AutoRunning());
-    QCOMPARE(dialog->AutoStep(), 0);
+        // The program itself may still close it.
+        QVERIFY(dialog->close());
+        QVERIFY(!dialog->isVisible());
+    }
 
-    dialog->show();
-    dialog->EnableClose();
-    auto* close = dialog->findChild<QPushButton*>();
-    QVERIFY(close);
-    QCOMPARE(close->text(), QString("Close"));
-    QTest::mouseClick(close, Qt::LeftButton);
-    QVERIFY(!dialog->isVisible());
-    QVERIFY(!dialog->AutoRunning());
-}
+    void doneDialogClosesAndStopsTimer() {
+        dialog->show();
+        dialog->IncProgress();
+        dialog->EnableClose();
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(!dialog->AutoRunning());
+        QCOMPARE(dialog->AutoStep(), 0);
+
+        dialog->show();
+        dialog->EnableClose();
+        auto* close = dialog->findChild<QPushButton*>();
+        QVERIFY(close);
+        QCOMPARE(close->text(), QString("Close"));
+        QTest::mouseClick(close, Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(!dialog->AutoRunning());
+    }
+};
 
 QTEST_MAIN(GuiProgress)
 #include "gui_progress.moc"

@@ -90,14 +90,6 @@ private slots:
         QCOMPARE(other.GetLen(toVector(mp3)), first);
     }
 
-    void truncatedRecordingIsShorter() {
-        const QByteArray mp3 = testenv::makeMp3(4000, 22050, 1, {"-b", "32"});
-        const int full = audio.GetLen(toVector(mp3));
-        const int half = audio.GetLen(toVector(mp3.left(mp3.size() / 2)));
-        QVERIFY2(half > full * 4 / 10 && half < full * 6 / 10,
-                 qPrintable(QString("full %1 ms, half the bytes %2 ms").arg(full).arg(half)));
-    }
-
     void survivesDamagedData() {
         const QByteArray mp3 = testenv::makeMp3(3000, 44100, 2, {"-b", "128"});
         const std::vector<char> original = toVector(mp3);
@@ -110,6 +102,9 @@ private slots:
             const int len = audio.GetLen(toVector(mp3.left(n)));
             QVERIFY2(len >= 0 && len <= full + 27, qPrintable(QString("cut at %1: %2 ms").arg(n).arg(len)));
         }
+        // Half the bytes measure about half the length.
+        const int half = audio.GetLen(toVector(mp3.left(mp3.size() / 2)));
+        QVERIFY2(half > full * 4 / 10 && half < full * 6 / 10, qPrintable(QString("%1 of %2 ms").arg(half).arg(full)));
 
         // Flipped bits, then the untouched recording again: a failed measurement
         // must not leave the reused decoder in a bad state.

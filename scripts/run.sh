@@ -3,7 +3,7 @@
 # on the demo packs.
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$ROOT/scripts/setup.sh"
+"$ROOT/scripts/setup.sh" --programs-only
 cd "$ROOT/dist"
 echo "run: installed packs:"
 ls -1 quran

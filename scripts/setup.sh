@@ -3,7 +3,8 @@
 # the ready program folder dist/: the programs, the user guide, img.dat and
 # the demo packs in dist/quran.
 #
-#   scripts/setup.sh            release build in build/, folder in dist/
+#   scripts/setup.sh                   release build in build/, folder in dist/
+#   scripts/setup.sh --programs-only   the same, without building tests and benchmarks
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -30,9 +31,12 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+TARGETS=()
+[ "${1:-}" = "--programs-only" ] && TARGETS=(--target norvane norvane-pack norvane-make joinwav norvane-icons)
+
 build() {
   cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$BUILD" -j"$(nproc)"
+  cmake --build "$BUILD" -j"$(nproc)" "${TARGETS[@]}"
 }
 
 prepare_folder() {

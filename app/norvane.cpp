@@ -277,9 +277,9 @@ QWidget* Norvane::BuildCdPage() {
     connect(driveCombo, qOverload<int>(&QComboBox::activated), this, &Norvane::CDListChanged);
 
     QWidget* speedBox = Box(config, Qt::Vertical, 2);
-    speedLabel = Label(speedBox, SpeedText(2));
+    speedLabel = Label(speedBox, SpeedText(kDefaultSpeedPosition));
     speedLabel->setObjectName("speedLabel");
-    speedSlider = Slider(speedBox, 2, "speedSlider");
+    speedSlider = Slider(speedBox, kDefaultSpeedPosition, "speedSlider");
     connect(speedSlider, &QSlider::valueChanged, this, &Norvane::CDSpeedChanged);
 
     QWidget* driveButtons = Box(config, Qt::Horizontal, 2);
@@ -295,9 +295,9 @@ QWidget* Norvane::BuildMp3Page() {
     page->setObjectName("mp3Page");
     // A small margin leaves room for the legend's 250-pixel table.
     QGroupBox* config = Group(page, "MP3 Config", Qt::Vertical, 2);
-    bitrateLabel = Label(config, BitrateText(4));
+    bitrateLabel = Label(config, BitrateText(kDefaultBitratePosition));
     bitrateLabel->setObjectName("bitrateLabel");
-    bitrateSlider = Slider(config, 4, "bitrateSlider");
+    bitrateSlider = Slider(config, kDefaultBitratePosition, "bitrateSlider");
     connect(bitrateSlider, &QSlider::valueChanged, this, &Norvane::BitrateChanged);
     Label(config,
           "<table width=250><tr><td><p align=\"left\">low quality<br>smaller file</p></td>"
@@ -329,11 +329,11 @@ void Norvane::SetUpProgress() {
 }
 
 QString Norvane::BitrateText(int position) {
-    return "Current bitrate: " + QString::number(bitrateTable[qBound(0, position, 7)]) + " kbit";
+    return "Current bitrate: " + QString::number(BitrateAt(position)) + " kbit";
 }
 
 QString Norvane::SpeedText(int position) {
-    return "CD Writing Speed: " + QString::number(speedTable[qBound(0, position, 7)]) + "x";
+    return "CD Writing Speed: " + QString::number(SpeedAt(position)) + "x";
 }
 
 QList<int> Norvane::SplitSizes(float a, float b, int total) {

@@ -8,6 +8,7 @@
 #include "burnlist/totaltime.h"
 #include "library/packarchive.h"
 #include "production/drivescan.h"
+#include "production/sliders.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -44,9 +45,6 @@ public:
     static QString BitrateText(int position);
     static QString SpeedText(int position);
     static QList<int> SplitSizes(float a, float b, int total);
-
-    static constexpr int bitrateTable[8] = {8, 16, 32, 48, 64, 96, 128, 160};
-    static constexpr int speedTable[8] = {1, 2, 4, 8, 16, 24, 32, 48};
 
     // Read-only views for the command-line programs' parity checks and tests.
     const std::vector<saya>& BurnList() const { return burnList; }

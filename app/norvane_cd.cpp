@@ -45,7 +45,7 @@ void Norvane::MakeCD() {
     trackCount = 0;
     trackCounter = 0;
     errorFlag = false;
-    const CdBurner::Writer writer{ChosenDevice(), speedTable[qBound(0, speedSlider->value(), 7)]};
+    const CdBurner::Writer writer{ChosenDevice(), SpeedAt(speedSlider->value())};
     burner->Burn(burnList, groupReps, totalSeconds, writer);
 
     trackList = burner->TrackList();

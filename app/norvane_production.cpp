@@ -45,7 +45,7 @@ void Norvane::PrepareTracks(bool mp3) {
     TrackPreparer::Job job;
     job.mp3 = mp3;
     job.mp3Dir = mp3DirEdit->text();
-    job.bitrate = bitrateTable[qBound(0, bitrateSlider->value(), 7)];
+    job.bitrate = BitrateAt(bitrateSlider->value());
     preparer.Run(burnList, groupReps, job);
 
     trackList = preparer.TrackList();

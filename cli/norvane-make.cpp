@@ -17,6 +17,7 @@
 #include "library/quran.h"
 #include "production/cdburner.h"
 #include "production/drivescan.h"
+#include "production/sliders.h"
 #include "production/trackplan.h"
 #include "production/trackpreparer.h"
 #include "tools/processwrap.h"
@@ -34,13 +35,6 @@ namespace {
 
 constexpr int kDone = 0;
 constexpr int kFailed = 1;
-// What an audio CD holds: the window refuses more than 80 whole minutes,
-// and cdrdao more than 99 tracks.
-constexpr int kCdMinutes = 80;
-constexpr int kCdTracks = 99;
-// The bit rates of the window's slider, in kbit/s.
-const QList<int> kBitrates = {8, 16, 32, 48, 64, 96, 128, 160};
-constexpr int kDefaultBitrate = 64;
 
 QTextStream& Out() {
     static QTextStream out(stdout);
@@ -54,6 +48,21 @@ QTextStream& Err() {
 int Fail(const QString& message) {
     Err() << "norvane-make: " << message << Qt::endl;
     return kFailed;
+}
+
+// The value of --NAME, which must be one of the slider's eight values; the
+// slider's default when the option is absent. False (with a message) otherwise.
+bool SliderValue(const QCommandLineParser& parser, const QString& name, const QString& unit, const int (&table)[8],
+                 int defaultPosition, int* value) {
+    *value = table[defaultPosition];
+    if (!parser.isSet(name)) return true;
+    bool number = false;
+    *value = parser.value(name).toInt(&number);
+    if (number && std::find(std::begin(table), std::end(table), *value) != std::end(table)) return true;
+    QStringList allowed;
+    for (int v : table) allowed << QString::number(v);
+    Fail("--" + name + " must be one of " + allowed.join(", ") + unit);
+    return false;
 }
 
 QString MinutesSeconds(long long seconds) {
@@ -135,13 +144,14 @@ int Info(Session& session, const QStringList& args, const QCommandLineParser&) {
               << '\n';
     }
     Out() << "Total: " << MinutesSeconds(total) << " in " << plan.size() << " track(s)\n";
-    const bool tooLong = total / 60 > kCdMinutes, tooMany = int(plan.size()) > kCdTracks;
+    const int maxMinutes = CdBurner::kMaxMinutes, maxTracks = CdBurner::kMaxTracks;
+    const bool tooLong = total / 60 > maxMinutes, tooMany = int(plan.size()) > maxTracks;
     if (!tooLong && !tooMany)
         Out() << "Fits an audio CD: yes\n";
     else
         Out() << "Fits an audio CD: no"
-              << (tooLong ? QString(", more than %1 minutes").arg(kCdMinutes) : QString())
-              << (tooMany ? QString(", more than %1 tracks").arg(kCdTracks) : QString()) << '\n';
+              << (tooLong ? QString(", more than %1 minutes").arg(maxMinutes) : QString())
+              << (tooMany ? QString(", more than %1 tracks").arg(maxTracks) : QString()) << '\n';
     Out().flush();
     if (!missing.isEmpty())
         Err() << "norvane-make: no recording in the installed packs (counted as 0 s): " << missing.join(", ")
@@ -166,16 +176,8 @@ void ShowProgressOnTerminal(TrackPreparer& preparer) {
 }
 
 int Mp3(Session& session, const QStringList& args, const QCommandLineParser& parser) {
-    int bitrate = kDefaultBitrate;
-    if (parser.isSet("bitrate")) {
-        bool number = false;
-        bitrate = parser.value("bitrate").toInt(&number);
-        if (!number || !kBitrates.contains(bitrate)) {
-            QStringList allowed;
-            for (int b : kBitrates) allowed << QString::number(b);
-            return Fail("--bitrate must be one of " + allowed.join(", ") + " (kbit/s)");
-        }
-    }
+    int bitrate = 0;
+    if (!SliderValue(parser, "bitrate", " (kbit/s)", bitrateTable, kDefaultBitratePosition, &bitrate)) return kFailed;
     const QString outDir = args[1];
     if (!QFileInfo(outDir).isDir()) return Fail("Please choose a valid dir to output your mp3 tracks! (" + outDir + ")");
     if (!session.LoadPlaylist(args[0])) return kFailed;
@@ -193,9 +195,6 @@ int Mp3(Session& session, const QStringList& args, const QCommandLineParser& par
 
 // --- toc and cd -------------------------------------------------------------
 
-// The writing speeds of the window's slider.
-const QList<int> kSpeeds = {1, 2, 4, 8, 16, 24, 32, 48};
-constexpr int kDefaultSpeed = 4;
 
 // The burn's log lines with the bar's figure in front, and the unwritable
 // disc's notice where the window would show its box.
@@ -243,16 +242,8 @@ int Toc(Session& session, const QStringList& args, const QCommandLineParser&) {
 }
 
 int Cd(Session& session, const QStringList& args, const QCommandLineParser& parser) {
-    int speed = kDefaultSpeed;
-    if (parser.isSet("speed")) {
-        bool number = false;
-        speed = parser.value("speed").toInt(&number);
-        if (!number || !kSpeeds.contains(speed)) {
-            QStringList allowed;
-            for (int s : kSpeeds) allowed << QString::number(s);
-            return Fail("--speed must be one of " + allowed.join(", "));
-        }
-    }
+    int speed = 0;
+    if (!SliderValue(parser, "speed", "", speedTable, kDefaultSpeedPosition, &speed)) return kFailed;
     int totalSeconds = 0;
     if (!LoadForCd(session, args[0], &totalSeconds)) return kFailed;
 

@@ -133,7 +133,6 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     SetUpProgress();
     SuraSelected(0);
     rightSplitter->setSizes(SplitSizes(0.7f, 0.3f, height()));
-    groupReps[0] = 0;
 }
 
 Norvane::~Norvane() {
@@ -322,7 +321,7 @@ void Norvane::SetUpRunner() {
 }
 
 void Norvane::SetUpProgress() {
-    progress = new Progress(this, "", true, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    progress = new Progress(this, "", true, Progress::DefaultFlags());
     connect(this, &Norvane::StatMsg, progress, qOverload<QString>(&Progress::AddLog));
     connect(runner, &ProcessWrap::ProcessMsg, this, &Norvane::ProcessMsg);
     connect(runner, &ProcessWrap::ErrorWritten, this, &Norvane::ErrorWritten);
@@ -349,13 +348,8 @@ void Norvane::CDSpeedChanged(int position) { speedLabel->setText(SpeedText(posit
 void Norvane::ProcessDone(const QStringList&) {}
 
 void Norvane::BrowseMP3() {
-#ifdef Q_OS_WIN
-    const QString start = "c:\\";
-#else
-    const QString start = QDir::homePath();
-#endif
-    const QString chosen =
-        UserDialogs::Current().ExistingDirectory(this, "Choose a directory to place your MP3s", start);
+    const QString chosen = UserDialogs::Current().ExistingDirectory(this, "Choose a directory to place your MP3s",
+                                                                     UserDialogs::StartDir());
     if (chosen.isEmpty() || !QFileInfo(chosen).isDir()) return;
     mp3DirEdit->setText(chosen);
     settings->WriteString("dir", "mp3dir", chosen);

@@ -14,7 +14,6 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 

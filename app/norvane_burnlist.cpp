@@ -24,14 +24,6 @@ namespace {
 
 const char kPlaylistFilter[] = "Quran Aya Playlist (*.qap)";
 
-QString PlaylistStartDir() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("c:\\");
-#else
-    return QDir::homePath();
-#endif
-}
-
 QIcon BurnItemIcon() { return QIcon(LoadPackedImage("cd_add.png")); }
 
 // Replaces the list box's items with the given texts, in that order.
@@ -203,7 +195,7 @@ void Norvane::RemoveSayaFromBurnList(saya s) { burnCore.Remove(s.sura, s.aya); }
 
 void Norvane::SavePlaylist() {
     const QString chosen = UserDialogs::Current().SaveFileName(this, "Choose a playlist name to save",
-                                                                PlaylistStartDir(), kPlaylistFilter);
+                                                                UserDialogs::StartDir(), kPlaylistFilter);
     if (chosen.isEmpty()) return;
     const QString path = PlaylistFileName(chosen);
     const QString error = SavePlaylistFile(path, burnList, groupReps);
@@ -218,7 +210,7 @@ void Norvane::SavePlaylist() {
 
 void Norvane::LoadPlaylist() {
     const QString chosen = UserDialogs::Current().OpenFileName(this, "Choose a playlist to open",
-                                                                PlaylistStartDir(), kPlaylistFilter);
+                                                                UserDialogs::StartDir(), kPlaylistFilter);
     if (chosen.isEmpty() || !QFileInfo::exists(chosen)) return;
     const PlaylistLoad load = LoadPlaylistFile(chosen);
     if (!load.ok()) {

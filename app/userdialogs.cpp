@@ -1,5 +1,6 @@
 #include "app/userdialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -33,6 +34,14 @@ RealDialogs realDialogs;
 UserDialogs* installed = nullptr;
 
 }  // namespace
+
+QString UserDialogs::StartDir() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("c:\\");
+#else
+    return QDir::homePath();
+#endif
+}
 
 UserDialogs& UserDialogs::Current() { return installed ? *installed : realDialogs; }
 

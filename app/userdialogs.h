@@ -6,7 +6,6 @@
 
 #include <QPixmap>
 #include <QString>
-#include <functional>
 
 class QWidget;
 
@@ -23,6 +22,10 @@ public:
     virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& startDir,
                                  const QString& filter) = 0;
     virtual QString ExistingDirectory(QWidget* parent, const QString& caption, const QString& startDir) = 0;
+
+    // Where the file and folder choosers open: the root of drive C on
+    // Windows, the home folder elsewhere.
+    static QString StartDir();
 
     // The dialogs in use; the real ones unless a test installed others.
     static UserDialogs& Current();

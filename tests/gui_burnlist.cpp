@@ -44,8 +44,7 @@ class BurnListWindowTest : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir dir;
-    QString savedCwd;
-    QByteArray savedPath;
+    testenv::SilentCdrdao cdrdao{dir.filePath("fakebin")};
     QByteArray shortMp3, longMp3;  // about 3.6 s and 10.2 s
     std::unique_ptr<Norvane> window;
     std::unique_ptr<ScriptedDialogs> dialogs;
@@ -78,8 +77,6 @@ private:
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
-        savedCwd = QDir::currentPath();
-        savedPath = testenv::useSilentCdrdao(dir.filePath("fakebin"));
 
         // Tagged MP3s (44.1 kHz, 128 kbit/s) measure to the millisecond.
         shortMp3 = testenv::makeMp3(3600, 44100, 1, {"-b", "128"});
@@ -112,11 +109,6 @@ private slots:
     void cleanup() {
         window.reset();
         dialogs.reset();
-    }
-
-    void cleanupTestCase() {
-        QDir::setCurrent(savedCwd);
-        qputenv("PATH", savedPath);
     }
 
     void entriesStandInBurnKeyOrder() {

@@ -28,8 +28,7 @@ class MakeMp3WindowTest : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir dir;
-    QString savedCwd;
-    QByteArray savedPath;
+    testenv::SilentCdrdao cdrdao{dir.filePath("fakebin")};
     std::unique_ptr<Norvane> window;
     std::unique_ptr<ScriptedDialogs> dialogs;
 
@@ -43,8 +42,6 @@ private slots:
     void initTestCase() {
         if (QStandardPaths::findExecutable("lame").isEmpty()) QSKIP("lame is missing");
         QVERIFY(dir.isValid());
-        savedCwd = QDir::currentPath();
-        savedPath = testenv::useSilentCdrdao(dir.filePath("fakebin"));
 
         const QString work = dir.filePath("work");
         QDir().mkpath(work + "/out");
@@ -65,11 +62,6 @@ private slots:
     void cleanup() {
         window.reset();
         dialogs.reset();
-    }
-
-    void cleanupTestCase() {
-        QDir::setCurrent(savedCwd);
-        qputenv("PATH", savedPath);
     }
 
     void refusedWithABoxBeforeAnyWork_data() {

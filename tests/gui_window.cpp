@@ -31,16 +31,13 @@ class WindowTest : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir dir;
-    QString savedCwd;
-    QByteArray savedPath;
+    testenv::SilentCdrdao cdrdao{dir.filePath("fakebin")};
 
     std::unique_ptr<Norvane> Start() { return std::make_unique<Norvane>(); }
 
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
-        savedCwd = QDir::currentPath();
-        savedPath = testenv::useSilentCdrdao(dir.filePath("fakebin"));
     }
 
     void init() {
@@ -48,11 +45,6 @@ private slots:
         QDir(work).removeRecursively();
         QDir().mkpath(work + "/quran");
         QVERIFY(QDir::setCurrent(work));
-    }
-
-    void cleanupTestCase() {
-        QDir::setCurrent(savedCwd);
-        qputenv("PATH", savedPath);
     }
 
     void noPacksMessageShownOnceBeforeTheWindow() {

@@ -142,13 +142,17 @@ WorkFolder::WorkFolder() : previous(QDir::currentPath()) {
 
 WorkFolder::~WorkFolder() { QDir::setCurrent(previous); }
 
-QByteArray useSilentCdrdao(const QString& binFolder) {
-    const QByteArray before = qgetenv("PATH");
+SilentCdrdao::SilentCdrdao(const QString& binFolder)
+    : previousFolder(QDir::currentPath()), previousPath(qgetenv("PATH")) {
     QDir().mkpath(binFolder);
     writeFile(binFolder + "/cdrdao", "#!/bin/sh\nexit 0\n");
     QFile::setPermissions(binFolder + "/cdrdao", QFileDevice::ExeOwner | QFileDevice::ReadOwner);
-    qputenv("PATH", QFile::encodeName(binFolder) + ":" + before);
-    return before;
+    qputenv("PATH", QFile::encodeName(binFolder) + ":" + previousPath);
+}
+
+SilentCdrdao::~SilentCdrdao() {
+    QDir::setCurrent(previousFolder);
+    qputenv("PATH", previousPath);
 }
 
 }  // namespace testenv

@@ -88,8 +88,18 @@ private:
     bool entered = false;
 };
 
-// Puts a cdrdao that finds no writer first on PATH, so window tests see the
-// same start-up whatever the machine has; returns the PATH before.
-QByteArray useSilentCdrdao(const QString& binFolder);
+// Puts a cdrdao that finds no writer first on PATH while the object lives,
+// so window tests see the same start-up whatever the machine has. The
+// working folder and PATH of before come back when it goes, whatever folder
+// the test moved into meanwhile.
+class SilentCdrdao {
+public:
+    explicit SilentCdrdao(const QString& binFolder);
+    ~SilentCdrdao();
+
+private:
+    QString previousFolder;
+    QByteArray previousPath;
+};
 
 }  // namespace testenv

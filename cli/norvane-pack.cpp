@@ -260,9 +260,9 @@ bool MakeSilence(std::vector<char>* mp3, std::string* error) {
         return false;
     }
     // lame's exit status is not to be trusted; judge by the file it leaves.
-    bool ok = false;
-    *mp3 = PackArchive::ReadFileEntry(QFile::encodeName(mp3Path).toStdString(), &ok).data;
-    if (!ok || mp3->empty()) {
+    std::string unread;
+    *mp3 = PackArchive::ReadFileEntry(QFile::encodeName(mp3Path).toStdString(), &unread).data;
+    if (!unread.empty() || mp3->empty()) {
         *error = "lame made no silence.mp3";
         return false;
     }
@@ -302,10 +302,10 @@ bool ImportPack(const JMapEntry& row, const AyaFolder& folder, const std::vector
             const bool present = found != folder.Recordings().end() && found->second.count(a);
             missing.push_back(!present);
             if (!present) continue;
-            bool ok = false;
-            PackArchive::PendingEntry entry = PackArchive::ReadFileEntry(found->second.at(a), &ok);
-            if (!ok) {
-                Failure("cannot read " + Quoted(found->second.at(a)));
+            std::string error;
+            PackArchive::PendingEntry entry = PackArchive::ReadFileEntry(found->second.at(a), &error);
+            if (!error.empty()) {
+                Failure(error);
                 return false;
             }
             entry.name = names.back();
@@ -342,9 +342,8 @@ int Import(const std::string& folderPath, const std::string& outDir) {
 
     std::vector<char> silence;
     if (!folder.SilencePath().empty()) {
-        bool ok = false;
-        silence = PackArchive::ReadFileEntry(folder.SilencePath(), &ok).data;
-        if (!ok) return Failure("cannot read " + Quoted(folder.SilencePath()));
+        silence = PackArchive::ReadFileEntry(folder.SilencePath(), &error).data;
+        if (!error.empty()) return Failure(error);
     } else if (!MakeSilence(&silence, &error)) {
         return Failure(error);
     }

@@ -241,11 +241,9 @@ int main(int argc, char* argv[]) {
         const QByteArray png = Png(paint);
         archive.AddPending(PackArchive::EntryFromBytes(name, std::vector<char>(png.begin(), png.end())));
     }
-    const std::string out = argv[1];
-    const std::string temp = out + ".part";
-    if (!archive.Write(temp) || std::rename(temp.c_str(), out.c_str()) != 0) {
-        std::remove(temp.c_str());
-        std::fprintf(stderr, "norvane-icons: cannot write %s\n", out.c_str());
+    // Write replaces OUT only with a complete archive.
+    if (!archive.Write(argv[1])) {
+        std::fprintf(stderr, "norvane-icons: cannot write %s\n", argv[1]);
         return 1;
     }
     return 0;

@@ -104,7 +104,6 @@ uint32_t PackChecksum(const char* data, size_t size) {
 
 void PackArchive::ClearIndex() {
     index.clear();
-    nameSet.clear();
     fileOrder.clear();
     count = 0;
 }
@@ -144,7 +143,6 @@ bool PackArchive::Open(const std::string& archivePath) {
                         " has no terminating zero byte");
         }
         index[entry.name] = entry;  // a later duplicate replaces an earlier one
-        nameSet[entry.name] = 1;
         fileOrder.push_back(std::move(entry));
     }
     count = declared;
@@ -158,7 +156,7 @@ std::optional<PackArchive::IndexEntry> PackArchive::Find(const std::string& name
 }
 
 bool PackArchive::Holds(const std::string& name) const {
-    return nameSet.count(FileNamePart(name)) > 0;
+    return index.count(FileNamePart(name)) > 0;
 }
 
 std::vector<char> PackArchive::Extract(const std::string& name) const {
@@ -185,11 +183,11 @@ std::vector<char> PackArchive::ExtractEntry(const IndexEntry& entry) const {
     return bytes;
 }
 
-PackArchive::PendingEntry PackArchive::ReadFileEntry(const std::string& filePath, bool* ok) {
+PackArchive::PendingEntry PackArchive::ReadFileEntry(const std::string& filePath, std::string* error) {
     PendingEntry entry;
-    std::string error;
-    const bool read = ReadWholeFile(filePath, &entry, &error);
-    if (ok) *ok = read;
+    std::string why;
+    ReadWholeFile(filePath, &entry, &why);
+    if (error) *error = why;
     return entry;
 }
 

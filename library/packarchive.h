@@ -52,7 +52,10 @@ public:
     // (with LastError()). The file appears only once it is complete: an
     // existing file at the path is replaced as a whole or left untouched.
     bool Write(const std::string& path) const;
-    static PendingEntry ReadFileEntry(const std::string& path, bool* ok = nullptr);
+    // A listed file read whole, named by its file-name part. On failure the
+    // entry is empty and *error (when given) names the file and the cause;
+    // on success *error is cleared.
+    static PendingEntry ReadFileEntry(const std::string& path, std::string* error = nullptr);
     // An entry of bytes already in memory, with its size and checksum filled in.
     static PendingEntry EntryFromBytes(std::string name, std::vector<char> data);
     void AddPending(PendingEntry entry);
@@ -68,6 +71,7 @@ public:
     // The index entry that Extract would use for a name (its file-name part).
     std::optional<IndexEntry> Find(const std::string& name) const;
     bool Holds(const std::string& name) const;
+    // The entry count the header declares (zero or below reads no entries).
     int32_t Count() const { return count; }
     const std::string& Path() const { return path; }
     const std::vector<PendingEntry>& Pending() const { return pending; }
@@ -76,7 +80,6 @@ public:
 private:
     std::vector<PendingEntry> pending;
     std::map<std::string, IndexEntry> index;
-    std::map<std::string, int> nameSet;
     int32_t count = 0;
     std::string path;
     std::vector<IndexEntry> fileOrder;

@@ -16,11 +16,9 @@ void Quran::SetupJMap() {
 }
 
 const PackArchive* Quran::FindPack(int suraNumber) const {
-    for (const std::string& name : packNames) {
-        const auto row = jmap.find(name);
-        if (row == jmap.end()) continue;
-        if (row->second.first <= suraNumber && suraNumber <= row->second.last) {
-            const auto pack = openPacks.find(name);
+    for (const JMapEntry& row : installedPacks) {
+        if (row.first <= suraNumber && suraNumber <= row.last) {
+            const auto pack = openPacks.find(row.name);
             return pack == openPacks.end() ? nullptr : &pack->second;
         }
     }
@@ -53,7 +51,6 @@ void Quran::GetSuras() {
 
     availableSuras.clear();
     installedPacks.clear();
-    packNames.clear();
     openPacks.clear();
 
     std::vector<std::string> names;
@@ -70,7 +67,6 @@ void Quran::GetSuras() {
         PackArchive pack;
         pack.Open(PackFolder() + name);  // an unreadable pack still lists its suras
         openPacks[name] = pack;
-        packNames.push_back(name);
     }
 }
 

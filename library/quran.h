@@ -36,7 +36,6 @@ private:
     std::map<std::string, JMapEntry> jmap;
     std::map<int, int> indexToSura;
     std::vector<int> availableSuras;
-    std::vector<std::string> packNames;
     std::vector<JMapEntry> installedPacks;
     std::map<std::string, PackArchive> openPacks;
     PackArchive activePack;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <climits>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -140,6 +141,14 @@ int LeadingNumber(const std::string& text) {
     return int(value);
 }
 
+// The row of a three-digit key ("007"); null for anything else. The table
+// is small and in key order, so a plain scan needs no index of its own.
+const SuraRow* FindRow(const std::string& suraKey) {
+    for (const SuraRow& row : kSuraRows)
+        if (suraKey == row.key) return &row;
+    return nullptr;
+}
+
 }  // namespace
 
 std::string PadKey(const std::string& text) {
@@ -176,26 +185,20 @@ std::string PackNameForSura(int suraNumber) {
     return std::string();
 }
 
-Sura::Sura() {
-    for (const SuraRow& row : kSuraRows) {
-        ayaCounts[row.key] = row.ayas;
-        shortNames[row.key] = row.shortName;
-    }
-    for (int n = 1; n <= kSuraCount; ++n) suraNumbers[PadKey(std::to_string(n))] = n;
-}
+Sura::Sura() = default;
 
 // Lookups never insert: an unknown key reads as absent (0 or empty).
 int Sura::AyaCount(const std::string& suraKey) const {
-    const auto it = ayaCounts.find(suraKey);
-    return it == ayaCounts.end() ? 0 : it->second;
+    const SuraRow* row = FindRow(suraKey);
+    return row ? row->ayas : 0;
 }
 
 std::string Sura::ShortName(const std::string& suraKey) const {
-    const auto it = shortNames.find(suraKey);
-    return it == shortNames.end() ? std::string() : it->second;
+    const SuraRow* row = FindRow(suraKey);
+    return row ? row->shortName : std::string();
 }
 
 int Sura::SuraNumber(const std::string& suraKey) const {
-    const auto it = suraNumbers.find(suraKey);
-    return it == suraNumbers.end() ? 0 : it->second;
+    const SuraRow* row = FindRow(suraKey);
+    return row ? int(row - std::begin(kSuraRows)) + 1 : 0;
 }

@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -41,9 +40,4 @@ public:
 
     static constexpr int kSuraCount = 114;
     static constexpr int kAyaTotal = 6236;
-
-private:
-    std::map<std::string, int> ayaCounts;
-    std::map<std::string, std::string> shortNames;
-    std::map<std::string, int> suraNumbers;
 };

@@ -71,16 +71,14 @@ void QIniFile::ParseLine(const QString& line, QString& currentSection) {
 QByteArray QIniFile::Serialise() const {
     QString text;
     QString lastSection;
-    int written = 0;
     for (const auto& entry : entries) {
         if (entry->section() != lastSection) {
-            if (written > 0) text += '\n';
+            if (!text.isEmpty()) text += '\n';
             text += '[' + entry->section() + "]\n";
             lastSection = entry->section();
         }
         text += entry->isKeyless() ? entry->value() : entry->key() + '=' + entry->value();
         text += '\n';
-        ++written;
     }
     return text.toLocal8Bit();
 }

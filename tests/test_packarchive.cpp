@@ -102,11 +102,12 @@ private slots:
         testenv::writeFile(path("one.bin"), "abc");
         testenv::writeFile(path("two.bin"), "12345");
         PackArchive pack;
-        bool ok = false;
-        pack.AddPending(PackArchive::ReadFileEntry(spath("one.bin"), &ok));
-        QVERIFY(ok);
-        pack.AddPending(PackArchive::ReadFileEntry(spath("two.bin"), &ok));
-        QVERIFY(ok);
+        std::string error = "not cleared";
+        pack.AddPending(PackArchive::ReadFileEntry(spath("one.bin"), &error));
+        QCOMPARE(QString::fromStdString(error), QString());
+        error = "not cleared";
+        pack.AddPending(PackArchive::ReadFileEntry(spath("two.bin"), &error));
+        QCOMPARE(QString::fromStdString(error), QString());
         QCOMPARE(QString::fromStdString(pack.Pending()[0].name), QString("one.bin"));
         QVERIFY(pack.Write(spath("out.mat")));
 
@@ -338,6 +339,10 @@ private slots:
             QVERIFY2(failing.LastError().find(named) != std::string::npos, failing.LastError().c_str());
             QVERIFY(failing.Pending().empty());
         }
+        std::string error;
+        const PackArchive::PendingEntry gone = PackArchive::ReadFileEntry(spath("gone.mp3"), &error);
+        QVERIFY2(error.find("gone.mp3") != std::string::npos, error.c_str());
+        QVERIFY(gone.data.empty());
     }
 
     void loadPackedImage() {

@@ -188,6 +188,10 @@ private slots:
         QTest::newRow("import: missing folder") << QStringList{"import", "absent", "out"} << "absent" << "";
         QTest::newRow("import: no recordings") << QStringList{"import", "empty", "out"} << "empty" << "";
         QTest::newRow("import: file in the way") << QStringList{"import", "in", "blocker"} << "blocker" << "";
+        // The pack folder is made before the recordings are read, so this row
+        // writes into a folder of its own; the message must give the cause.
+        QTest::newRow("import: recording too large")
+            << QStringList{"import", "huge", "huge-out"} << "001001.mp3|larger than 2 GiB" << "";
     }
 
     void failuresNameTheFileAndWriteNothing() {
@@ -206,6 +210,10 @@ private slots:
         testenv::writeFile(path("in/001001.mp3"), "x");
         testenv::writeFile(path("in/silence.mp3"), "x");
         testenv::writeFile(path("blocker"), "a file where the folder should be");
+        QVERIFY(QDir().mkpath(path("huge")));
+        testenv::writeFile(path("huge/silence.mp3"), "x");
+        testenv::writeFile(path("huge/001001.mp3"), "x");
+        QVERIFY(QFile::resize(path("huge/001001.mp3"), qint64(3) << 30));  // sparse: no disk space used
 
         const testenv::RunResult r = tool(args);
         QCOMPARE(r.exitCode, 1);

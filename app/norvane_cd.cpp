@@ -42,12 +42,11 @@ void Norvane::MakeCD() {
 
     progress->show();
     progress->DisableAuto(true);
-    trackCount = 0;
-    trackCounter = 0;
-    errorFlag = false;
     const CdBurner::Writer writer{ChosenDevice(), SpeedAt(speedSlider->value())};
     burner->Burn(burnList, groupReps, totalSeconds, writer);
 
+    // The burner keeps the count while it burns; the window's members
+    // record how the burn ended.
     trackList = burner->TrackList();
     trackCount = burner->TrackCount();
     trackCounter = burner->TracksStarted();
@@ -68,14 +67,10 @@ void Norvane::CreateTOC(QString fileName) {
 void Norvane::ProcessMsg() {
     // Outside a burn the phrase means nothing to the window.
     auto* burner = findChild<CdBurner*>(kBurnerName, Qt::FindDirectChildrenOnly);
-    if (!burner) return;
-    burner->TrackStarted();
-    trackCounter = burner->TracksStarted();
+    if (burner) burner->TrackStarted();
 }
 
 void Norvane::ErrorWritten() {
     auto* burner = findChild<CdBurner*>(kBurnerName, Qt::FindDirectChildrenOnly);
-    if (!burner) return;
-    burner->MediumNotWritable();
-    errorFlag = burner->MediumRefused();
+    if (burner) burner->MediumNotWritable();
 }

@@ -32,11 +32,10 @@ void Norvane::MakeMP3() {
 }
 
 void Norvane::PrepareTracks(bool mp3) {
-    trackList.clear();
     progress->show();
-    progress->SetProgress(0, int(burnList.size()));
     progress->DisableAuto(true);
 
+    // The preparer sets the bar to 0 of the burn list's length as it starts.
     TrackPreparer preparer(runner, quran);
     connect(&preparer, &TrackPreparer::StatMsg, this, &Norvane::StatMsg);
     connect(&preparer, &TrackPreparer::StatusLine, progress, &Progress::SendMsg);
@@ -50,6 +49,7 @@ void Norvane::PrepareTracks(bool mp3) {
 
     trackList = preparer.TrackList();
     currentPack = preparer.LastPack();
-    // In CD mode the dialog stays busy for the burn that follows.
+    // MakeCD burns through CdBurner, which prepares its own tracks; a CD-mode
+    // call here would leave the dialog busy for a burn to follow.
     if (mp3) progress->EnableClose();
 }

@@ -28,8 +28,8 @@
 #include <QFileInfo>
 #include <QTextStream>
 #include <algorithm>
-#include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -161,15 +161,15 @@ int Info(Session& session, const QStringList& args, const QCommandLineParser&) {
 
 // --- mp3 --------------------------------------------------------------------
 
-// Prints the job's log lines with the progress bar's figure in front, as
-// the progress dialog would show them.
-void ShowProgressOnTerminal(TrackPreparer& preparer) {
+// Prints a job's log lines with the progress bar's figure in front, as the
+// progress dialog would show them. Both jobs (TrackPreparer, CdBurner)
+// report through the same three signals.
+template <class Reporter>
+void ShowProgressOnTerminal(Reporter& source) {
     auto figure = std::make_shared<std::pair<int, int>>(0, 0);
-    QObject::connect(&preparer, &TrackPreparer::ProgressChanged, [figure](int value, int total) {
-        *figure = {value, total};
-    });
-    QObject::connect(&preparer, &TrackPreparer::StatusLine, [](const QString& line) { Out() << line << Qt::endl; });
-    QObject::connect(&preparer, &TrackPreparer::StatMsg, [figure](const QString& line) {
+    QObject::connect(&source, &Reporter::ProgressChanged, [figure](int value, int total) { *figure = {value, total}; });
+    QObject::connect(&source, &Reporter::StatusLine, [](const QString& line) { Out() << line << Qt::endl; });
+    QObject::connect(&source, &Reporter::StatMsg, [figure](const QString& line) {
         const int width = int(QString::number(figure->second).size());
         Out() << QString("[%1/%2] ").arg(figure->first, width).arg(figure->second) << line << Qt::endl;
     });
@@ -195,17 +195,10 @@ int Mp3(Session& session, const QStringList& args, const QCommandLineParser& par
 
 // --- toc and cd -------------------------------------------------------------
 
-
-// The burn's log lines with the bar's figure in front, and the unwritable
-// disc's notice where the window would show its box.
+// The burn's progress, and the unwritable disc's notice where the window
+// would show its box.
 void ShowBurnOnTerminal(CdBurner& burner) {
-    auto figure = std::make_shared<std::pair<int, int>>(0, 0);
-    QObject::connect(&burner, &CdBurner::ProgressChanged, [figure](int value, int total) { *figure = {value, total}; });
-    QObject::connect(&burner, &CdBurner::StatusLine, [](const QString& line) { Out() << line << Qt::endl; });
-    QObject::connect(&burner, &CdBurner::StatMsg, [figure](const QString& line) {
-        const int width = int(QString::number(figure->second).size());
-        Out() << QString("[%1/%2] ").arg(figure->first, width).arg(figure->second) << line << Qt::endl;
-    });
+    ShowProgressOnTerminal(burner);
     QObject::connect(&burner, &CdBurner::MediumRefusedNotice, [] {
         Err() << "norvane-make: Cannot write to media! Make sure media is a CDR or CD-RW; if it is a CD-RW, "
                  "make sure you erase it first!"

@@ -1,5 +1,6 @@
 #include "production/cdburner.h"
 
+#include "library/packarchive.h"
 #include "production/tocwriter.h"
 #include "production/trackplan.h"
 #include "production/tracknames.h"
@@ -140,7 +141,6 @@ bool CdBurner::PrepareTracks(const std::vector<saya>& burnList, const std::map<i
     connect(&preparer, &TrackPreparer::ProgressChanged, this, &CdBurner::ProgressChanged);
     const bool ok = preparer.Run(burnList, groupReps, TrackPreparer::Job{});
     trackList = preparer.TrackList();
-    lastPack = preparer.LastPack();
     return ok;
 }
 

@@ -7,7 +7,6 @@
 // shows them in the progress dialog, norvane-make on the terminal.
 
 #include "burnlist/saya.h"
-#include "library/packarchive.h"
 
 #include <QObject>
 #include <QString>
@@ -63,8 +62,6 @@ public:
     int TrackCount() const { return trackCount; }
     int TracksStarted() const { return tracksStarted; }
     bool MediumRefused() const { return mediumRefused; }
-    // The pack of the last extraction during preparation.
-    const PackArchive& LastPack() const { return lastPack; }
 
     // The log line of a failed burn.
     static QString FailureLine(const QString& reason);
@@ -97,7 +94,6 @@ private:
     ProcessWrap* runner;
     Quran* quran;
     std::vector<std::string> trackList;
-    PackArchive lastPack;
     int trackCount = 0;
     int tracksStarted = 0;
     bool writing = false;

@@ -1,6 +1,7 @@
 #include "production/trackplan.h"
 
 #include "library/suracatalogue.h"
+#include "production/tracknames.h"
 
 #include <algorithm>
 #include <cctype>
@@ -24,10 +25,7 @@ std::string SingleWavName(const saya& entry) {
 
 }  // namespace
 
-std::string PlannedTrack::Title() const {
-    const size_t dot = wavName.rfind('.');
-    return dot == std::string::npos ? wavName : wavName.substr(0, dot);
-}
+std::string PlannedTrack::Title() const { return StripExtension(wavName); }
 
 std::string EntryProblem(const saya& entry) {
     if (!IsThreeDigits(entry.sura)) return "the sura key \"" + entry.sura + "\" is not three digits";

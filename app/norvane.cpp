@@ -316,15 +316,13 @@ void Norvane::SetUpRunner() {
     runner = new ProcessWrap();
     audio = new QAudio();
     connect(runner, &ProcessWrap::ProcessDone, this, &Norvane::ProcessDone);
-    connect(runner, &ProcessWrap::CannotRun, this,
-            [] { UserDialogs::Current().Information("Norvane Error", "cannot run command"); });
+    connect(runner, &ProcessWrap::CannotRun, this, &Norvane::CannotRunBox);
 }
 
 void Norvane::SetUpProgress() {
     progress = new Progress(this, "", true, Progress::DefaultFlags());
     connect(this, &Norvane::StatMsg, progress, qOverload<QString>(&Progress::AddLog));
-    connect(runner, &ProcessWrap::ProcessMsg, this, &Norvane::ProcessMsg);
-    connect(runner, &ProcessWrap::ErrorWritten, this, &Norvane::ErrorWritten);
+    connect(progress, &Progress::CancelRequested, this, &Norvane::CancelJob);
 }
 
 QString Norvane::BitrateText(int position) {
@@ -344,8 +342,6 @@ QList<int> Norvane::SplitSizes(float a, float b, int total) {
 void Norvane::BitrateChanged(int position) { bitrateLabel->setText(BitrateText(position)); }
 
 void Norvane::CDSpeedChanged(int position) { speedLabel->setText(SpeedText(position)); }
-
-void Norvane::ProcessDone(const QStringList&) {}
 
 void Norvane::BrowseMP3() {
     const QString chosen = UserDialogs::Current().ExistingDirectory(this, "Choose a directory to place your MP3s",

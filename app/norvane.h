@@ -77,13 +77,14 @@ public slots:
     void EraseCD();
     void CreateTOC(QString fileName);
     void CDListChanged(int index);
-    void ProcessMsg();
-    void ErrorWritten();
     void BitrateChanged(int position);
     void CDSpeedChanged(int position);
     void Help();
     void About();
     void Exit();
+    // The progress dialog's Cancel: stops the running job (asking first when
+    // stopping spoils the disc).
+    void CancelJob();
 
 private:
     // Construction, in start-up order.
@@ -104,6 +105,16 @@ private:
     // Track preparation shared by the CD and MP3 jobs.
     void PrepareTracks(bool mp3);
     QString ChosenDevice() const;
+    // A job has ended: the dialog offers Close again.
+    void EndJob(QObject* job);
+    void CannotRunBox();
+
+    // What the window's own runner is doing, so that its end is understood.
+    enum class RunnerUse { None, Eject, Erase };
+    RunnerUse runnerUse = RunnerUse::None;
+    // The job in hand (at most one: the progress dialog is modal).
+    class TrackPreparer* trackJob = nullptr;
+    class CdBurner* burnJob = nullptr;
 
     ProcessWrap* runner = nullptr;
     QAudio* audio = nullptr;
@@ -123,10 +134,8 @@ private:
     QLabel* statusLabel = nullptr;
     QLineEdit* mp3DirEdit = nullptr;
     QIniFile* settings = nullptr;
-    bool errorFlag = false;
     Quran* quran = nullptr;
     QProgressBar* statusProgress = nullptr;
-    QStringList toolOutput;
     std::map<int, std::string> suraByIndex;
     // The burn list with its bookkeeping (inBurnList, groupReps), and the
     // measured aya lengths (ayaLengths, ayaMeasured) behind the total.
@@ -142,10 +151,7 @@ private:
     std::map<int, std::string> deviceMap;
     std::map<int, int>& groupReps = burnCore.groupReps;  // the core's, by its usual name
     std::string currentSura;
-    int trackCounter = 0;
     int totalSeconds = 0;
-    PackArchive currentPack;
-    int trackCount = 0;
 
     QSplitter* mainSplitter = nullptr;
     QSplitter* rightSplitter = nullptr;

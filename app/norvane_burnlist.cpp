@@ -73,7 +73,7 @@ void InsertSorted(QListWidget* box, const QList<QListWidgetItem*>& added) {
 }  // namespace
 
 void Norvane::SuraSelected(int index) {
-    currentPack = quran->ActivateSura(index);
+    quran->ActivateSura(index);
     const auto found = suraByIndex.find(index);
     const std::string key = found == suraByIndex.end() ? std::string() : found->second;
     const int ayas = Sura().AyaCount(key);
@@ -221,11 +221,7 @@ void Norvane::LoadPlaylist() {
                            "<br>The current playlist was kept.");
         return;
     }
-    burnCore.Clear();
-    for (const auto& [group, reps] : load.groupReps) groupReps[group] = reps;
-    for (const saya& entry : load.entries) burnCore.Append(entry);
-    // The pack of the last loaded sura ends as the current one.
-    if (!load.entries.empty()) currentPack = quran->ActivateSura(load.entries.back().sura);
+    burnCore.Replace(load);
     // Built after every line is read, so each group shows the repetitions
     // it will be made with.
     FillBurnListBox(burnListBox, burnCore.ItemTexts());

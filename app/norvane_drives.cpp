@@ -4,10 +4,13 @@
 #include "app/progress.h"
 #include "app/userdialogs.h"
 #include "settings/qinifile.h"
+#include "production/cdrdaoadvice.h"
 #include "tools/processwrap.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QRegularExpression>
+#include <utility>
 
 namespace {
 
@@ -25,12 +28,21 @@ QString NoWriterMessage() {
            "\nCreating Audio CDs will not work.\nYou can, however, still create MP3s.";
 }
 
+// What the failure box says after the headline: the advice, else cdrdao's
+// own error line, else nothing more.
+QString FirstError(const QStringList& lines, const QString& advice) {
+    if (!advice.isEmpty()) return advice;
+    const QStringList errors = lines.filter(QRegularExpression("^ERROR"));
+    return errors.isEmpty() ? QString() : errors.first().trimmed();
+}
+
 }  // namespace
 
 void Norvane::DetectDrives() {
+    // Before the window shows there is nothing else to do but wait.
     runner->RunCommand({"cdrdao", "scanbus"});
-    toolOutput = runner->GetText();
-    drives = ParseScanOutput(toolOutput);
+    runner->WaitForDone();
+    drives = ParseScanOutput(runner->GetText());
     if (drives.empty()) UserDialogs::Current().Information("Norvane", NoWriterMessage());
 }
 
@@ -54,20 +66,39 @@ QString Norvane::ChosenDevice() const {
 void Norvane::CDListChanged(int index) { settings->WriteInt("cd", "device", index); }
 
 void Norvane::EjectCD() {
+    if (runner->IsRunning()) return;  // the drive is still busy with the last command
+    runnerUse = RunnerUse::Eject;
     runner->RunCommand({"cdrdao", "eject", "--device", ChosenDevice(), "--driver", kDriver});
-    UserDialogs::Current().Information(
-        "Norvane", "If your CD drive's door opened, you chose a CD drive!\n but make sure it can record CDs!");
 }
 
 void Norvane::EraseCD() {
+    if (runner->IsRunning()) return;
     progress->show();
     progress->SendMsg("Erasing CD-RW ...");
     emit StatMsg("Starting erase of CD-RW...");
+    runnerUse = RunnerUse::Erase;
     runner->RunCommand({"cdrdao", "blank", "--device", ChosenDevice(), "--driver", kDriver});
-    toolOutput = runner->GetText();
+}
+
+// The window's own runner has ended a command: the eject's notice, or the
+// end of an erase.
+void Norvane::ProcessDone(const QStringList& lines) {
+    const RunnerUse use = std::exchange(runnerUse, RunnerUse::None);
+    if (use == RunnerUse::Eject)
+        UserDialogs::Current().Information(
+            "Norvane", "If your CD drive's door opened, you chose a CD drive!\n but make sure it can record CDs!");
+    if (use != RunnerUse::Erase) return;
+
+    if (runner->LastOutcome() == ProcessWrap::Outcome::Killed) {
+        emit StatMsg("Erasing cancelled; the disc is probably unusable.");
+        return EndJob(nullptr);
+    }
     // A writer that could not start or ended with a failure status has not
     // erased anything, whatever it printed.
-    const bool failed = EraseFailed(toolOutput) || !runner->LastRunSucceeded();
+    const bool failed = EraseFailed(lines) || !runner->LastRunSucceeded();
+    const QString advice = failed ? CdrdaoAdvice(lines) : QString();
     emit StatMsg(failed ? "Erasing CD Failed" : "All done erasing CD!");
-    progress->EnableClose();
+    if (!advice.isEmpty()) emit StatMsg(advice);
+    EndJob(nullptr);
+    if (failed) UserDialogs::Current().Information("Norvane", "Erasing CD Failed\n" + FirstError(lines, advice));
 }

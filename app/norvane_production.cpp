@@ -5,51 +5,66 @@
 #include "app/progress.h"
 #include "app/userdialogs.h"
 #include "library/quran.h"
+#include "production/cdburner.h"
 #include "production/trackpreparer.h"
+#include "tools/processwrap.h"
 
-#include <QComboBox>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QSlider>
 
-void Norvane::WriteMP3(std::string name, std::string dir) { WritePackEntry(*quran, name, dir, &currentPack); }
+void Norvane::WriteMP3(std::string name, std::string dir) { WritePackEntry(*quran, name, dir); }
 
 void Norvane::MakeMP3() {
-    currentPack = quran->ActivateSura(suraCombo->currentIndex());
-    // Only a folder will do: a file of that name cannot take the MP3s.
-    const QString dir = mp3DirEdit->text();
-    if (dir.isEmpty() || !QFileInfo(dir).isDir()) {
-        UserDialogs::Current().Information("Norvane", "Please choose a valid dir to output your mp3 tracks!");
-        return;
-    }
-    if (burnList.empty()) {
-        UserDialogs::Current().Information("Norvane", "Please add some sura(s) or aya(s) to memorize!");
+    const QString refusal = TrackPreparer::Mp3Refusal(mp3DirEdit->text(), burnList);
+    if (!refusal.isEmpty()) {
+        UserDialogs::Current().Information("Norvane", refusal);
         return;
     }
     PrepareTracks(true);
-    // Preparation left the pack of the last aya it extracted active.
-    currentPack = quran->ActivateSura(suraCombo->currentIndex());
 }
 
+// Starts making the tracks (MP3 mode: the MP3 set; otherwise the track WAVs
+// in the temp folder, as a burn would). Returns at once; the progress
+// dialog follows the job and offers Cancel until it ends.
 void Norvane::PrepareTracks(bool mp3) {
-    progress->show();
-    progress->DisableAuto(true);
-
-    // The preparer sets the bar to 0 of the burn list's length as it starts.
-    TrackPreparer preparer(runner, quran);
-    connect(&preparer, &TrackPreparer::StatMsg, this, &Norvane::StatMsg);
-    connect(&preparer, &TrackPreparer::StatusLine, progress, &Progress::SendMsg);
-    connect(&preparer, &TrackPreparer::ProgressChanged, progress, &Progress::SetProgress);
+    trackJob = new TrackPreparer(quran, this);
+    connect(trackJob, &TrackPreparer::StatMsg, this, &Norvane::StatMsg);
+    connect(trackJob, &TrackPreparer::StatusLine, progress, &Progress::SendMsg);
+    connect(trackJob, &TrackPreparer::ProgressChanged, progress, &Progress::SetProgress);
+    connect(trackJob, &TrackPreparer::CannotRun, this, &Norvane::CannotRunBox);
+    connect(trackJob, &TrackPreparer::Finished, this, [this] {
+        trackList = trackJob->TrackList();
+        EndJob(trackJob);
+    });
 
     TrackPreparer::Job job;
     job.mp3 = mp3;
     job.mp3Dir = mp3DirEdit->text();
     job.bitrate = BitrateAt(bitrateSlider->value());
-    preparer.Run(burnList, groupReps, job);
-
-    trackList = preparer.TrackList();
-    currentPack = preparer.LastPack();
-    // MakeCD burns through CdBurner, which prepares its own tracks; a CD-mode
-    // call here would leave the dialog busy for a burn to follow.
-    if (mp3) progress->EnableClose();
+    progress->show();
+    progress->DisableAuto(true);
+    trackJob->Start(burnList, groupReps, job);
 }
+
+void Norvane::CancelJob() {
+    // The question may stay open while the job ends by itself; the job is
+    // looked at again once it is answered.
+    const bool spoilsDisc = runnerUse == RunnerUse::Erase || (burnJob && burnJob->WritingDisc());
+    if (spoilsDisc &&
+        !UserDialogs::Current().Question("Norvane", "Stopping now leaves the disc unusable. Stop anyway?"))
+        return;
+    progress->Cancelling();
+    if (trackJob) trackJob->Cancel();
+    if (burnJob) burnJob->Cancel();
+    if (runnerUse == RunnerUse::Erase) runner->KillIt();
+}
+
+void Norvane::EndJob(QObject* job) {
+    // The job is still on the stack that reported its end.
+    if (job) job->deleteLater();
+    trackJob = nullptr;
+    burnJob = nullptr;
+    progress->EnableClose();
+}
+
+void Norvane::CannotRunBox() { UserDialogs::Current().Information("Norvane Error", "cannot run command"); }

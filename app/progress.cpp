@@ -38,7 +38,7 @@ Progress::Progress(QWidget* parent, const char* name, bool modal, Qt::WindowFlag
     layout->addWidget(logList);
     layout->addWidget(closeButton);
 
-    connect(closeButton, &QPushButton::clicked, this, &Progress::close);
+    connect(closeButton, &QPushButton::clicked, this, &Progress::ButtonPressed);
 
     autoTimer->setInterval(kAutoIntervalMs);
     connect(autoTimer.get(), &QTimer::timeout, this, &Progress::IncProgress);
@@ -56,7 +56,9 @@ void Progress::show() {
         const int h = height / 3;
         setGeometry(outer.left() + width / 2 - w / 2, outer.top() + height / 2 - h / 2, w, h);
     }
-    closeButton->setEnabled(false);
+    jobRunning = true;
+    closeButton->setText("Cancel");
+    closeButton->setEnabled(true);
     logList->clear();
     autoTimer->start(kAutoIntervalMs);  // autoStep keeps its value
     setModal(true);
@@ -88,7 +90,24 @@ void Progress::AddLog(QString text) {
     logList->setCurrentRow(0);
 }
 
-void Progress::EnableClose() { closeButton->setEnabled(true); }
+void Progress::EnableClose() {
+    jobRunning = false;
+    closeButton->setText("Close");
+    closeButton->setEnabled(true);
+}
+
+void Progress::Cancelling() {
+    if (!jobRunning) return;
+    closeButton->setEnabled(false);
+    SendMsg("Cancelling ...");
+}
+
+void Progress::ButtonPressed() {
+    if (jobRunning)
+        emit CancelRequested();
+    else
+        close();
+}
 
 void Progress::SetProgress(int progress, int totalSteps) {
     progressBar->setMaximum(totalSteps);
@@ -112,7 +131,7 @@ void Progress::StopAuto() {
 }
 
 void Progress::reject() {
-    if (!closeButton->isEnabled()) return;
+    if (jobRunning) return;
     StopAuto();
     QDialog::reject();
 }
@@ -121,7 +140,7 @@ void Progress::closeEvent(QCloseEvent* event) {
     // A close request from outside (the window manager) is refused while
     // busy; the program itself may always close the dialog. An accepted
     // close event makes QWidget::close hide the dialog.
-    if (!closingByProgram && !closeButton->isEnabled()) {
+    if (!closingByProgram && jobRunning) {
         event->ignore();
         return;
     }
@@ -144,5 +163,6 @@ int Progress::SelectedLogRow() const {
     return selected.size() == 1 ? logList->row(selected.first()) : -1;
 }
 
-bool Progress::CloseEnabled() const { return closeButton->isEnabled(); }
+bool Progress::CloseEnabled() const { return !jobRunning && closeButton->isEnabled(); }
+bool Progress::CancelOffered() const { return jobRunning && closeButton->isEnabled(); }
 bool Progress::AutoRunning() const { return autoTimer->isActive(); }

@@ -1,7 +1,8 @@
 #pragma once
 // The modal dialog that shows a long job: a status line, a progress bar, a
-// log with the newest line on top, and a Close button that stays disabled
-// until the job says it is over. The bar either cycles by itself (auto mode,
+// log with the newest line on top, and one button: Cancel while the job
+// runs (it asks the job's owner to stop it), Close once the job says it is
+// over. The bar either cycles by itself (auto mode,
 // driven by a 100 ms timer) or shows the value the job sets (measured mode).
 
 #include <QDialog>
@@ -32,24 +33,32 @@ public:
     QString Message() const;
     QStringList LogTexts() const;   // top first
     int SelectedLogRow() const;     // -1 when nothing is selected
-    bool CloseEnabled() const;
+    bool CloseEnabled() const;      // the button says Close and can be pressed
+    bool CancelOffered() const;     // the button says Cancel and can be pressed
     bool AutoRunning() const;
     int AutoStep() const { return autoStep; }
 
 public slots:
-    // Centres the dialog over its parent at a third of its size, disables
-    // Close, empties the log, starts the auto timer and shows the dialog
-    // modally without waiting for it.
+    // Centres the dialog over its parent at a third of its size, turns the
+    // button into Cancel, empties the log, starts the auto timer and shows
+    // the dialog modally without waiting for it.
     void show();
     void IncProgress();
     void hide();
     bool close();
     void SendMsg(QString text);
     void AddLog(QString text);
+    // The job is over: the button becomes Close.
     void EnableClose();
+    // The owner is stopping the job: the button waits, greyed, for its end.
+    void Cancelling();
     void SetProgress(int progress, int totalSteps);
     void DisableAuto();
     void DisableAuto(bool off);
+
+signals:
+    // Cancel was pressed while the job runs.
+    void CancelRequested();
 
 protected:
     // While a job runs neither Escape nor the window manager may dismiss the
@@ -60,6 +69,7 @@ protected:
 private:
     void StopAuto();
     void StartAuto();
+    void ButtonPressed();
 
     QWidget* parentWindow = nullptr;
     QLabel* messageLabel = nullptr;
@@ -69,4 +79,5 @@ private:
     std::unique_ptr<QTimer> autoTimer;
     int autoStep = 0;
     bool closingByProgram = false;  // inside close(): not a request from outside
+    bool jobRunning = false;
 };

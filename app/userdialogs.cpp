@@ -11,6 +11,10 @@ public:
     void Information(const QString& title, const QString& text) override {
         QMessageBox::about(nullptr, title, text);
     }
+    bool Question(const QString& title, const QString& text) override {
+        return QMessageBox::question(nullptr, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+               QMessageBox::Yes;
+    }
     void About(const QString& caption, const QString& text, const QPixmap& icon) override {
         QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, nullptr);
         box.setTextFormat(Qt::RichText);

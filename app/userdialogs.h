@@ -15,6 +15,8 @@ public:
 
     // An about-style information box with a single OK button, no parent.
     virtual void Information(const QString& title, const QString& text) = 0;
+    // A Yes/No question, No the default; true for Yes.
+    virtual bool Question(const QString& title, const QString& text) = 0;
     // A rich-text box with a custom icon (the About box).
     virtual void About(const QString& caption, const QString& text, const QPixmap& icon) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& startDir,

@@ -73,6 +73,12 @@ void BurnListCore::Clear() {
     inKeyOrder = true;
 }
 
+void BurnListCore::Replace(const PlaylistLoad& load) {
+    Clear();
+    for (const auto& [group, reps] : load.groupReps) groupReps[group] = reps;
+    for (const saya& entry : load.entries) Append(entry);
+}
+
 int BurnListCore::AssignGroup(const std::set<std::pair<std::string, std::string>>& suraAyas, int group,
                               int repsOfGroup) {
     int assigned = 0;

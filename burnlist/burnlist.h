@@ -4,6 +4,7 @@
 // burn-key order; entries appended from a playlist keep the file's order
 // until the next add or single removal sorts the list.
 
+#include "burnlist/playlist.h"
 #include "burnlist/saya.h"
 
 #include <QString>
@@ -46,6 +47,9 @@ public:
     void RemoveSura(const std::string& sura);
     // Empties the list; group repetitions stay.
     void Clear();
+    // Replaces the list by a loaded playlist's entries, in file order; the
+    // file's group repetitions are added to those already known.
+    void Replace(const PlaylistLoad& load);
     // Puts the entries with these (sura, aya) pairs into a group and sets
     // the group's repetitions, which the group's earlier members share.
     // Returns how many entries were assigned; with none, nothing changes.

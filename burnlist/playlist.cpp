@@ -177,5 +177,5 @@ QString PlaylistLoadNote(const PlaylistLoad& load) {
                          "nearest allowed value: %2.")
                      .arg(load.adjustedLines.size())
                      .arg(LineNumbers(load.adjustedLines));
-    return parts.join("<br>");
+    return parts.join("\n");
 }

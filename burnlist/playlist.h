@@ -58,6 +58,6 @@ QString SavePlaylistFile(const QString& path, const std::vector<saya>& burnList,
 // the name already ends in exactly ".qap" after its last dot.
 QString PlaylistFileName(const QString& chosen);
 
-// The user-facing note about skipped and adjusted lines; empty when there
-// were none.
+// The user-facing note about skipped and adjusted lines, in plain text with
+// one line per kind; empty when there were none.
 QString PlaylistLoadNote(const PlaylistLoad& load);

@@ -6,11 +6,14 @@
 // progress dialog's log lines with the bar's figure in front.
 //
 // Exit status: 0 when everything asked for was done, 1 otherwise (wrong
-// arguments included); the reason goes to standard error.
+// arguments included); the reason goes to standard error. SIGINT and
+// SIGTERM stop a job as the window's Cancel does; the status is then 128
+// plus the signal's number (130, 143).
 //
 // Commands live in one table (kCommands below); adding one means writing a
 // function with the CommandFn signature and adding its row.
 
+#include "burnlist/burnlist.h"
 #include "burnlist/playlist.h"
 #include "burnlist/totaltime.h"
 #include "library/qaudio.h"
@@ -25,11 +28,18 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QSocketNotifier>
 #include <QTextStream>
 #include <algorithm>
+#include <csignal>
 #include <functional>
 #include <memory>
+#ifndef Q_OS_WIN
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -73,9 +83,9 @@ QString MinutesSeconds(long long seconds) {
 class Session {
 public:
     Quran quran;
-    ProcessWrap runner;
-    std::vector<saya> burnList;
-    std::map<int, int> groupReps{{0, 0}};
+    BurnListCore burnCore;
+    const std::vector<saya>& burnList = burnCore.List();
+    std::map<int, int>& groupReps = burnCore.groupReps;
 
     // Loads as "Load Playlist" does; skipped and adjusted lines are reported.
     bool LoadPlaylist(const QString& path) {
@@ -83,9 +93,8 @@ public:
         const PlaylistLoad load = LoadPlaylistFile(path);
         if (!load.ok()) return Fail("cannot read " + path + ": " + load.error) == kDone;
         const QString note = PlaylistLoadNote(load);
-        if (!note.isEmpty()) Err() << "norvane-make: " << path << ": " << QString(note).replace("<br>", "\n") << Qt::endl;
-        burnList = load.entries;
-        for (const auto& [group, reps] : load.groupReps) groupReps[group] = reps;
+        if (!note.isEmpty()) Err() << "norvane-make: " << path << ": " << note << Qt::endl;
+        burnCore.Replace(load);
         return true;
     }
 
@@ -95,6 +104,73 @@ public:
         return Fail("no sura packs installed in " + QDir::current().absoluteFilePath("quran")) == kDone;
     }
 };
+
+#ifndef Q_OS_WIN
+// SIGINT and SIGTERM, turned into a call on the event loop: a signal
+// handler may do next to nothing, so it only writes the signal's number
+// into a socket that the loop watches.
+class StopOnSignal {
+public:
+    explicit StopOnSignal(std::function<void()> stop) {
+        if (::socketpair(AF_UNIX, SOCK_STREAM, 0, pipe) != 0) return;
+        writeEnd = pipe[1];
+        notifier = std::make_unique<QSocketNotifier>(pipe[0], QSocketNotifier::Read);
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, [this, stop] {
+            char number = 0;
+            if (::read(pipe[0], &number, 1) == 1 && caught == 0) {
+                caught = number;
+                stop();
+            }
+        });
+        struct sigaction action = {};
+        action.sa_handler = [](int number) {
+            const char byte = char(number);
+            [[maybe_unused]] const ssize_t written = ::write(writeEnd, &byte, 1);
+        };
+        sigemptyset(&action.sa_mask);
+        for (int number : {SIGINT, SIGTERM}) sigaction(number, &action, nullptr);
+    }
+    ~StopOnSignal() {
+        for (int number : {SIGINT, SIGTERM}) std::signal(number, SIG_DFL);
+        writeEnd = -1;
+        notifier.reset();
+        if (pipe[0] >= 0) ::close(pipe[0]);
+        if (pipe[1] >= 0) ::close(pipe[1]);
+    }
+    int Caught() const { return caught; }
+
+private:
+    static inline int writeEnd = -1;
+    int pipe[2] = {-1, -1};
+    std::unique_ptr<QSocketNotifier> notifier;
+    int caught = 0;
+};
+#else
+// Console interrupts end the program the usual way there.
+class StopOnSignal {
+public:
+    explicit StopOnSignal(std::function<void()>) {}
+    int Caught() const { return 0; }
+};
+#endif
+
+// Runs a started job until it reports Finished; a signal cancels it. The
+// exit status: 128 + the signal when one stopped the job, else 0 when
+// `succeeded` says so, else 1.
+template <class Job, class FinishedSignal>
+int RunJob(Job& job, FinishedSignal finished, const std::function<void()>& start,
+           const std::function<bool()>& succeeded) {
+    QEventLoop loop;
+    QObject::connect(&job, finished, &loop, &QEventLoop::quit);
+    StopOnSignal stop([&job] { job.Cancel(); });
+    start();
+    loop.exec();
+    if (stop.Caught()) {
+        Err() << "norvane-make: cancelled by " << (stop.Caught() == SIGINT ? "SIGINT" : "SIGTERM") << Qt::endl;
+        return 128 + stop.Caught();
+    }
+    return succeeded() ? kDone : kFailed;
+}
 
 // A command's positional arguments (after the command name) and options.
 using CommandFn = std::function<int(Session&, const QStringList&, const QCommandLineParser&)>;
@@ -173,24 +249,28 @@ void ShowProgressOnTerminal(Reporter& source) {
         const int width = int(QString::number(figure->second).size());
         Out() << QString("[%1/%2] ").arg(figure->first, width).arg(figure->second) << line << Qt::endl;
     });
+    QObject::connect(&source, &Reporter::CannotRun,
+                     [](const QString& program) { Fail("cannot run " + program); });
 }
 
 int Mp3(Session& session, const QStringList& args, const QCommandLineParser& parser) {
     int bitrate = 0;
     if (!SliderValue(parser, "bitrate", " (kbit/s)", bitrateTable, kDefaultBitratePosition, &bitrate)) return kFailed;
     const QString outDir = args[1];
-    if (!QFileInfo(outDir).isDir()) return Fail("Please choose a valid dir to output your mp3 tracks! (" + outDir + ")");
     if (!session.LoadPlaylist(args[0])) return kFailed;
-    if (session.burnList.empty()) return Fail("Please add some sura(s) or aya(s) to memorize! (" + args[0] + ")");
+    const QString refusal = TrackPreparer::Mp3Refusal(outDir, session.burnList);
+    if (!refusal.isEmpty()) return Fail(refusal + " (" + args[0] + ", " + outDir + ")");
     if (!session.HasPacks()) return kFailed;
 
-    TrackPreparer preparer(&session.runner, &session.quran);
+    TrackPreparer preparer(&session.quran);
     ShowProgressOnTerminal(preparer);
     TrackPreparer::Job job;
     job.mp3 = true;
     job.mp3Dir = outDir;
     job.bitrate = bitrate;
-    return preparer.Run(session.burnList, session.groupReps, job) ? kDone : kFailed;
+    return RunJob(
+        preparer, &TrackPreparer::Finished, [&] { preparer.Start(session.burnList, session.groupReps, job); },
+        [&] { return preparer.Failures().isEmpty(); });
 }
 
 // --- toc and cd -------------------------------------------------------------
@@ -200,9 +280,11 @@ int Mp3(Session& session, const QStringList& args, const QCommandLineParser& par
 void ShowBurnOnTerminal(CdBurner& burner) {
     ShowProgressOnTerminal(burner);
     QObject::connect(&burner, &CdBurner::MediumRefusedNotice, [] {
-        Err() << "norvane-make: Cannot write to media! Make sure media is a CDR or CD-RW; if it is a CD-RW, "
-                 "make sure you erase it first!"
-              << Qt::endl;
+        Fail("Cannot write to media! Make sure media is a CDR or CD-RW; if it is a CD-RW, make sure you erase it "
+             "first!");
+    });
+    QObject::connect(&burner, &CdBurner::Finished, [&burner](CdBurner::Result result) {
+        if (result == CdBurner::Result::WriterFailed) Fail(burner.EndLine());
     });
 }
 
@@ -220,14 +302,20 @@ bool LoadForCd(Session& session, const QString& playlist, int* totalSeconds) {
                 MinutesSeconds(*totalSeconds) + ")") == kDone;
 }
 
+int RunBurner(CdBurner& burner, const std::function<void()>& start) {
+    ShowBurnOnTerminal(burner);
+    CdBurner::Result result = CdBurner::Result::Refused;
+    QObject::connect(&burner, &CdBurner::Finished, [&result](CdBurner::Result r) { result = r; });
+    return RunJob(burner, &CdBurner::Finished, start, [&result] { return result == CdBurner::Result::Done; });
+}
+
 int Toc(Session& session, const QStringList& args, const QCommandLineParser&) {
     int totalSeconds = 0;
     if (!LoadForCd(session, args[0], &totalSeconds)) return kFailed;
-    CdBurner burner(&session.runner, &session.quran);
-    ShowBurnOnTerminal(burner);
-    if (burner.PrepareDiscFolder(session.burnList, session.groupReps, totalSeconds, args[1]) !=
-        CdBurner::Result::Done)
-        return kFailed;
+    CdBurner burner(&session.quran);
+    const int status = RunBurner(
+        burner, [&] { burner.PrepareDiscFolder(session.burnList, session.groupReps, totalSeconds, args[1]); });
+    if (status != kDone) return status;
     const QString toc = QDir::toNativeSeparators(QDir(args[1]).absoluteFilePath(CdBurner::kFolderTocName));
     Out() << "Burn it with: cdrdao write --device DEVICE --driver generic-mmc:0x10 --eject \"" << toc << "\""
           << Qt::endl;
@@ -242,20 +330,18 @@ int Cd(Session& session, const QStringList& args, const QCommandLineParser& pars
 
     QString device = parser.value("device");
     if (!parser.isSet("device")) {
-        session.runner.RunCommand({"cdrdao", "scanbus"});
-        const std::vector<DriveEntry> drives = ParseScanOutput(session.runner.GetText());
+        ProcessWrap scan;
+        scan.RunCommand({"cdrdao", "scanbus"});
+        scan.WaitForDone();
+        const std::vector<DriveEntry> drives = ParseScanOutput(scan.GetText());
         if (drives.empty()) return Fail("no CD writer found; name one with --device");
         device = drives.front().address;
         Out() << "Writer: " << drives.front().label << Qt::endl;
     }
-
-    CdBurner burner(&session.runner, &session.quran);
-    ShowBurnOnTerminal(burner);
-    QObject::connect(&session.runner, &ProcessWrap::ProcessMsg, &burner, &CdBurner::TrackStarted);
-    QObject::connect(&session.runner, &ProcessWrap::ErrorWritten, &burner, &CdBurner::MediumNotWritable);
-    const CdBurner::Result result =
+    CdBurner burner(&session.quran);
+    return RunBurner(burner, [&] {
         burner.Burn(session.burnList, session.groupReps, totalSeconds, CdBurner::Writer{device, speed});
-    return result == CdBurner::Result::Done ? kDone : kFailed;
+    });
 }
 
 // --- the command table ------------------------------------------------------

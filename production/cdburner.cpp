@@ -1,11 +1,10 @@
 #include "production/cdburner.h"
 
 #include "library/packarchive.h"
+#include "production/cdrdaoadvice.h"
 #include "production/tocwriter.h"
 #include "production/trackplan.h"
 #include "production/tracknames.h"
-#include "production/trackpreparer.h"
-#include "tools/processwrap.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +15,17 @@ QString TempFolderPath() { return QDir(TrackPreparer::TempFolder()).absolutePath
 
 }  // namespace
 
-CdBurner::CdBurner(ProcessWrap* runner, Quran* quran, QObject* parent)
-    : QObject(parent), runner(runner), quran(quran) {}
+CdBurner::CdBurner(Quran* quran, QObject* parent) : QObject(parent), quran(quran), preparer(quran) {
+    connect(&preparer, &TrackPreparer::StatMsg, this, &CdBurner::StatMsg);
+    connect(&preparer, &TrackPreparer::StatusLine, this, &CdBurner::StatusLine);
+    connect(&preparer, &TrackPreparer::ProgressChanged, this, &CdBurner::ProgressChanged);
+    connect(&preparer, &TrackPreparer::CannotRun, this, &CdBurner::CannotRun);
+    connect(&preparer, &TrackPreparer::Finished, this, &CdBurner::TracksPrepared);
+    connect(&writerRun, &ProcessWrap::ProcessMsg, this, &CdBurner::TrackStarted);
+    connect(&writerRun, &ProcessWrap::ErrorWritten, this, &CdBurner::MediumNotWritable);
+    connect(&writerRun, &ProcessWrap::CannotRun, this, &CdBurner::CannotRun);
+    connect(&writerRun, &ProcessWrap::ProcessDone, this, &CdBurner::WriterEnded);
+}
 
 CdBurner::Refusal CdBurner::Check(int totalSeconds, const std::vector<saya>& burnList) {
     if (totalSeconds / 60 > kMaxMinutes) return Refusal::TooLong;
@@ -51,125 +59,116 @@ QStringList CdBurner::WriterCommand(const QString& device, int speed, const QStr
 
 QString CdBurner::FailureLine(const QString& reason) { return "Burning Quran CD failed: " + reason; }
 
-void CdBurner::Reset() {
+bool CdBurner::Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, int totalSeconds,
+                    const Writer& chosen) {
+    if (running || Check(totalSeconds, burnList) != Refusal::None) return false;
+    writer = chosen;
+    folder.clear();
+    StartPreparing(burnList, groupReps);
+    return true;
+}
+
+bool CdBurner::PrepareDiscFolder(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
+                                 int totalSeconds, const QString& target) {
+    if (running || Check(totalSeconds, burnList) != Refusal::None) return false;
+    folder = target;
+    StartPreparing(burnList, groupReps);
+    return true;
+}
+
+void CdBurner::StartPreparing(const std::vector<saya>& burnList, const std::map<int, int>& groupReps) {
+    running = true;
     trackList.clear();
-    trackCount = 0;
+    advice.clear();
     tracksStarted = 0;
     mediumRefused = false;
+    preparer.Start(burnList, groupReps, TrackPreparer::Job{});
 }
 
-CdBurner::Result CdBurner::Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
-                                int totalSeconds, const Writer& writer) {
-    Reset();
-    if (Check(totalSeconds, burnList) != Refusal::None) return Result::Refused;
+void CdBurner::Cancel() {
+    if (!running) return;
+    if (writing)
+        writerRun.KillIt();
+    else
+        preparer.Cancel();
+}
 
-    Result result = Result::Done;
+void CdBurner::TracksPrepared(bool ok) {
+    trackList = preparer.TrackList();
+    if (preparer.Cancelled()) return End(Result::Cancelled, QString());
+    // A disc with a track missing or broken is worse than no disc.
+    if (!ok && folder.isEmpty())
+        return End(Result::PreparationFailed, FailureLine("not every track could be made, so nothing was written"));
+    if (!ok) return End(Result::PreparationFailed, "Preparing the Quran CD failed: not every track could be made");
+    if (!folder.isEmpty()) return FillFolder();
     TocWriter toc;
-    if (!PrepareTracks(burnList, groupReps)) {
-        // A disc with a track missing or broken is worse than no disc.
-        emit StatMsg(FailureLine("not every track could be made, so nothing was written"));
-        result = Result::PreparationFailed;
-    } else if (!toc.Write(TocPath(), trackList, TempFolderPath())) {
-        emit StatMsg(FailureLine(toc.LastError()));
-        result = Result::TocFailed;
-    } else {
-        trackCount = CountTracks(burnList);
-        const QString failure = RunWriter(writer);
-        if (mediumRefused) {
-            result = Result::MediumNotWritable;
-        } else if (!failure.isEmpty()) {
-            emit StatMsg(FailureLine(failure));
-            result = Result::WriterFailed;
-        } else {
-            emit StatMsg("All done burning Quran CD!");
-        }
-    }
-    RemoveWorkingFiles();
-    return result;
+    if (!toc.Write(TocPath(), trackList, TempFolderPath())) return End(Result::TocFailed, FailureLine(toc.LastError()));
+    StartWriter();
 }
 
-CdBurner::Result CdBurner::PrepareDiscFolder(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
-                                             int totalSeconds, const QString& folder) {
-    Reset();
-    if (Check(totalSeconds, burnList) != Refusal::None) return Result::Refused;
+void CdBurner::FillFolder() {
     const QString failed = "Preparing the Quran CD failed: ";
-    if (!QDir().mkpath(folder)) {
-        emit StatMsg(failed + "cannot create the folder " + QDir::toNativeSeparators(folder));
-        return Result::PreparationFailed;
-    }
-    if (!PrepareTracks(burnList, groupReps)) {
-        emit StatMsg(failed + "not every track could be made");
-        RemoveWorkingFiles();
-        return Result::PreparationFailed;
-    }
+    if (!QDir().mkpath(folder))
+        return End(Result::PreparationFailed, failed + "cannot create the folder " + QDir::toNativeSeparators(folder));
     const QString moveProblem = MoveTracks(folder);
-    RemoveWorkingFiles();
-    if (!moveProblem.isEmpty()) {
-        emit StatMsg(failed + moveProblem);
-        return Result::PreparationFailed;
-    }
+    if (!moveProblem.isEmpty()) return End(Result::PreparationFailed, failed + moveProblem);
     TocWriter toc;
     const QString tocPath = QDir(folder).absoluteFilePath(kFolderTocName);
-    if (!toc.Write(tocPath, trackList, folder)) {
-        emit StatMsg(failed + toc.LastError());
-        return Result::TocFailed;
-    }
-    trackCount = int(trackList.size());
-    emit StatMsg("All done preparing Quran CD: " + QDir::toNativeSeparators(tocPath));
-    return Result::Done;
+    if (!toc.Write(tocPath, trackList, folder)) return End(Result::TocFailed, failed + toc.LastError());
+    End(Result::Done, "All done preparing Quran CD: " + QDir::toNativeSeparators(tocPath));
 }
 
 // Moves the finished tracks out of the temp folder; a name already in the
 // folder is replaced. Empty when all went, else what failed.
-QString CdBurner::MoveTracks(const QString& folder) {
-    const QDir temp(TempFolderPath()), target(folder);
+QString CdBurner::MoveTracks(const QString& target) {
+    const QDir temp(TempFolderPath()), into(target);
     for (const std::string& track : trackList) {
         const QString name = QString::fromStdString(FileNamePart(track));
-        const QString from = temp.filePath(name), to = target.filePath(name);
+        const QString from = temp.filePath(name), to = into.filePath(name);
         QFile::remove(to);
         // QFile copies where a rename cannot cross file systems.
-        if (!QFile::rename(from, to))
-            return "cannot move " + name + " into " + QDir::toNativeSeparators(folder);
+        if (!QFile::rename(from, to)) return "cannot move " + name + " into " + QDir::toNativeSeparators(target);
     }
     return QString();
 }
 
-bool CdBurner::PrepareTracks(const std::vector<saya>& burnList, const std::map<int, int>& groupReps) {
-    TrackPreparer preparer(runner, quran);
-    connect(&preparer, &TrackPreparer::StatMsg, this, &CdBurner::StatMsg);
-    connect(&preparer, &TrackPreparer::StatusLine, this, &CdBurner::StatusLine);
-    connect(&preparer, &TrackPreparer::ProgressChanged, this, &CdBurner::ProgressChanged);
-    const bool ok = preparer.Run(burnList, groupReps, TrackPreparer::Job{});
-    trackList = preparer.TrackList();
-    return ok;
-}
-
-QString CdBurner::RunWriter(const Writer& writer) {
-    emit ProgressChanged(0, trackCount);
+void CdBurner::StartWriter() {
+    emit ProgressChanged(0, int(trackList.size()));
     emit StatusLine("Burning Quran CD ...");
     writing = true;
-    runner->RunCommand(WriterCommand(writer.device, writer.speed, TocPath()));
+    writerRun.RunCommand(WriterCommand(writer.device, writer.speed, TocPath()));
+}
+
+void CdBurner::WriterEnded() {
+    if (!writing) return;
     writing = false;
-    return WriterFailure();
+    if (mediumRefused) return End(Result::MediumNotWritable, QString());
+    if (writerRun.LastOutcome() == ProcessWrap::Outcome::Killed)
+        return End(Result::Cancelled, QString("Cancelled after %1 of %2 tracks were written; the disc is probably "
+                                              "unusable.")
+                                          .arg(tracksStarted)
+                                          .arg(trackList.size()));
+    const QString failure = WriterFailure();
+    if (failure.isEmpty()) return End(Result::Done, "All done burning Quran CD!");
+    advice = CdrdaoAdvice(writerRun.GetText());
+    End(Result::WriterFailed, FailureLine(advice.isEmpty() ? failure : advice));
 }
 
 // Why the writer's run cannot count as a burned disc; empty when it can.
 QString CdBurner::WriterFailure() const {
-    switch (runner->LastOutcome()) {
-    case ProcessWrap::Outcome::NotRun:
-    case ProcessWrap::Outcome::FailedToStart:
-        return "cdrdao could not be started";
-    case ProcessWrap::Outcome::Crashed:
-    case ProcessWrap::Outcome::Killed:
-        return "cdrdao stopped before it had finished";
-    case ProcessWrap::Outcome::Finished:
-        break;
-    }
+    if (writerRun.LastOutcome() != ProcessWrap::Outcome::Finished) return writerRun.FailureText();
     // cdrdao's own words say more than its status.
-    for (const QString& line : runner->GetText())
+    for (const QString& line : writerRun.GetText())
         if (line.startsWith("ERROR")) return line.trimmed();
-    if (runner->LastExitCode() != 0) return "cdrdao ended with status " + QString::number(runner->LastExitCode());
-    return QString();
+    return writerRun.FailureText();
+}
+
+void CdBurner::End(Result result, const QString& line) {
+    endLine = line;
+    if (!line.isEmpty()) emit StatMsg(line);
+    RemoveWorkingFiles();
+    running = false;
+    emit Finished(result);
 }
 
 void CdBurner::TrackStarted() {
@@ -177,7 +176,7 @@ void CdBurner::TrackStarted() {
     const QString title = QString::fromStdString(TrackTitle(trackList[size_t(tracksStarted)]));
     emit StatMsg("Burning track: " + QString::number(tracksStarted + 1) + ". " + title);
     ++tracksStarted;
-    emit ProgressChanged(tracksStarted, trackCount);
+    emit ProgressChanged(tracksStarted, int(trackList.size()));
 }
 
 void CdBurner::MediumNotWritable() {
@@ -185,7 +184,7 @@ void CdBurner::MediumNotWritable() {
     mediumRefused = true;  // the phrase may come again while the user reads the notice
     emit StatMsg("Cannot write to media ... ");
     emit MediumRefusedNotice();
-    runner->KillIt();
+    writerRun.KillIt();
 }
 
 void CdBurner::RemoveWorkingFiles() {

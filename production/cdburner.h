@@ -1,12 +1,15 @@
 #pragma once
 // Burns the burn list as an audio CD: checks that it fits a disc, has track
 // preparation make one WAV per track, writes the table of contents, runs
-// "cdrdao write" and follows its output, then removes the working files.
-// Or, instead of burning, leaves the tracks and their table of contents in
-// a folder for a later "cdrdao write". Reports through signals; the window
-// shows them in the progress dialog, norvane-make on the terminal.
+// "cdrdao write" on a runner of its own and follows its output, then
+// removes the working files. Or, instead of burning, leaves the tracks and
+// their table of contents in a folder for a later "cdrdao write". The job
+// runs in the background of the event loop and reports through signals;
+// the window shows them in the progress dialog, norvane-make on the terminal.
 
 #include "burnlist/saya.h"
+#include "production/trackpreparer.h"
+#include "tools/processwrap.h"
 
 #include <QObject>
 #include <QString>
@@ -15,7 +18,6 @@
 #include <string>
 #include <vector>
 
-class ProcessWrap;
 class Quran;
 
 class CdBurner : public QObject {
@@ -23,7 +25,7 @@ class CdBurner : public QObject {
 public:
     // Why a burn list cannot become a disc, found before any work is done.
     enum class Refusal { None, TooLong, Empty, TooManyTracks };
-    enum class Result { Done, Refused, PreparationFailed, TocFailed, WriterFailed, MediumNotWritable };
+    enum class Result { Done, Refused, PreparationFailed, TocFailed, WriterFailed, MediumNotWritable, Cancelled };
 
     static constexpr int kMaxMinutes = 80;  // whole minutes; 80:59 still fits
     static constexpr int kMaxTracks = 99;   // the CD format numbers tracks 1..99
@@ -33,12 +35,12 @@ public:
         int speed = 4;
     };
 
-    CdBurner(ProcessWrap* runner, Quran* quran, QObject* parent = nullptr);
+    explicit CdBurner(Quran* quran, QObject* parent = nullptr);
 
     // Checked in this order: too long (totalSeconds / 60 above 80 minutes),
     // empty, more tracks than a CD can number.
     static Refusal Check(int totalSeconds, const std::vector<saya>& burnList);
-    // The text telling the user what to do about a refusal.
+    // The text telling the user what to do about a refusal (plain text).
     static QString RefusalText(Refusal refusal);
 
     static QString TocPath();  // "./temp/temp.toc"
@@ -47,55 +49,71 @@ public:
     // option 0x10; without it cdrdao drops the titles without a word.
     static QStringList WriterCommand(const QString& device, int speed, const QString& tocPath);
 
-    // The whole burn. The working files are removed whatever happened.
-    Result Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, int totalSeconds,
-                const Writer& writer);
-
+    // Starts the whole burn; false, with nothing started, when Check refuses.
+    // Finished follows; the working files are removed whatever happened.
+    bool Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, int totalSeconds,
+              const Writer& writer);
     // The same checks and tracks, moved into `folder` (created if need be)
     // beside a table of contents kFolderTocName whose FILE lines name them
     // there. Nothing of the job stays in the temp folder.
-    Result PrepareDiscFolder(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
-                             int totalSeconds, const QString& folder);
+    bool PrepareDiscFolder(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
+                           int totalSeconds, const QString& folder);
+    // Stops the job; Finished(Cancelled) follows. During WritingDisc the
+    // caller should ask first: a disc stopped half-way is spoilt.
+    void Cancel();
 
-    // The job in hand or the last one.
+    bool Running() const { return running; }
+    bool WritingDisc() const { return writing; }
     const std::vector<std::string>& TrackList() const { return trackList; }
-    int TrackCount() const { return trackCount; }
     int TracksStarted() const { return tracksStarted; }
-    bool MediumRefused() const { return mediumRefused; }
+    // What the user can do about the writer's failure; empty when unknown.
+    QString Advice() const { return advice; }
+    // The last log line of the job: how it ended.
+    QString EndLine() const { return endLine; }
 
     // The log line of a failed burn.
     static QString FailureLine(const QString& reason);
 
 public slots:
-    // The runner saw "writing track": the next track is being written.
+    // The writer printed "writing track": the next track is being written.
     // Ignored outside the writer's run and past the last track.
     void TrackStarted();
-    // The runner saw "to be written": the disc in the writer cannot take
-    // this burn. Logs it, lets the owner tell the user (MediumRefusedNotice),
-    // then stops the writer. Ignored outside the writer's run.
+    // The writer printed "to be written": the disc cannot take this burn.
+    // Logs it, lets the owner tell the user (MediumRefusedNotice), then
+    // stops the writer. Ignored outside the writer's run.
     void MediumNotWritable();
 
 signals:
     void StatMsg(QString line);
     void StatusLine(QString text);
     void ProgressChanged(int value, int total);
+    void CannotRun(const QString& program);
     // Emitted while the writer still runs; it is stopped once every slot
     // connected here has returned (the window's box has been closed).
     void MediumRefusedNotice();
+    void Finished(CdBurner::Result result);
 
 private:
-    void Reset();
-    bool PrepareTracks(const std::vector<saya>& burnList, const std::map<int, int>& groupReps);
+    void StartPreparing(const std::vector<saya>& burnList, const std::map<int, int>& groupReps);
+    void TracksPrepared(bool ok);
+    void StartWriter();
+    void WriterEnded();
+    void FillFolder();
     QString MoveTracks(const QString& folder);
-    QString RunWriter(const Writer& writer);
     QString WriterFailure() const;
+    void End(Result result, const QString& line);
     void RemoveWorkingFiles();
 
-    ProcessWrap* runner;
     Quran* quran;
+    TrackPreparer preparer;
+    ProcessWrap writerRun;
+    Writer writer;
+    QString folder;  // set: the tracks go into this folder instead of onto a disc
     std::vector<std::string> trackList;
-    int trackCount = 0;
+    QString advice;
+    QString endLine;
     int tracksStarted = 0;
+    bool running = false;
     bool writing = false;
     bool mediumRefused = false;
 };

@@ -1,9 +1,9 @@
 #include "production/trackpreparer.h"
 
+#include "library/packarchive.h"
 #include "library/quran.h"
-#include "production/trackplan.h"
 #include "production/wavfile.h"
-#include "tools/processwrap.h"
+#include "tools/toolpool.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +11,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <functional>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -25,11 +28,15 @@ QString TempFile(const QString& name) { return TrackPreparer::TempFolder() + nam
 
 QString Key(const saya& entry) { return QString::fromStdString(entry.Key()); }
 
-QString ToolName(const QString& program) { return QFileInfo(program).fileName(); }
-
 QString Title(const PlannedTrack& track) {
     return track.wavName.empty() ? Key(track.members.front()) : QString::fromStdString(track.Title());
 }
+
+QString SubgroupWav(int group, size_t member) {
+    return TrackPreparer::TrackPath("subgroup." + std::to_string(group) + "." + std::to_string(member) + ".wav");
+}
+
+QString PassWav(int group) { return TrackPreparer::TrackPath("subgroup." + std::to_string(group) + ".wav"); }
 
 // The sura key of a pack entry name: its file-name part up to the first dot.
 std::string SuraKeyOf(const std::string& name) {
@@ -39,8 +46,33 @@ std::string SuraKeyOf(const std::string& name) {
 
 }  // namespace
 
-TrackPreparer::TrackPreparer(ProcessWrap* runner, Quran* quran, QObject* parent)
-    : QObject(parent), runner(runner), quran(quran) {}
+// One step of a track's work: quick work done in-process, or one tool run.
+struct TrackPreparer::Step {
+    QString log;                      // logged as the step starts
+    int member = -1;                  // an aya's step: skipped once that aya failed
+    bool needsWholeTrack = false;     // skipped once anything of the track failed
+    std::function<QString()> local;   // in-process work: empty when done, else why not
+    QStringList command;              // otherwise the tool to run
+    QString output;                   // the file the tool must leave
+    bool mp3 = false;                 // the output is an MP3 (else a WAV)
+    QString failure;                  // put before the reason in the report
+};
+
+// The steps of one track (or of the silence recording) and how far they got.
+struct TrackPreparer::Work {
+    const PlannedTrack* track = nullptr;  // none for the silence recording
+    std::vector<Step> steps;
+    size_t next = 0;
+    std::set<int> failedMembers;
+    bool failed = false;
+    bool stopped = false;  // cancelled while it ran
+    bool done = false;
+    QStringList heldLog;   // lines waiting for the tracks before this one
+};
+
+TrackPreparer::TrackPreparer(Quran* quran, QObject* parent) : QObject(parent), quran(quran) {}
+
+TrackPreparer::~TrackPreparer() = default;
 
 QString TrackPreparer::TempFolder() { return "." + Sep() + "temp" + Sep(); }
 
@@ -61,237 +93,343 @@ QString TrackPreparer::ToolPath(const QString& name) {
     return name;
 }
 
-void TrackPreparer::RemoveTrackFiles() {
-    for (const std::string& name : trackList) QFile::remove(TrackPath(name));
+QString TrackPreparer::Mp3Refusal(const QString& dir, const std::vector<saya>& burnList) {
+    // Only a folder will do: a file of that name cannot take the MP3s.
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) return "Please choose a valid dir to output your mp3 tracks!";
+    if (burnList.empty()) return "Please add some sura(s) or aya(s) to memorize!";
+    return QString();
 }
 
-bool TrackPreparer::Run(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, const Job& newJob) {
+// --- the steps of a track ----------------------------------------------------
+
+TrackPreparer::Step TrackPreparer::ToolStep(const QStringList& command, const QString& output, bool mp3,
+                                            const QString& failure) const {
+    Step step;
+    step.command = command;
+    step.output = output;
+    step.mp3 = mp3;
+    step.failure = failure;
+    return step;
+}
+
+TrackPreparer::Step TrackPreparer::JoinStep(const QStringList& inputs, const QString& output,
+                                            const QString& what) const {
+    Step step = ToolStep(QStringList{ToolPath("joinwav")} + inputs + QStringList{output}, output, false,
+                         what + ": joining failed: ");
+    step.needsWholeTrack = true;
+    return step;
+}
+
+std::vector<TrackPreparer::Step> TrackPreparer::SilenceSteps() const {
+    Step extract;
+    extract.member = 0;
+    extract.local = [this] {
+        std::string why;
+        return WritePackEntry(*quran, "silence.mp3", TempFolder().toStdString(), &why) ? QString()
+                                                                                       : QString::fromStdString(why);
+    };
+    Step decode = ToolStep({"lame", "--silent", "--decode", TempFile(kSilence + ".mp3"), TempFile(kSilence + ".wav")},
+                           TempFile(kSilence + ".wav"), false, QString());
+    decode.member = 0;
+    return {extract, decode};
+}
+
+std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(const PlannedTrack& track) const {
+    std::vector<Step> steps;
+    const bool group = track.group > 0;
+    QStringList blocks;
+    for (size_t j = 0; j < track.members.size(); ++j) {
+        const saya& entry = track.members[j];
+        const QString key = Key(entry), mp3 = TempFile(key + ".mp3"), wav = TempFile(key + ".wav");
+
+        Step extract;
+        extract.log = "Creating track: " + key + " ...";
+        extract.member = int(j);
+        extract.local = [this, entry] { return ExtractAya(entry); };
+        extract.failure = key + ": ";
+        steps.push_back(extract);
+
+        Step decode = ToolStep({"lame", "--silent", "--decode", mp3, wav}, wav, false, key + ": decoding failed: ");
+        decode.member = int(j);
+        steps.push_back(decode);
+
+        const int pause = PauseSeconds(entry);
+        if (pause > 0) {
+            Step needsSilence;
+            needsSilence.needsWholeTrack = true;
+            needsSilence.failure = key + ": the pause needs the silence recording, which could not be made: ";
+            needsSilence.local = [this] { return silenceProblem; };
+            steps.push_back(needsSilence);
+        }
+        QStringList inputs;
+        for (int r = 0; r < PlayCount(entry); ++r) inputs << wav << QStringList(pause, TempFile(kSilence + ".wav"));
+        blocks << (group ? SubgroupWav(track.group, j) : TrackPath(track.wavName));
+        steps.push_back(JoinStep(inputs, blocks.back(), key));
+    }
+
+    const QString wav = TrackPath(track.wavName), title = Title(track);
+    if (group) {
+        steps.push_back(JoinStep(blocks, PassWav(track.group), title));
+        steps.push_back(JoinStep(QStringList(track.passes, PassWav(track.group)), wav, title));
+    }
+    Step finish;
+    finish.needsWholeTrack = true;
+    finish.failure = title + ": ";
+    finish.local = [this, &track] { return FinishTrack(track); };
+    steps.push_back(finish);
+
+    if (job.mp3) {
+        const QString name = title + ".mp3", mp3 = job.mp3Dir + Sep() + name;
+        Step encode = ToolStep({"lame", "--silent", "-b" + QString::number(job.bitrate), wav, mp3}, mp3, true,
+                               name + ": encoding failed: ");
+        encode.needsWholeTrack = true;
+        encode.log = group ? "Encoding MP3 Group: " + QString::number(track.group) + " ..."
+                           : "Encoding MP3: " + Key(track.members.front()) + ".mp3 ...";
+        steps.push_back(encode);
+    }
+    return steps;
+}
+
+QString TrackPreparer::ExtractAya(const saya& entry) const {
+    const std::string badKey = EntryProblem(entry);
+    if (!badKey.empty()) return QString::fromStdString(badKey);
+    std::string why;
+    if (!WritePackEntry(*quran, entry.Key() + ".mp3", TempFolder().toStdString(), &why))
+        return QString::fromStdString(why);
+    return QString();
+}
+
+QString TrackPreparer::FinishTrack(const PlannedTrack& track) const {
+    if (job.mp3) return QString();
+    const QString wavPath = TrackPath(track.wavName);
+    const WavInfo info = ReadWavInfo(wavPath);
+    if (!info.IsCdAudio()) return "the track is not CD audio (44.1 kHz, 16-bit, stereo)";
+    QString why;
+    if (info.Seconds() < kMinimumCdTrackSeconds && !PadWavWithSilence(wavPath, kMinimumCdTrackSeconds, &why))
+        return "cannot pad the track to the CD's minimum length: " + why;
+    return QString();
+}
+
+// --- running the job ---------------------------------------------------------
+
+void TrackPreparer::Start(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
+                          const Job& newJob) {
     job = newJob;
+    plan = PlanTracks(burnList, groupReps);
+    pool = std::make_unique<ToolPool>(job.parallel);
+    connect(pool.get(), &ToolPool::CannotRun, this, &TrackPreparer::CannotRun);
+    works.clear();
+    for (const PlannedTrack& track : plan) {
+        works.push_back(std::make_unique<Work>());
+        works.back()->track = &track;
+        works.back()->steps = StepsOf(track);
+    }
+    silence = std::make_unique<Work>();
+    silence->steps = SilenceSteps();
+
+    running = true;
+    cancelled = launching = false;
+    nextTrack = shownTrack = 0;
+    inFlight = stepsDone = tracksMade = 0;
+    stepTotal = int(silence->steps.size());
+    for (const auto& work : works) stepTotal += int(work->steps.size());
+    silenceProblem.clear();
     trackList.clear();
     failures.clear();
     failedTracks.clear();
     unstartable.clear();
-    const int total = int(burnList.size());
-    emit StatusLine(job.mp3 ? "Creating MP3 tracks ..." : "Creating tracks ...");
-    emit ProgressChanged(0, total);
 
-    const std::vector<PlannedTrack> plan = PlanTracks(burnList, groupReps);
+    emit StatusLine(job.mp3 ? "Creating MP3 tracks ..." : "Creating tracks ...");
+    emit ProgressChanged(0, stepTotal);
+    // The first steps may all be quick; the caller hears of the end only
+    // after Start has returned.
+    QMetaObject::invokeMethod(this, &TrackPreparer::Kick, Qt::QueuedConnection);
+}
+
+void TrackPreparer::Kick() {
+    if (!running) return;  // cancelled before it began
     if (!QDir().mkpath(TempFolder())) {
-        Report("Cannot create the temp folder " + TempFolder());
+        failures << "Cannot create the temp folder " + TempFolder();
+        emit StatMsg(failures.back());
         for (const PlannedTrack& track : plan) failedTracks << Title(track);
-        emit StatMsg(FinalLine(plan.size()));
-        return false;
+        nextTrack = works.size();
+        return LaunchTracks();
     }
     // Files of a run that was killed half-way must not pass for this run's.
-    RemoveJobFiles(plan, false);
-    silenceReady = PrepareSilence();
+    RemoveJobFiles(false);
     emit StatMsg("Setting up tracks");
+    ++inFlight;
+    Advance(*silence);
+}
 
-    int decoded = 0;
-    for (const PlannedTrack& track : plan)
-        if (track.group > 0) MakeGroupTrack(track, decoded, total);
-    auto single = std::find_if(plan.begin(), plan.end(), [](const PlannedTrack& t) { return t.group == 0; });
-    for (int i = 0; i < total; ++i) {
-        if (burnList[size_t(i)].group < 1) MakeSingleTrack(*single++);
-        emit ProgressChanged(i + 1, total);
+void TrackPreparer::Cancel() {
+    if (!running || cancelled) return;
+    cancelled = true;
+    pool->StopAll();
+    // Works that had a tool running end when its kill has been seen.
+    LaunchTracks();
+}
+
+void TrackPreparer::LaunchTracks() {
+    if (launching) return;  // a track ended while the loop below started it
+    launching = true;
+    while (!cancelled && inFlight < pool->Width() && nextTrack < works.size()) {
+        ++inFlight;
+        Advance(*works[nextTrack++]);
     }
-
-    const bool ok = failures.isEmpty();
-    RemoveJobFiles(plan, !job.mp3 && ok);
-    if (!ok)
-        emit StatMsg(FinalLine(plan.size()));
-    else if (job.mp3)
-        emit StatMsg("All done creating MP3 tracks!");
-    return ok;
+    launching = false;
+    if (running && inFlight == 0 && (cancelled || nextTrack == works.size())) Finish();
 }
 
-bool TrackPreparer::PrepareSilence() {
-    silenceProblem.clear();
-    std::string why;
-    const QString mp3 = TempFile(kSilence + ".mp3"), wav = TempFile(kSilence + ".wav");
-    if (!WritePackEntry(*quran, "silence.mp3", TempFolder().toStdString(), &lastPack, &why))
-        silenceProblem = QString::fromStdString(why);
-    else
-        silenceProblem = RunTool({"lame", "--silent", "--decode", mp3, wav}, wav, Output::Wav);
-    return silenceProblem.isEmpty();
-}
-
-void TrackPreparer::MakeGroupTrack(const PlannedTrack& track, int& decoded, int total) {
-    const QString group = QString::number(track.group);
-    QStringList blocks;
-    bool ok = true;
-    for (size_t j = 0; j < track.members.size(); ++j) {
-        const saya& member = track.members[j];
-        const QString problem = PrepareAya(member);
-        emit StatMsg("Creating track: " + Key(member) + " ...");
-        emit ProgressChanged(decoded++, total);
-        if (!problem.isEmpty()) {
-            // The group cannot be made, but its other members are still
-            // tried so that every missing recording is named at once.
-            Report(Key(member) + ": " + problem);
-            ok = false;
+void TrackPreparer::Advance(Work& work) {
+    while (!cancelled && work.next < work.steps.size()) {
+        const Step& step = work.steps[work.next++];
+        if (Skipped(work, step)) {
+            StepCounted();
             continue;
         }
-        blocks << TrackPath("subgroup." + group.toStdString() + "." + std::to_string(j) + ".wav");
-        ok = ok && JoinAyaBlock(member, blocks.back());
+        if (!step.log.isEmpty()) Log(work, step.log);
+        if (!step.local) {
+            if (StartTool(work, step)) return;
+            continue;
+        }
+        const QString why = step.local();
+        if (!why.isEmpty()) StepFailed(work, step, why);
+        StepCounted();
     }
-
-    const QString pass = TrackPath("subgroup." + group.toStdString() + ".wav");
-    const QString wav = TrackPath(track.wavName);
-    ok = ok && Join(blocks, pass, Title(track)) && Join(QStringList(track.passes, pass), wav, Title(track)) &&
-         FinishTrack(track, wav);
-    if (ok && job.mp3) {
-        emit StatMsg("Encoding MP3 Group: " + group + " ...");
-        ok = Encode(wav, track);
-        QFile::remove(wav);
-    }
-    for (const QString& block : blocks) QFile::remove(block);
-    for (const saya& member : track.members) RemoveAyaFiles(member);
-    QFile::remove(pass);
-    if (!ok) TrackFailed(track, wav);
+    if (cancelled && work.next < work.steps.size()) work.stopped = true;
+    WorkDone(work);
 }
 
-void TrackPreparer::MakeSingleTrack(const PlannedTrack& track) {
-    const saya& entry = track.members.front();
-    const QString problem = PrepareAya(entry);
-    emit StatMsg("Creating track: " + Key(entry) + " ...");
-    bool ok = problem.isEmpty();
-    if (!ok) Report(Key(entry) + ": " + problem);
-
-    const QString wav = ok ? TrackPath(track.wavName) : QString();
-    ok = ok && JoinAyaBlock(entry, wav) && FinishTrack(track, wav);
-    if (ok && job.mp3) {
-        emit StatMsg("Encoding MP3: " + Key(entry) + ".mp3 ...");
-        ok = Encode(wav, track);
-        QFile::remove(wav);
-    }
-    RemoveAyaFiles(entry);
-    if (!ok) TrackFailed(track, wav);
+bool TrackPreparer::Skipped(const Work& work, const Step& step) const {
+    if (step.member >= 0 && work.failedMembers.count(step.member)) return true;
+    return step.needsWholeTrack && work.failed;
 }
 
-QString TrackPreparer::PrepareAya(const saya& entry) {
-    const std::string badKey = EntryProblem(entry);
-    if (!badKey.empty()) return QString::fromStdString(badKey);
-    const std::string key = entry.Key();
-    std::string why;
-    if (!WritePackEntry(*quran, key + ".mp3", TempFolder().toStdString(), &lastPack, &why))
-        return QString::fromStdString(why);
-    const QString mp3 = TempFile(Key(entry) + ".mp3"), wav = TempFile(Key(entry) + ".wav");
-    const QString problem = RunTool({"lame", "--silent", "--decode", mp3, wav}, wav, Output::Wav);
-    return problem.isEmpty() ? problem : "decoding failed: " + problem;
-}
-
-bool TrackPreparer::JoinAyaBlock(const saya& entry, const QString& output) {
-    const int pause = PauseSeconds(entry);
-    if (pause > 0 && !silenceReady) {
-        Report(Key(entry) + ": the pause needs the silence recording, which could not be made: " + silenceProblem);
+bool TrackPreparer::StartTool(Work& work, const Step& step) {
+    // A tool that could not be started will not start for the next track
+    // either; trying again would only repeat the same complaint.
+    if (unstartable.contains(step.command.first())) {
+        StepFailed(work, step, QFileInfo(step.command.first()).fileName() + " could not be started");
+        StepCounted();
         return false;
     }
-    QStringList inputs;
-    for (int r = 0; r < PlayCount(entry); ++r) {
-        inputs << TempFile(Key(entry) + ".wav");
-        for (int p = 0; p < pause; ++p) inputs << TempFile(kSilence + ".wav");
-    }
-    return Join(inputs, output, Key(entry));
-}
-
-bool TrackPreparer::Join(const QStringList& inputs, const QString& output, const QString& what) {
-    const QString problem = RunTool(QStringList{ToolPath("joinwav")} + inputs + QStringList{output}, output, Output::Wav);
-    if (!problem.isEmpty()) Report(what + ": joining failed: " + problem);
-    return problem.isEmpty();
-}
-
-bool TrackPreparer::FinishTrack(const PlannedTrack& track, const QString& wavPath) {
-    if (!job.mp3) {
-        const WavInfo info = ReadWavInfo(wavPath);
-        if (!info.IsCdAudio()) {
-            Report(Title(track) + ": the track is not CD audio (44.1 kHz, 16-bit, stereo)");
-            return false;
-        }
-        QString why;
-        if (info.Seconds() < kMinimumCdTrackSeconds && !PadWavWithSilence(wavPath, kMinimumCdTrackSeconds, &why)) {
-            Report(Title(track) + ": cannot pad the track to the CD's minimum length: " + why);
-            return false;
-        }
-    }
-    trackList.push_back(track.wavName);
+    // Whatever lies at the output path now is not this run's result.
+    QFile::remove(step.output);
+    pool->Run(step.command, [this, &work, &step](const ProcessWrap& run) { ToolEnded(work, step, run); });
     return true;
 }
 
-bool TrackPreparer::Encode(const QString& wavPath, const PlannedTrack& track) {
-    const QString name = QString::fromStdString(track.Title()) + ".mp3";
-    const QString mp3 = job.mp3Dir + Sep() + name;
-    const QString problem =
-        RunTool({"lame", "--silent", "-b" + QString::number(job.bitrate), wavPath, mp3}, mp3, Output::Mp3);
-    if (!problem.isEmpty()) Report(name + ": encoding failed: " + problem);
-    return problem.isEmpty();
+void TrackPreparer::ToolEnded(Work& work, const Step& step, const ProcessWrap& run) {
+    if (cancelled) {
+        // Half made: whatever the tool wrote is no result.
+        QFile::remove(step.output);
+        work.stopped = true;
+        return WorkDone(work);
+    }
+    QString why = run.FailureText();
+    if (run.LastOutcome() == ProcessWrap::Outcome::FailedToStart) unstartable.insert(step.command.first());
+    if (why.isEmpty()) why = OutputProblem(step);
+    if (!why.isEmpty()) {
+        QFile::remove(step.output);
+        StepFailed(work, step, why);
+    }
+    StepCounted();
+    Advance(work);
 }
 
-QString TrackPreparer::RunTool(QStringList args, const QString& output, Output kind) {
-    const QString tool = ToolName(args.first());
-    // A tool that could not be started will not start for the next track
-    // either; trying again would only repeat the same complaint.
-    if (unstartable.contains(args.first())) return tool + " could not be started";
-    // Whatever lies at the output path now is not this run's result.
-    QFile::remove(output);
-    runner->RunCommand(args);
-    switch (runner->LastOutcome()) {
-    case ProcessWrap::Outcome::NotRun:
-    case ProcessWrap::Outcome::FailedToStart:
-        unstartable.insert(args.first());
-        return tool + " could not be started";
-    case ProcessWrap::Outcome::Crashed:
-    case ProcessWrap::Outcome::Killed:
-        return tool + " did not finish";
-    case ProcessWrap::Outcome::Finished:
-        break;
-    }
-    if (runner->LastExitCode() != 0) {
-        const QStringList said = runner->GetText();
-        return tool + " ended with status " + QString::number(runner->LastExitCode()) +
-               (said.isEmpty() ? QString() : " (" + said.last().trimmed() + ")");
-    }
-    // lame reports success even for input it could not read, so only the
-    // file it leaves tells whether it worked.
-    if (kind == Output::Wav && !ReadWavInfo(output).HoldsAudio()) return tool + " left no audio in " + output;
-    if (kind == Output::Mp3 && QFileInfo(output).size() <= 0) return tool + " left no MP3 file at " + output;
+// lame reports success even for input it could not read, so only the file
+// it leaves tells whether it worked.
+QString TrackPreparer::OutputProblem(const Step& step) const {
+    const QString tool = QFileInfo(step.command.first()).fileName();
+    if (!step.mp3 && !ReadWavInfo(step.output).HoldsAudio()) return tool + " left no audio in " + step.output;
+    if (step.mp3 && QFileInfo(step.output).size() <= 0) return tool + " left no MP3 file at " + step.output;
     return QString();
 }
 
-void TrackPreparer::Report(const QString& line) {
-    failures << line;
-    emit StatMsg(line);
+void TrackPreparer::StepFailed(Work& work, const Step& step, const QString& why) {
+    work.failed = true;
+    if (step.member >= 0) work.failedMembers.insert(step.member);
+    if (!work.track) {
+        silenceProblem = why;  // only a track that needs a pause fails for it
+        return;
+    }
+    failures << step.failure + why;
+    Log(work, failures.back());
 }
 
-void TrackPreparer::TrackFailed(const PlannedTrack& track, const QString& wavPath) {
-    failedTracks << Title(track);
-    if (!trackList.empty() && trackList.back() == track.wavName) trackList.pop_back();
-    if (!wavPath.isEmpty()) QFile::remove(wavPath);
+void TrackPreparer::StepCounted() { emit ProgressChanged(++stepsDone, stepTotal); }
+
+void TrackPreparer::WorkDone(Work& work) {
+    work.done = true;
+    --inFlight;
+    if (work.track) {
+        const bool made = !work.failed && !work.stopped;
+        if (made) ++tracksMade;
+        if (!made && !work.stopped) failedTracks << Title(*work.track);
+        RemoveTrackFiles(*work.track, made && !job.mp3);
+        ShowHeldLines();
+    }
+    LaunchTracks();
 }
 
-void TrackPreparer::RemoveAyaFiles(const saya& entry) {
-    // A malformed key never named a file, and must not be used to name one now.
-    if (!EntryProblem(entry).empty()) return;
-    QFile::remove(TempFile(Key(entry) + ".mp3"));
-    QFile::remove(TempFile(Key(entry) + ".wav"));
+void TrackPreparer::Log(Work& work, const QString& line) {
+    if (!work.track) return emit StatMsg(line);
+    work.heldLog << line;
+    ShowHeldLines();
 }
 
-void TrackPreparer::RemoveJobFiles(const std::vector<PlannedTrack>& plan, bool keepTracks) {
-    QSet<QString> outputs;  // bare names that joinwav writes to
+void TrackPreparer::ShowHeldLines() {
+    while (shownTrack < works.size()) {
+        Work& work = *works[shownTrack];
+        for (const QString& line : std::exchange(work.heldLog, {})) emit StatMsg(line);
+        if (!work.done) break;
+        ++shownTrack;
+    }
+}
+
+void TrackPreparer::Finish() {
+    running = false;
+    const bool ok = failures.isEmpty() && !cancelled;
+    for (const auto& work : works)
+        if (work->done && !work->failed && !work->stopped) trackList.push_back(work->track->wavName);
+    RemoveJobFiles(!job.mp3 && ok);
+    if (cancelled)
+        emit StatMsg(QString("Cancelled after %1 of %2 tracks.").arg(tracksMade).arg(works.size()));
+    else if (!ok)
+        emit StatMsg(FinalLine());
+    else if (job.mp3)
+        emit StatMsg("All done creating MP3 tracks!");
+    emit Finished(ok);
+}
+
+// --- clean-up ------------------------------------------------------------------
+
+void TrackPreparer::RemoveTrackFiles(const PlannedTrack& track, bool keepWav) const {
+    for (size_t j = 0; j < track.members.size(); ++j) {
+        const saya& entry = track.members[j];
+        // A malformed key never named a file, and must not be used to name one now.
+        if (EntryProblem(entry).empty()) {
+            QFile::remove(TempFile(Key(entry) + ".mp3"));
+            QFile::remove(TempFile(Key(entry) + ".wav"));
+        }
+        if (track.group > 0) QFile::remove(SubgroupWav(track.group, j));
+    }
+    if (track.group > 0) QFile::remove(PassWav(track.group));
+    if (!keepWav && !track.wavName.empty()) QFile::remove(TrackPath(track.wavName));
+}
+
+void TrackPreparer::RemoveJobFiles(bool keepTracks) const {
     QFile::remove(TempFile(kSilence + ".mp3"));
     QFile::remove(TempFile(kSilence + ".wav"));
+    QSet<QString> outputs;  // bare names that joinwav writes to
     for (const PlannedTrack& track : plan) {
-        for (const saya& member : track.members) RemoveAyaFiles(member);
+        RemoveTrackFiles(track, keepTracks);
         if (track.group > 0) {
-            QStringList parts;
-            for (size_t j = 0; j < track.members.size(); ++j) parts << QString("subgroup.%1.%2.wav").arg(track.group).arg(j);
-            parts << QString("subgroup.%1.wav").arg(track.group);
-            for (const QString& part : parts) QFile::remove(TempFile(part));
-            outputs.unite(QSet<QString>(parts.begin(), parts.end()));
+            for (size_t j = 0; j < track.members.size(); ++j) outputs << QFileInfo(SubgroupWav(track.group, j)).fileName();
+            outputs << QFileInfo(PassWav(track.group)).fileName();
         }
-        if (track.wavName.empty()) continue;
-        outputs << QString::fromStdString(track.wavName);
-        if (!keepTracks) QFile::remove(TrackPath(track.wavName));
+        if (!track.wavName.empty()) outputs << QString::fromStdString(track.wavName);
     }
     // joinwav writes beside its output under a temporary name and renames it
     // when done; a killed join leaves that file behind.
@@ -303,15 +441,14 @@ void TrackPreparer::RemoveJobFiles(const std::vector<PlannedTrack>& plan, bool k
     }
 }
 
-QString TrackPreparer::FinalLine(size_t trackCount) const {
+QString TrackPreparer::FinalLine() const {
     QStringList named = failedTracks.mid(0, kNamedFailures);
     if (failedTracks.size() > kNamedFailures) named << QString("and %1 more").arg(failedTracks.size() - kNamedFailures);
     if (failedTracks.isEmpty()) return "Failed: " + failures.value(0);
-    return QString("Failed to make %1 of %2 tracks: %3").arg(failedTracks.size()).arg(trackCount).arg(named.join(", "));
+    return QString("Failed to make %1 of %2 tracks: %3").arg(failedTracks.size()).arg(works.size()).arg(named.join(", "));
 }
 
-bool WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, PackArchive* pack,
-                    std::string* error) {
+bool WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, std::string* error) {
     auto fail = [error](const std::string& why) {
         if (error) *error = why;
         return false;
@@ -319,7 +456,6 @@ bool WritePackEntry(Quran& quran, const std::string& name, const std::string& di
     if (name.empty() || name != FileNamePart(name) || name == "." || name == "..")
         return fail("\"" + name + "\" is not a plain file name");
     const PackArchive active = name == "silence.mp3" ? quran.ActivateSura(0) : quran.ActivateSura(SuraKeyOf(name));
-    if (pack) *pack = active;
 
     const QString path = QFile::decodeName(QByteArray::fromStdString(dir + name));
     QFile::remove(path);

@@ -1,62 +1,73 @@
 #pragma once
 // Turns a burn list into one WAV per track in the temp folder (CD mode) or
-// into MP3 files in a chosen folder (MP3 mode), through lame and joinwav run
-// by the process runner. Reports its log lines, status line and progress by
-// signals; the window shows them in the progress dialog, norvane-make on the
-// terminal.
+// into MP3 files in a chosen folder (MP3 mode), through lame and joinwav.
+// The job runs in the background of the event loop: Start returns at once,
+// Finished follows. Each track is a chain of steps (take the recordings out
+// of their packs, decode, join, encode); up to Job::parallel tracks are
+// worked on at once, each running one tool at a time. Log lines come out in
+// disc order whatever order the tracks finish in.
 
 #include "burnlist/saya.h"
-#include "library/packarchive.h"
+#include "production/trackplan.h"
 
 #include <QObject>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 class ProcessWrap;
 class Quran;
-struct PlannedTrack;
+class ToolPool;
 
 class TrackPreparer : public QObject {
     Q_OBJECT
 public:
     struct Job {
         bool mp3 = false;
-        QString mp3Dir;   // MP3 mode: the output folder text as the user gave it
-        int bitrate = 64; // MP3 mode: kbit/s
+        QString mp3Dir;    // MP3 mode: the output folder text as the user gave it
+        int bitrate = 64;  // MP3 mode: kbit/s
+        int parallel = 1;  // tracks worked on at once
     };
 
-    TrackPreparer(ProcessWrap* runner, Quran* quran, QObject* parent = nullptr);
+    explicit TrackPreparer(Quran* quran, QObject* parent = nullptr);
+    ~TrackPreparer() override;
 
-    // The whole preparation. True only when every track was made; in CD mode
-    // the track WAVs are then left in the temp folder, named by TrackList().
-    // Whatever the outcome, no other file of the job stays in the temp
-    // folder, and after a failure not even the track WAVs.
-    bool Run(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, const Job& job);
+    // Starts the whole preparation; Finished follows, never before Start
+    // has returned. In CD mode a successful job leaves the track WAVs in the
+    // temp folder, named by TrackList(); whatever the outcome, no other file
+    // of the job stays there, and after a failure not even the track WAVs.
+    void Start(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, const Job& job);
+    // Kills the running tools, removes what they had half made and the
+    // job's working files; Finished(false) follows. MP3 files finished
+    // before stay whole in their folder.
+    void Cancel();
+
+    bool Running() const { return running; }
+    bool Cancelled() const { return cancelled; }
+    int TracksMade() const { return tracksMade; }
+    int TrackTotal() const { return int(works.size()); }
 
     // Bare WAV names of the finished tracks in disc order.
     const std::vector<std::string>& TrackList() const { return trackList; }
     // One line per track or file that could not be made, naming it and why.
     const QStringList& Failures() const { return failures; }
-    // The pack of the last extraction (the window keeps it as its current pack).
-    const PackArchive& LastPack() const { return lastPack; }
-
-    // Removes the finished track WAVs left in CD mode.
-    void RemoveTrackFiles();
-
     // The tracks that could not be made in the last run, by title.
     const QStringList& FailedTracks() const { return failedTracks; }
+
+    // Why an MP3 set of the burn list cannot be made in `dir`, in plain
+    // text; empty when it can.
+    static QString Mp3Refusal(const QString& dir, const std::vector<saya>& burnList);
+
     // Where a finished track WAV lies: the temp folder text, one more
     // separator, the bare name ("./temp//group.1.wav").
     static QString TrackPath(const std::string& wavName);
-
     // An audio CD track must play at least this long; CD mode pads shorter
     // tracks with silence at their end.
     static constexpr double kMinimumCdTrackSeconds = 4.0;
-
     // The temp folder text, "./temp/" with the platform's separator.
     static QString TempFolder();
     // A tool's program path: beside this program first, else the bare name
@@ -64,47 +75,70 @@ public:
     static QString ToolPath(const QString& name);
 
 signals:
-    void StatMsg(QString line);          // a log line
-    void StatusLine(QString text);       // the dialog's one-line status
+    void StatMsg(QString line);     // a log line
+    void StatusLine(QString text);  // the dialog's one-line status
     void ProgressChanged(int value, int total);
+    // A tool could not be started; said once per tool and job.
+    void CannotRun(const QString& program);
+    // The job is over; true only when every track was made.
+    void Finished(bool ok);
 
 private:
-    enum class Output { Wav, Mp3 };
+    struct Step;
+    struct Work;
 
-    void MakeGroupTrack(const PlannedTrack& track, int& decoded, int total);
-    void MakeSingleTrack(const PlannedTrack& track);
-    // Extracts and decodes an aya's recording; empty when done, else why not.
-    QString PrepareAya(const saya& entry);
-    bool PrepareSilence();
-    bool JoinAyaBlock(const saya& entry, const QString& output);
-    bool Join(const QStringList& inputs, const QString& output, const QString& what);
-    bool FinishTrack(const PlannedTrack& track, const QString& wavPath);
-    bool Encode(const QString& wavPath, const PlannedTrack& track);
-    // Runs a tool that should leave `output`; empty when it did, else why not.
-    QString RunTool(QStringList args, const QString& output, Output kind);
-    void Report(const QString& line);
-    void TrackFailed(const PlannedTrack& track, const QString& wavPath);
-    void RemoveAyaFiles(const saya& entry);
-    void RemoveJobFiles(const std::vector<PlannedTrack>& plan, bool keepTracks);
-    QString FinalLine(size_t trackCount) const;
+    std::vector<Step> StepsOf(const PlannedTrack& track) const;
+    std::vector<Step> SilenceSteps() const;
+    Step ToolStep(const QStringList& command, const QString& output, bool mp3, const QString& failure) const;
+    Step JoinStep(const QStringList& inputs, const QString& output, const QString& what) const;
 
-    ProcessWrap* runner;
+    void Kick();
+    void LaunchTracks();
+    void Advance(Work& work);
+    bool Skipped(const Work& work, const Step& step) const;
+    bool StartTool(Work& work, const Step& step);
+    void ToolEnded(Work& work, const Step& step, const ProcessWrap& run);
+    QString OutputProblem(const Step& step) const;
+    void StepFailed(Work& work, const Step& step, const QString& why);
+    void StepCounted();
+    void WorkDone(Work& work);
+    void Log(Work& work, const QString& line);
+    void ShowHeldLines();
+    void Finish();
+
+    QString ExtractAya(const saya& entry) const;
+    QString FinishTrack(const PlannedTrack& track) const;
+    void RemoveTrackFiles(const PlannedTrack& track, bool keepWav) const;
+    void RemoveJobFiles(bool keepTracks) const;
+    QString FinalLine() const;
+
     Quran* quran;
+    std::unique_ptr<ToolPool> pool;
+    Job job;
+    std::vector<PlannedTrack> plan;
+    std::vector<std::unique_ptr<Work>> works;  // one per planned track, in disc order
+    std::unique_ptr<Work> silence;
+
+    bool running = false;
+    bool cancelled = false;
+    bool launching = false;
+    size_t nextTrack = 0;  // the next track to start
+    size_t shownTrack = 0; // the first track whose log lines are not all shown
+    int inFlight = 0;      // works started and not yet done
+    int stepsDone = 0;
+    int stepTotal = 0;
+    int tracksMade = 0;
+
+    QString silenceProblem;  // why the silence recording could not be made
     std::vector<std::string> trackList;
     QStringList failures;
-    PackArchive lastPack;
-
-    Job job;
-    bool silenceReady = false;
-    QString silenceProblem;
     QStringList failedTracks;
-    QSet<QString> unstartable;  // tools that could not be started in this run
+    QSet<QString> unstartable;  // tools that could not be started in this job
 };
 
 // Writes the pack entry `name` into the file dir + name, activating the pack
-// that holds it (silence.mp3: the pack of the first available sura). Returns
-// the activated pack through `pack`. False when the entry is missing or empty,
-// the name is not a bare file name, or the file cannot be written; then no
-// file is left at the path and `error` (when given) says why.
-bool WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, PackArchive* pack,
-                    std::string* error = nullptr);
+// that holds it (silence.mp3: the pack of the first available sura). False
+// when the entry is missing or empty, the name is not a bare file name, or
+// the file cannot be written; then no file is left at the path and `error`
+// (when given) says why.
+bool WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, std::string* error = nullptr);

@@ -1,6 +1,8 @@
 #include "tools/processwrap.h"
 
-#include <QEventLoop>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFileInfo>
 
 namespace {
 
@@ -34,7 +36,7 @@ void TakeLines(ProcessWrap::ChannelBuffer& channel, QStringList& out, bool atEnd
 
 }  // namespace
 
-ProcessWrap::ProcessWrap() : process(new QProcess) {
+ProcessWrap::ProcessWrap(QObject* parent) : QObject(parent), process(new QProcess) {
     // No tool gets to wait for keyboard input that can never come: reading
     // its standard input gives end of file at once.
     process->setStandardInputFile(QProcess::nullDevice());
@@ -51,6 +53,23 @@ ProcessWrap::~ProcessWrap() {
         process->waitForFinished(5000);
     }
     delete process;
+}
+
+QString ProcessWrap::FailureText() const {
+    const QString tool = QFileInfo(program).fileName();
+    switch (outcome) {
+    case Outcome::NotRun:
+    case Outcome::FailedToStart:
+        return tool + " could not be started";
+    case Outcome::Crashed:
+    case Outcome::Killed:
+        return tool + " did not finish";
+    case Outcome::Finished:
+        break;
+    }
+    if (exitCode == 0) return QString();
+    return tool + " ended with status " + QString::number(exitCode) +
+           (lines.isEmpty() ? QString() : " (" + lines.last().trimmed() + ")");
 }
 
 void ProcessWrap::ReadFromStdout() {
@@ -83,9 +102,8 @@ void ProcessWrap::HandleQueuedLines() {
 }
 
 void ProcessWrap::RunCommand(const QStringList& args) {
-    if (waiting) {
-        qWarning("ProcessWrap: a program is already running; %s not started",
-                 qPrintable(args.value(0)));
+    if (active) {
+        qWarning("ProcessWrap: a program is already running; %s not started", qPrintable(args.value(0)));
         return;
     }
     lines.clear();
@@ -94,44 +112,27 @@ void ProcessWrap::RunCommand(const QStringList& args) {
     stderrBuffer = ChannelBuffer();
     killed = false;
     endPending = false;
-    runEnded = false;
+    active = true;
+    program = args.value(0);
     SetOutcome(Outcome::NotRun, 0);
 
-    if (args.isEmpty() || args.first().isEmpty()) {
-        ReportCannotRun(args.value(0));
+    if (program.isEmpty()) {
+        ProgramError(QProcess::FailedToStart);
         return;
     }
-    process->setProgram(args.first());
+    process->setProgram(program);
     process->setArguments(args.mid(1));
-    waiting = true;
     process->start();
-
-    // Sleep until the program has ended, still serving timers, repaints and
-    // queued calls; clicks and key presses wait until the run is over.
-    if (!runEnded) {
-        QEventLoop loop;
-        waitLoop = &loop;
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-        waitLoop = nullptr;
-    }
-    // Quitting the application ends every event loop, this one included.
-    // The promise stands that the program has ended when RunCommand returns.
-    if (!runEnded) {
-        KillIt();
-        process->waitForFinished(5000);
-    }
-    waiting = false;
 }
 
 void ProcessWrap::ProgramError(QProcess::ProcessError error) {
-    if (error != QProcess::FailedToStart || !waiting || runEnded) return;
-    ReportCannotRun(process->program());
-    StopWaiting();
-}
-
-void ProcessWrap::ReportCannotRun(const QString& program) {
+    if (error != QProcess::FailedToStart || !active || endPending) return;
     SetOutcome(Outcome::FailedToStart, -1);
     emit CannotRun(program);
+    // The caller may still be inside RunCommand: it hears of the end only
+    // after it has returned.
+    endPending = true;
+    QMetaObject::invokeMethod(this, &ProcessWrap::HandleQueuedLines, Qt::QueuedConnection);
 }
 
 void ProcessWrap::ProgramEnded(int code, QProcess::ExitStatus status) {
@@ -154,21 +155,31 @@ void ProcessWrap::ProgramEnded(int code, QProcess::ExitStatus status) {
 }
 
 void ProcessWrap::EndRun() {
+    if (!active) return;
     endPending = false;
+    active = false;
     FinishedRunning();
-    StopWaiting();
 }
 
-void ProcessWrap::StopWaiting() {
-    runEnded = true;
-    if (waitLoop) waitLoop->quit();
+bool ProcessWrap::WaitForDone(int msecs) {
+    const QDeadlineTimer deadline(msecs);
+    while (active) {
+        if (process->state() != QProcess::NotRunning) {
+            if (!process->waitForFinished(int(deadline.remainingTime())) && deadline.hasExpired()) return false;
+        } else {
+            // A start that failed ends through a queued call; deliver it.
+            QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+            if (active) return false;  // nothing is left that could end the run
+        }
+    }
+    return true;
 }
 
 void ProcessWrap::FinishedRunning() { emit ProcessDone(lines); }
 
-bool ProcessWrap::IsRunning() { return process->state() != QProcess::NotRunning; }
+bool ProcessWrap::IsRunning() const { return active; }
 
-QStringList ProcessWrap::GetText() { return lines; }
+QStringList ProcessWrap::GetText() const { return lines; }
 
 void ProcessWrap::KillIt() {
     if (process->state() == QProcess::NotRunning) return;

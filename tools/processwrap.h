@@ -1,9 +1,10 @@
 #pragma once
-// Runs one external program at a time, collects its output lines (standard
-// output and standard error into one list) and turns two marker phrases into
-// signals. RunCommand returns only when the program has ended; meanwhile the
-// GUI thread keeps handling timers, repaints and queued slots, but no user
-// input, and sleeps while nothing happens.
+// Runs one external program, collects its output lines (standard output and
+// standard error into one list) and turns two marker phrases into signals.
+// RunCommand starts the program and returns at once; ProcessDone follows
+// when it has ended, so the event loop (and with it the window, its timers
+// and a Cancel button) keeps running meanwhile. Command-line programs and
+// start-up code that have nothing else to do may block in WaitForDone.
 
 #include <QObject>
 #include <QProcess>
@@ -14,7 +15,7 @@ class ProcessWrap : public QObject {
 public:
     enum class Outcome { NotRun, FailedToStart, Finished, Crashed, Killed };
 
-    ProcessWrap();
+    explicit ProcessWrap(QObject* parent = nullptr);
     ~ProcessWrap() override;
 
     // How the last run ended. Finished covers every normal exit, whatever its
@@ -23,6 +24,11 @@ public:
     int LastExitCode() const { return exitCode; }
     // True when the last program started and exited normally with status 0.
     bool LastRunSucceeded() const { return outcome == Outcome::Finished && exitCode == 0; }
+    // The program of the current or last run as it was given.
+    QString Program() const { return program; }
+    // Why the last run did not succeed, for a log line ("lame ended with
+    // status 1 (its last line)"); empty after a success.
+    QString FailureText() const;
 
     // Output of one channel that does not yet form a whole line.
     struct ChannelBuffer {
@@ -30,41 +36,45 @@ public:
         bool afterCr = false;  // the last line ended in CR; an LF next belongs to it
     };
 
+    // Blocks, without an event loop, until the run has ended or `msecs` have
+    // passed (-1: no limit); true when it has ended. ProcessDone and the
+    // markers are emitted from inside the wait.
+    bool WaitForDone(int msecs = -1);
+
 public slots:
     void ReadFromStdout();
     void ReadFromStderr();
-    // Virtual so that tests can record the command lines instead of running them.
-    virtual void RunCommand(const QStringList& args);
+    // Starts args[0] with the rest as its arguments, each handed over as it
+    // stands (no shell). Ignored while a program of this runner still runs.
+    void RunCommand(const QStringList& args);
     void FinishedRunning();
-    bool IsRunning();
-    QStringList GetText();
+    bool IsRunning() const;
+    QStringList GetText() const;
+    // Ends the running program at once (a kill, not a request).
     void KillIt();
 
 signals:
+    // The run is over: ended, killed, crashed or never started.
     void ProcessDone(const QStringList& lines);
     void ProcessMsg();
     void ErrorWritten();
-    // The program could not be started; the window answers with its
-    // "cannot run command" box, command-line programs with a message.
+    // The program could not be started (emitted before ProcessDone).
     void CannotRun(const QString& program);
-
-protected:
-    // For recording subclasses: set the outcome of a run they did not start.
-    void SetOutcome(Outcome o, int code) { outcome = o; exitCode = code; }
 
 private:
     void ProgramError(QProcess::ProcessError error);
     void ProgramEnded(int code, QProcess::ExitStatus status);
-    void ReportCannotRun(const QString& program);
+    void SetOutcome(Outcome o, int code) { outcome = o; exitCode = code; }
     void HandleQueuedLines();
     void EndRun();
-    void StopWaiting();
 
     QProcess* process = nullptr;
+    QString program;
     QStringList lines;
     Outcome outcome = Outcome::NotRun;
     int exitCode = 0;
     bool killed = false;
+    bool active = false;  // between RunCommand and ProcessDone
 
     ChannelBuffer stdoutBuffer;
     ChannelBuffer stderrBuffer;
@@ -72,7 +82,4 @@ private:
     QStringList queuedLines;
     bool handlingLines = false;  // a marker's slot may be running nested
     bool endPending = false;     // the program has ended; the queue still drains
-    bool runEnded = false;       // RunCommand may return
-    bool waiting = false;        // inside RunCommand
-    class QEventLoop* waitLoop = nullptr;
 };

@@ -23,8 +23,13 @@ public:
     QStringList askedCaptions;         // captions of the choosers that were opened
     QStringList askedStartDirs;
     std::function<void(const ShownBox&)> onBox;  // runs while the "box" is open
+    bool questionAnswer = false;       // what every question is answered (Yes: true)
 
     void Information(const QString& title, const QString& text) override { Record(title, text); }
+    bool Question(const QString& title, const QString& text) override {
+        Record(title, text);
+        return questionAnswer;
+    }
     void About(const QString& caption, const QString& text, const QPixmap&) override { Record(caption, text); }
     QString SaveFileName(QWidget*, const QString& caption, const QString& startDir, const QString&) override {
         return Answer(caption, startDir);

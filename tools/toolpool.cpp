@@ -1,0 +1,48 @@
+#include "tools/toolpool.h"
+
+#include <algorithm>
+
+ToolPool::ToolPool(int width, QObject* parent) : QObject(parent), runners(size_t(std::max(1, width))) {
+    for (Lane& lane : runners) {
+        lane.runner = std::make_unique<ProcessWrap>();
+        ProcessWrap* runner = lane.runner.get();
+        connect(runner, &ProcessWrap::CannotRun, this, &ToolPool::CannotRun);
+        // The lane's address is stable: the vector never grows after this.
+        connect(runner, &ProcessWrap::ProcessDone, this, [this, &lane] { LaneDone(lane); });
+    }
+}
+
+ToolPool::~ToolPool() {
+    waiting.clear();
+    for (Lane& lane : runners) lane.done = nullptr;
+    // Each runner kills its program as it goes.
+}
+
+void ToolPool::Run(const QStringList& args, Done done) {
+    for (Lane& lane : runners)
+        if (!lane.done && !lane.inCallback) return StartOn(lane, Waiting{args, std::move(done)});
+    waiting.push_back(Waiting{args, std::move(done)});
+}
+
+void ToolPool::StartOn(Lane& lane, Waiting command) {
+    lane.done = std::move(command.done);
+    lane.runner->RunCommand(command.args);
+}
+
+void ToolPool::LaneDone(Lane& lane) {
+    Done done = std::move(lane.done);
+    lane.done = nullptr;
+    lane.inCallback = true;
+    if (done) done(*lane.runner);
+    lane.inCallback = false;
+    if (lane.done || waiting.empty()) return;
+    Waiting next = std::move(waiting.front());
+    waiting.pop_front();
+    StartOn(lane, std::move(next));
+}
+
+void ToolPool::StopAll() {
+    waiting.clear();
+    for (Lane& lane : runners)
+        if (lane.done) lane.runner->KillIt();
+}

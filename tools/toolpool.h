@@ -1,0 +1,52 @@
+#pragma once
+// Runs the tool commands of one job, up to a set number at a time, each on a
+// runner of its own. A command waits in line while every runner is busy.
+// When its tool has ended, the command's callback gets the runner that ran
+// it (outcome, status, output). StopAll ends the job's tools at once.
+// A callback must not delete the pool; its owner uses deleteLater.
+
+#include <QObject>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "tools/processwrap.h"
+
+class ToolPool : public QObject {
+    Q_OBJECT
+public:
+    using Done = std::function<void(const ProcessWrap& run)>;
+
+    explicit ToolPool(int width = 1, QObject* parent = nullptr);
+    ~ToolPool() override;
+
+    int Width() const { return int(runners.size()); }
+    // Starts the command now, or as soon as a runner is free.
+    void Run(const QStringList& args, Done done);
+    // Kills every running tool and drops the waiting commands. The callbacks
+    // of killed tools still come (outcome Killed); dropped ones never run.
+    void StopAll();
+
+signals:
+    // A program could not be started (once per run that tried).
+    void CannotRun(const QString& program);
+
+private:
+    struct Lane {
+        std::unique_ptr<ProcessWrap> runner;
+        Done done;              // set while the lane's tool runs
+        bool inCallback = false;  // the lane's callback runs; new commands wait in line
+    };
+    struct Waiting {
+        QStringList args;
+        Done done;
+    };
+
+    void StartOn(Lane& lane, Waiting command);
+    void LaneDone(Lane& lane);
+
+    std::vector<Lane> runners;
+    std::deque<Waiting> waiting;
+};

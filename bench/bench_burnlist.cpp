@@ -40,6 +40,7 @@ const int kFfprobeSample = 200;
 class QuietDialogs : public UserDialogs {
 public:
     void Information(const QString&, const QString&) override {}
+    bool Question(const QString&, const QString&) override { return false; }
     void About(const QString&, const QString&, const QPixmap&) override {}
     QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }

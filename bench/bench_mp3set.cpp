@@ -2,9 +2,12 @@
 //
 // Makes the MP3 set of suras 78 to 114 (564 ayas, 3 repetitions, pause 2;
 // suras 78, 79 and 80 each as a group played twice) from the demo packs,
-// then runs the very same lame decodes and encodes again, alone and back to
-// back, and prints both wall times and the overhead of the job over them
-// (joinwav, extraction, the runner, file work).
+// one tool at a time and then one per core, then runs the very same lame
+// decodes and encodes again, alone and back to back, and prints the wall
+// times and the overhead of the job over the lame runs (joinwav,
+// extraction, the runner, file work). A first, untimed run goes through a
+// small wrapper in front of lame that keeps every input lame reads, so that
+// the same runs can be repeated alone.
 //
 // Usage: bench_mp3set [QURAN_FOLDER]
 //   QURAN_FOLDER  a folder holding s078_s114.mat; by default the demo pack
@@ -14,16 +17,17 @@
 #include "library/quran.h"
 #include "library/suracatalogue.h"
 #include "production/trackpreparer.h"
-#include "tools/processwrap.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QStandardPaths>
+#include <QThread>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <filesystem>
 #include <map>
 
 namespace {
@@ -63,45 +67,60 @@ std::vector<saya> BurnList() {
     return list;
 }
 
-// Runs the tools as the window's runner does, timing each kind of run and
-// keeping (by hard link, which costs next to nothing) every input lame
-// reads, so that the same lame runs can be repeated alone afterwards.
-class TimingRunner : public ProcessWrap {
-public:
-    explicit TimingRunner(const QString& stash) : stash(stash) {}
+// A "lame" first on PATH that notes its arguments and keeps (by hard link,
+// which costs next to nothing) the file it reads, then runs the real lame.
+bool InstallRecordingLame(const QString& bin, const QString& stash) {
+    const QString lame = QStandardPaths::findExecutable("lame");
+    QFile script(bin + "/lame");
+    if (lame.isEmpty() || !QDir().mkpath(bin) || !script.open(QIODevice::WriteOnly)) return false;
+    script.write(QString("#!/bin/sh\nn=$(ls '%1' | wc -l)\nfor a; do last2=$prev; prev=$a; done\n"
+                         "ln \"$last2\" \"%1/$n.${last2##*.}\" 2>/dev/null\n"
+                         "printf '%%s\\n' \"$@\" \"--end-- $n.${last2##*.}\" >> '%2'\nexec '%3' \"$@\"\n")
+                     .arg(stash, stash + ".log", lame)
+                     .toUtf8());
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    qputenv("PATH", QFile::encodeName(bin) + ":" + qgetenv("PATH"));
+    return true;
+}
 
-    QList<QStringList> lameRuns;           // with their inputs moved to the stash
-    std::map<QString, qint64> nsByKind;    // "decode", "encode", "joinwav"
-    std::map<QString, int> runsByKind;
-
-    void RunCommand(const QStringList& args) override {
-        const QString kind = Kind(args);
-        if (kind != "joinwav") Keep(args, kind);
-        QElapsedTimer timer;
-        timer.start();
-        ProcessWrap::RunCommand(args);
-        nsByKind[kind] += timer.nsecsElapsed();
-        ++runsByKind[kind];
+// The recorded runs, each pointed at its kept input and a scratch output.
+QList<QStringList> RecordedRuns(const QString& stash) {
+    QList<QStringList> runs{QStringList{"lame"}};
+    QFile log(stash + ".log");
+    log.open(QIODevice::ReadOnly);
+    for (const QString& line : QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        if (!line.startsWith("--end-- ")) {
+            runs.last() << line;
+            continue;
+        }
+        QStringList& run = runs.last();
+        run[run.size() - 2] = stash + "/" + line.mid(8);
+        run.last() = stash + (run.contains("--decode") ? "/out.wav" : "/out.mp3");
+        runs << QStringList{"lame"};
     }
+    runs.removeLast();
+    return runs;
+}
 
-private:
-    static QString Kind(const QStringList& args) {
-        if (args.first() != "lame") return "joinwav";
-        return args.contains("--decode") ? "decode" : "encode";
-    }
-    void Keep(const QStringList& args, const QString& kind) {
-        const QString input = args[args.size() - 2];
-        const QString kept = QString("%1/%2.%3").arg(stash).arg(lameRuns.size()).arg(QFileInfo(input).suffix());
-        std::error_code ignored;
-        std::filesystem::create_hard_link(input.toStdString(), kept.toStdString(), ignored);
-        QStringList again = args;
-        again[again.size() - 2] = kept;
-        again.last() = stash + (kind == "decode" ? "/out.wav" : "/out.mp3");
-        lameRuns << again;
-    }
-
-    QString stash;
-};
+// Makes the set and gives its wall time in ns, or -1 when it failed.
+qint64 MakeSet(Quran& quran, const std::vector<saya>& list, const std::map<int, int>& groupReps, int parallel) {
+    TrackPreparer preparer(&quran);
+    TrackPreparer::Job job;
+    job.mp3 = true;
+    job.mp3Dir = "out";
+    job.bitrate = kBitrate;
+    job.parallel = parallel;
+    QEventLoop loop;
+    QObject::connect(&preparer, &TrackPreparer::Finished, &loop, &QEventLoop::quit);
+    QElapsedTimer timer;
+    timer.start();
+    preparer.Start(list, groupReps, job);
+    loop.exec();
+    if (preparer.Failures().isEmpty()) return timer.nsecsElapsed();
+    std::fprintf(stderr, "bench_mp3set: the job failed:\n%s\n", qPrintable(preparer.Failures().join('\n')));
+    return -1;
+}
 
 double Seconds(qint64 ns) { return ns / 1e9; }
 
@@ -124,28 +143,24 @@ int main(int argc, char* argv[]) {
 
     Quran quran;
     quran.Setup();
-    TimingRunner runner(work.filePath("stash"));
-    TrackPreparer preparer(&runner, &quran);
     const std::vector<saya> list = BurnList();
     std::map<int, int> groupReps{{0, 0}};
     for (int g = 1; g <= kGroupedSuras; ++g) groupReps[g] = kGroupPasses;
 
-    TrackPreparer::Job job;
-    job.mp3 = true;
-    job.mp3Dir = "out";
-    job.bitrate = kBitrate;
-    QElapsedTimer timer;
-    timer.start();
-    const bool ok = preparer.Run(list, groupReps, job);
-    const qint64 jobNs = timer.nsecsElapsed();
-    if (!ok) {
-        std::fprintf(stderr, "bench_mp3set: the job failed:\n%s\n", qPrintable(preparer.Failures().join('\n')));
+    const QByteArray path = qgetenv("PATH");
+    if (!InstallRecordingLame(work.filePath("bin"), work.filePath("stash")) || MakeSet(quran, list, groupReps, 1) < 0)
         return 1;
-    }
+    qputenv("PATH", path);
+    const QList<QStringList> lameRuns = RecordedRuns(work.filePath("stash"));
+
+    const int cores = QThread::idealThreadCount();
+    const qint64 oneNs = MakeSet(quran, list, groupReps, 1), manyNs = MakeSet(quran, list, groupReps, cores);
+    if (oneNs < 0 || manyNs < 0) return 1;
 
     // The same lame runs, alone and back to back.
-    timer.restart();
-    for (const QStringList& args : runner.lameRuns) {
+    QElapsedTimer timer;
+    timer.start();
+    for (const QStringList& args : lameRuns) {
         QProcess lame;
         lame.setProcessChannelMode(QProcess::ForwardedChannels);
         lame.start(args.first(), args.mid(1));
@@ -153,14 +168,11 @@ int main(int argc, char* argv[]) {
     }
     const qint64 lameNs = timer.nsecsElapsed();
 
-    std::printf("MP3 set of suras %d-%d: %zu ayas, %zu tracks, -b%d\n", kFirstSura, kLastSura, list.size(),
-                preparer.TrackList().size(), kBitrate);
-    std::printf("  job, wall time:                  %8.2f s\n", Seconds(jobNs));
-    for (const auto& [kind, ns] : runner.nsByKind)
-        std::printf("    in %-8s (%4d runs):        %8.2f s\n", qPrintable(kind), runner.runsByKind[kind], Seconds(ns));
-    std::printf("    everything else:               %8.2f s\n",
-                Seconds(jobNs - runner.nsByKind["decode"] - runner.nsByKind["encode"] - runner.nsByKind["joinwav"]));
-    std::printf("  the same %d lame runs alone:    %8.2f s\n", int(runner.lameRuns.size()), Seconds(lameNs));
-    std::printf("  overhead of the job:             %8.1f %%\n", 100.0 * (jobNs - lameNs) / double(lameNs));
+    std::printf("MP3 set of suras %d-%d: %zu ayas, -b%d\n", kFirstSura, kLastSura, list.size(), kBitrate);
+    std::printf("  the same %d lame runs alone:    %8.2f s\n", int(lameRuns.size()), Seconds(lameNs));
+    std::printf("  job, one tool at a time:         %8.2f s  (%.2f x the lame runs)\n", Seconds(oneNs),
+                double(oneNs) / double(lameNs));
+    std::printf("  job, %d tools at a time:          %8.2f s  (%.2f x the lame runs)\n", cores, Seconds(manyNs),
+                double(manyNs) / double(lameNs));
     return 0;
 }

@@ -1,11 +1,16 @@
-// norvane-make, run as a program in a program folder of its own.
+// norvane-make, run as a program in a program folder of its own: the checks
+// before any work, an MP3 set, a CD folder that the real cdrdao reads, a
+// burn through a fake cdrdao, and a job stopped by a signal.
 #include "support/testenv.h"
 
 #include <QtTest>
+#include <csignal>
+#include <signal.h>
 
 namespace {
 
-QString Program() { return testenv::binDir() + "/norvane-make"; }
+const char* const kScan = "ifarg:scanbus\nerr:/dev/sr0 : VENDOR  , MODEL           , REV \n";
+const char* const kTwoTracks = "err:Writing track 01 (mode AUDIO/AUDIO )...\nerr:Writing track 02 (mode AUDIO/AUDIO )...\n";
 
 }  // namespace
 
@@ -13,123 +18,152 @@ class TestNorvaneMake : public QObject {
     Q_OBJECT
     QTemporaryDir folder;  // the program folder
     QTemporaryDir user;    // where the user types the commands
+    std::unique_ptr<testenv::FakeTool> cdrdao;
 
-    QString UserFile(const QString& name, const QByteArray& text) {
-        const QString path = user.filePath(name);
-        testenv::writeFile(path, text);
-        return path;
-    }
-    testenv::RunResult Make(const QStringList& args) {
-        return testenv::runMake(folder.path(), user.path(), args);
-    }
+    testenv::RunResult Make(const QStringList& args) { return testenv::runMake(folder.path(), user.path(), args); }
+    QStringList Files(const QString& dir) { return QDir(user.filePath(dir)).entryList(QDir::Files, QDir::Name); }
+    QStringList TempFiles() { return QDir(folder.filePath("temp")).entryList(QDir::Files); }
 
 private slots:
     void initTestCase() {
-        if (QStandardPaths::findExecutable("lame").isEmpty()) QSKIP("lame is missing");
-        QVERIFY(QFileInfo::exists(Program()));
-        // Ayas of 2.5 s and 1.2 s; a second of silence.
-        const QByteArray silence = testenv::makeMp3(1000, 22050, 1, {"--scale", "0"});
         QVERIFY(testenv::writePack(folder.filePath("quran/s001_s002.mat"),
-                          {{"001.001.mp3", testenv::makeMp3(2500)},
-                           {"001.002.mp3", testenv::makeMp3(1200)},
-                           {"002.255.mp3", testenv::makeMp3(2500)},
-                           {"silence.mp3", silence}}));
+                                   {{"001.001.mp3", testenv::makeMp3(2500)},
+                                    {"001.002.mp3", testenv::makeMp3(1200)},
+                                    {"002.255.mp3", testenv::makeMp3(2000)},
+                                    {"silence.mp3", testenv::makeMp3(1000, 22050, 1, {"--scale", "0"})}}));
+        testenv::writeFile(user.filePath("two.qap"), "001,001,1,1,1,2\n001,002,1,0,1,2\n002,255,1,0,0,0\n");
+        // (2.5 + 59) x 80 + (1.2 + 59): past 81 minutes.
+        testenv::writeFile(user.filePath("long.qap"), "001,001,80,59,0,0\n001,002,1,59,0,0\n");
+        testenv::writeFile(user.filePath("empty.qap"), "");
+        testenv::writeFile(user.filePath("afile"), "not a folder");
         QVERIFY(QDir(user.path()).mkpath("out"));
+        cdrdao = std::make_unique<testenv::FakeTool>(user.path());
+        QVERIFY(cdrdao->ok());
     }
+    void init() { cdrdao->clearLog(); }
+    void cleanupTestCase() { cdrdao.reset(); }
 
-    void infoListsTracksTimesAndTheCdVerdict() {
-        const QString list = UserFile("a.qap", "002,255,3,2,0,0\n001,001,2,1,1,3\n001,002,1,0,1,3\n");
-        const auto r = Make({"info", "a.qap"});
+    void infoTellsTimesAndWhetherItFitsACd() {
+        auto r = Make({"info", "two.qap"});
         QCOMPARE(r.exitCode, 0);
-        const QStringList lines = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 4);
-        // Whole seconds per aya, as the window's total: group (2+1)x2 + 1, three times.
-        QVERIFY2(lines[0].contains(QRegularExpression(R"(^\s*1\s+group\.1\s+00:21\s)")), qPrintable(lines[0]));
-        QVERIFY2(lines[1].contains(QRegularExpression(R"(^\s*2\s+Al-Baqara\.255\s+00:12\s)")), qPrintable(lines[1]));
-        QCOMPARE(lines[2], QString("Total: 00:33 in 2 track(s)"));
-        QCOMPARE(lines[3], QString("Fits an audio CD: yes"));
-        QVERIFY(r.err.isEmpty());
-    }
-
-    void infoSaysWhenItDoesNotFitACd() {
-        // 2 s plus a minute's pause, 100 times: 102 minutes.
-        const QString longList = UserFile("long.qap", "001,001,100,60,0,0\n");
-        auto r = Make({"info", "long.qap"});
-        QCOMPARE(r.exitCode, 0);
-        QVERIFY(r.out.contains("Total: 103:20 in 1 track(s)"));
+        // Whole seconds per aya, as the window counts: group (2 + 1 + 1) x 2, then 2.
+        QVERIFY2(r.out.contains("Total: 00:10 in 2 track(s)\nFits an audio CD: yes"), r.out.constData());
+        r = Make({"info", "long.qap"});
         QVERIFY(r.out.contains("Fits an audio CD: no, more than 80 minutes"));
-
-        QByteArray many;
-        for (int aya = 1; aya <= 100; ++aya) many += QByteArray("002,") + QByteArray::number(aya) + ",1,0\n";
-        UserFile("many.qap", many);
-        r = Make({"info", "many.qap"});
-        QCOMPARE(r.exitCode, 0);
-        QVERIFY(r.out.contains("Fits an audio CD: no, more than 99 tracks"));
-        // Recordings the packs lack count 0 s and are named.
-        QVERIFY(r.err.contains("002.001"));
-    }
-
-    void infoReportsSkippedLinesAndUnreadableFiles() {
-        UserFile("bad.qap", "001,001,1,0\nnonsense\n");
-        auto r = Make({"info", "bad.qap"});
-        QCOMPARE(r.exitCode, 0);
-        QVERIFY(r.err.contains("skipped: 2"));
-        r = Make({"info", "nothere.qap"});
-        QCOMPARE(r.exitCode, 1);
     }
 
     void refusedBeforeAnyWork_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
-        const QString bitrate = "--bitrate must be one of 8, 16, 32, 48, 64, 96, 128, 160";
-        QTest::newRow("bitrate between steps") << QStringList{"mp3", "one.qap", "out", "--bitrate", "65"} << bitrate;
-        QTest::newRow("bitrate past the slider") << QStringList{"mp3", "one.qap", "out", "--bitrate", "320"} << bitrate;
-        QTest::newRow("bitrate not a number") << QStringList{"mp3", "one.qap", "out", "--bitrate", "sixty"} << bitrate;
-        const QString folder = "Please choose a valid dir to output your mp3 tracks!";
-        QTest::newRow("missing folder") << QStringList{"mp3", "one.qap", "nofolder"} << folder;
-        QTest::newRow("file as folder") << QStringList{"mp3", "one.qap", "afile"} << folder;
-        QTest::newRow("empty list") << QStringList{"mp3", "empty.qap", "out"}
-                                    << "Please add some sura(s) or aya(s) to memorize!";
-        QTest::newRow("info without list") << QStringList{"info"} << "";
-        QTest::newRow("bitrate for info") << QStringList{"info", "one.qap", "--bitrate", "64"} << "";
+        QTest::newRow("bitrate between steps") << QStringList{"mp3", "two.qap", "out", "--bitrate", "65"}
+                                               << "--bitrate must be one of";
+        QTest::newRow("file as folder") << QStringList{"mp3", "two.qap", "afile"} << "Please choose a valid dir";
+        QTest::newRow("empty list") << QStringList{"mp3", "empty.qap", "out"} << "Please add some sura(s)";
+        QTest::newRow("81 minutes") << QStringList{"toc", "long.qap", "out"} << "more than 80 minutes of audio";
+        QTest::newRow("speed") << QStringList{"cd", "two.qap", "--speed", "5"} << "--speed must be one of";
+        QTest::newRow("unknown option") << QStringList{"info", "two.qap", "--speed", "4"} << "does not take";
     }
-
     void refusedBeforeAnyWork() {
+        QVERIFY(cdrdao->setScript(kScan));
         QFETCH(QStringList, args);
-        QFETCH(QString, message);
-        UserFile("one.qap", "001,002,1,0,0,0\n");
-        UserFile("empty.qap", "");
-        UserFile("afile", "not a folder");
         const auto r = Make(args);
         QCOMPARE(r.exitCode, 1);
+        QFETCH(QString, message);
         QVERIFY2(r.err.contains(message.toUtf8()), r.err.constData());
-        QCOMPARE(QDir(user.filePath("out")).entryList(QDir::Files), QStringList());
+        QCOMPARE(Files("out"), QStringList());
+        QVERIFY(cdrdao->runs().isEmpty());
     }
 
-    void mp3MakesTheSetAndShowsTheLog() {
-        UserFile("set.qap", "001,001,2,1,1,2\n001,002,1,0,1,2\n002,255,1,0,0,0\n");
-        const auto r = Make({"mp3", "set.qap", "out", "--bitrate", "32"});
-        QVERIFY2(r.exitCode == 0, r.err.constData());
-        const QStringList lines = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.first(), QString("Creating MP3 tracks ..."));
-        QVERIFY(lines.contains("[0/3] Creating track: 001.001 ..."));
-        QVERIFY(lines.contains("[1/3] Encoding MP3 Group: 1 ..."));
-        QCOMPARE(lines.last(), QString("[3/3] All done creating MP3 tracks!"));
-        QDir out(user.filePath("out"));
-        QCOMPARE(out.entryList(QDir::Files, QDir::Name), QStringList({"Al-Baqara.255.mp3", "group.1.mp3"}));
-        for (const QString& f : out.entryList(QDir::Files)) QVERIFY(QFileInfo(out.filePath(f)).size() > 0);
-        QCOMPARE(QDir(folder.filePath("temp")).entryList(QDir::Files), QStringList());
-        for (const QString& f : out.entryList(QDir::Files)) out.remove(f);
-    }
-
-    void mp3FailsWhenARecordingIsMissing() {
-        UserFile("gap.qap", "001,002,1,0,0,0\n001,003,1,0,0,0\n");
+    void mp3MakesWhatItCanAndFailsForAMissingRecording() {
+        testenv::writeFile(user.filePath("gap.qap"), "001,001,2,1,1,2\n001,002,1,0,1,2\n002,254,1,0,0,0\n");
         const auto r = Make({"mp3", "gap.qap", "out"});
         QCOMPARE(r.exitCode, 1);
-        QVERIFY(!r.out.contains("All done"));
-        QVERIFY(r.out.contains("001.003: "));
-        QVERIFY(r.out.contains("Failed to make 1 of 2 tracks: Al-Fatiha.003"));
-        QVERIFY(QFileInfo::exists(user.filePath("out/Al-Fatiha.002.mp3")));
+        QVERIFY2(r.out.contains("Failed to make 1 of 2 tracks: Al-Baqara.254"), r.out.constData());
+        QCOMPARE(Files("out"), QStringList{"group.1.mp3"});
+        QCOMPARE(TempFiles(), QStringList());
+        QFile::remove(user.filePath("out/group.1.mp3"));
+    }
+
+    void tocLeavesAFolderTheRealCdrdaoReads() {
+        qputenv("PATH", cdrdao->savedPath());
+        const auto r = Make({"toc", "two.qap", "my disc"});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QCOMPARE(Files("my disc"), (QStringList{"Al-Baqara.255.wav", "group.1.wav", "quran.toc"}));
+        const auto test = testenv::run("cdrdao", {"read-test", user.filePath("my disc/quran.toc")});
+        QVERIFY2(test.exitCode == 0, test.err.constData());
+        QCOMPARE(test.err.count("Writing track"), 2);
+        QVERIFY(!test.err.contains("WARNING"));  // the 2-second aya was padded to 4 s
+        QCOMPARE(TempFiles(), QStringList());
+        cdrdao->putFirstOnPath();
+    }
+
+    // How the writer ends decides the status; known failures become advice.
+    void cdEndsAsTheWriterEnds_data() {
+        QTest::addColumn<QString>("write");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("saidOnStderr");
+        QTest::newRow("written") << QString(kTwoTracks) << 0 << "";
+        QTest::newRow("unknown error") << "err:ERROR: Something odd\nexit:1\n" << 1 << "ERROR: Something odd";
+        QTest::newRow("crash") << "err:Writing track 01 (mode AUDIO/AUDIO )...\ncrash\n" << 1 << "did not finish";
+        QTest::newRow("written disc") << "err:Disk seems to be written - hit return to reload disk.\nhang\n" << 1
+                                      << "Cannot write to media!";
+    }
+    void cdEndsAsTheWriterEnds() {
+        QFETCH(QString, write);
+        QVERIFY(cdrdao->setScript(kScan + QString("ifarg:write\n") + write));
+        const auto r = Make({"cd", "two.qap"});
+        QFETCH(int, status);
+        QCOMPARE(r.exitCode, status);
+        QFETCH(QString, saidOnStderr);
+        QVERIFY2(r.err.contains(saidOnStderr.toUtf8()), r.err.constData());
+        QCOMPARE(r.out.contains("All done burning Quran CD!"), r.exitCode == 0);
+        QCOMPARE(cdrdao->lastRun("write").mid(2, 1), QStringList{"/dev/sr0"});
+        QCOMPARE(TempFiles(), QStringList());
+    }
+
+    void aKnownWriterFailureIsExplainedInsteadOfItsRawLine() {
+        QVERIFY(cdrdao->setScript(kScan + QString("ifarg:write\nerr:ERROR: Unit not ready, giving up.\nexit:1\n")));
+        const auto r = Make({"cd", "two.qap"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.err.contains("Burning Quran CD failed: "));
+        QVERIFY2(!r.err.contains("Unit not ready"), r.err.constData());
+    }
+
+    // A signal stops the job: the tool goes, nothing half-made stays.
+    void aSignalCancelsTheJob_data() {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("lastLine");
+        QTest::newRow("SIGINT while encoding") << int(SIGINT) << QStringList{"mp3", "two.qap", "out"}
+                                               << "Cancelled after 1 of 2 tracks.";
+        QTest::newRow("SIGTERM while writing") << int(SIGTERM) << QStringList{"cd", "two.qap"}
+                                               << "Cancelled after 1 of 2 tracks were written";
+    }
+    void aSignalCancelsTheJob() {
+        QFETCH(int, signal);
+        const QString lame = QStandardPaths::findExecutable("lame");
+        testenv::FakeTool fakeLame(user.path(), "lame");
+        QVERIFY(fakeLame.setScript("ifarg:" + user.filePath("out/Al-Baqara.255.mp3") + "\nwritelast:5000\nhang\nendif\n"
+                                   "exec:" + lame));
+        QVERIFY(cdrdao->setScript(kScan + QString("ifarg:write\nerr:Writing track 01 (mode AUDIO/AUDIO )...\nhang\n")));
+        QProcess make;
+        make.setWorkingDirectory(user.path());
+        QFETCH(QStringList, args);
+        make.start(testenv::binDir() + "/norvane-make", QStringList{"--dir", folder.path()} + args);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(user.filePath("out/Al-Baqara.255.mp3")) ||
+                                     cdrdao->lastRun("write").size() > 0, 30000);
+        QTest::qWait(300);
+        QVERIFY2(make.state() == QProcess::Running, make.readAllStandardError().constData());
+        ::kill(pid_t(make.processId()), signal);
+        QVERIFY(make.waitForFinished(10000));
+        QCOMPARE(make.exitCode(), 128 + signal);
+        QFETCH(QString, lastLine);
+        QVERIFY(make.readAllStandardOutput().contains(lastLine.toUtf8()));
+        QVERIFY(!QFileInfo::exists(user.filePath("out/Al-Baqara.255.mp3")));
+        QCOMPARE(TempFiles(), QStringList());
+        QCOMPARE(testenv::run("pgrep", {"-f", "Al-Baqara.255.mp3"}).out + testenv::run("pgrep", {"-f", "generic-mmc:0x10"}).out,
+                 QByteArray());
+        for (const QString& f : Files("out")) QFile::remove(user.filePath("out/" + f));
     }
 };
 

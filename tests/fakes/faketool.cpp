@@ -14,6 +14,8 @@
 //   exit:CODE    end now with status CODE
 //   crash        abort (ends by a signal, no core file)
 //   hang         wait forever, until killed
+//   writelast:N  write N bytes into the file named by the last argument
+//   exec:PATH    become the program PATH, with this program's arguments
 //   ifarg:WORD   run the following actions only if one of the program's own
 //                arguments equals WORD; the block ends at `endif` or at the
 //                next ifarg (blocks do not nest)
@@ -45,6 +47,7 @@
 
 #ifndef _WIN32
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -131,6 +134,16 @@ void run(const std::vector<std::string>& actions, const std::vector<std::string>
         else if (name == "exit") std::exit(std::atoi(text.c_str()));
         else if (name == "crash") crash();
         else if (name == "hang") for (;;) sleepMs(1000);
+        else if (name == "writelast") std::ofstream(args.back(), std::ios::binary) << std::string(std::stoul(text), 'x');
+#ifndef _WIN32
+        else if (name == "exec") {
+            std::vector<char*> argv{const_cast<char*>(text.c_str())};
+            for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+            argv.push_back(nullptr);
+            execv(text.c_str(), argv.data());
+            std::exit(97);
+        }
+#endif
         else {
             std::fprintf(stderr, "faketool: unknown action '%s'\n", action.c_str());
             std::exit(98);

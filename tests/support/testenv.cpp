@@ -103,17 +103,18 @@ FakeTool::FakeTool(const QString& folder, const QString& toolName)
       argsLogPath(folder + "/" + toolName + ".args"),
       bin(folder + "/fake-" + toolName),
       originalPath(qgetenv("PATH")) {
-    linked = QDir().mkpath(bin) && QFile::link(fakesDir() + "/faketool", bin + "/" + toolName);
-    qputenv("FAKETOOL_SCRIPT", QFile::encodeName(scriptPath));
-    qputenv("FAKETOOL_ARGS_LOG", QFile::encodeName(argsLogPath));
+    // A wrapper of the tool's name, so that several fakes can stand in at once.
+    const QString wrapper = bin + "/" + toolName;
+    linked = QDir().mkpath(bin) &&
+             writeFile(wrapper, QString("#!/bin/bash\nexport FAKETOOL_SCRIPT='%1' FAKETOOL_ARGS_LOG='%2'\n"
+                                        "exec -a '%3' '%4/faketool' \"$@\"\n")
+                                    .arg(scriptPath, argsLogPath, toolName, fakesDir())
+                                    .toUtf8()) &&
+             QFile::setPermissions(wrapper, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     putFirstOnPath();
 }
 
-FakeTool::~FakeTool() {
-    qputenv("PATH", originalPath);
-    qunsetenv("FAKETOOL_SCRIPT");
-    qunsetenv("FAKETOOL_ARGS_LOG");
-}
+FakeTool::~FakeTool() { qputenv("PATH", originalPath); }
 
 bool FakeTool::setScript(const QString& actions) const { return writeFile(scriptPath, actions.toUtf8()); }
 void FakeTool::clearLog() const { QFile::remove(argsLogPath); }

@@ -1,0 +1,151 @@
+// The window's long jobs on the offscreen platform: an MP3 set and a burn
+// made with the real lame and joinwav, a fake cdrdao standing in for the
+// writer, and the progress dialog's Cancel while tools hang.
+#include "app/norvane.h"
+#include "app/progress.h"
+#include "support/gui.h"
+#include "support/scripteddialogs.h"
+#include "support/testenv.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+const QString kScan = "ifarg:scanbus\nerr:/dev/sr0 : VENDOR  , MODEL           , REV \n";
+const QString kStopQuestion = "Stopping now leaves the disc unusable. Stop anyway?";
+
+bool ToolAlive(const QString& commandPart) { return !testenv::run("pgrep", {"-f", commandPart}).out.isEmpty(); }
+
+}  // namespace
+
+class JobsTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testenv::WorkFolder> work;
+    std::unique_ptr<testenv::FakeTool> cdrdao, lame;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<Norvane> window;
+    Progress* progress = nullptr;
+    QStringList log;
+
+    void Start(const QString& cdrdaoScript) {
+        QVERIFY(cdrdao->setScript(kScan + cdrdaoScript));
+        window = std::make_unique<Norvane>();
+        progress = Child<Progress>(window.get());
+        connect(window.get(), &Norvane::StatMsg, this, [this](const QString& line) { log << line; });
+        AddAya(window.get(), 0, 0);  // 001.001
+        AddAya(window.get(), 0, 1);  // 001.002
+    }
+    void PressDialogButton() { QTest::mouseClick(Child<QPushButton>(progress), Qt::LeftButton); }
+    QStringList Files(const QString& dir) { return QDir(dir).entryList(QDir::Files, QDir::Name); }
+
+private slots:
+    void init() {
+        work = std::make_unique<testenv::WorkFolder>();
+        QVERIFY(work->ok() && QDir().mkpath("out"));
+        QVERIFY(testenv::writePack("quran/s001_s002.mat", {{"silence.mp3", testenv::makeMp3(1000)},
+                                                           {"001.001.mp3", testenv::makeMp3(1500)},
+                                                           {"001.002.mp3", testenv::makeMp3(1200)}}));
+        cdrdao = std::make_unique<testenv::FakeTool>(work->path());
+        lame = std::make_unique<testenv::FakeTool>(work->path(), "lame");
+        // The second MP3 never finishes unless the test says otherwise.
+        QVERIFY(lame->setScript("ifarg:out/Al-Fatiha.002.mp3\nwritelast:5000\nhang\nendif\nexec:" +
+                                QStandardPaths::findExecutable("lame", {"/usr/bin", "/usr/local/bin"})));
+        dialogs = std::make_unique<ScriptedDialogs>();
+        log.clear();
+    }
+    void cleanup() {
+        window.reset();
+        dialogs.reset();
+        lame.reset();
+        cdrdao.reset();
+        work.reset();
+    }
+
+    // While lame hangs the window still answers: Cancel stops the job, the
+    // finished MP3 stays whole and nothing half-written stays anywhere.
+    void cancelStopsTheMp3SetAndKeepsFinishedFiles() {
+        Start("");
+        Child<QLineEdit>(window.get(), "mp3DirEdit")->setText("out");
+        window->MakeMP3();
+        QVERIFY(progress->CancelOffered());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo("out/Al-Fatiha.002.mp3").size() == 5000, 30000);
+        PressDialogButton();
+        QTRY_VERIFY(progress->CloseEnabled());
+        QCOMPARE(log.last(), QString("Cancelled after 1 of 2 tracks."));
+        QCOMPARE(Files("out"), QStringList{"Al-Fatiha.001.mp3"});
+        QCOMPARE(Files("temp"), QStringList());
+        QVERIFY(!ToolAlive("Al-Fatiha.002.mp3"));
+        QVERIFY(dialogs->boxes.isEmpty());  // no question: no disc is at stake
+    }
+
+    // Once the disc is being written, Cancel asks; No lets the writer go on.
+    void cancelDuringTheWriteAsksFirst() {
+        Start("ifarg:write\nerr:Writing track 01 (mode AUDIO/AUDIO )...\nhang\n");
+        window->MakeCD();
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains("Burning track: 1. Al-Fatiha.001"), 30000);
+        PressDialogButton();
+        QCOMPARE(dialogs->Texts(), QStringList{kStopQuestion});
+        QTest::qWait(200);
+        QVERIFY(progress->CancelOffered());
+        QVERIFY(ToolAlive("generic-mmc:0x10"));
+        dialogs->questionAnswer = true;
+        PressDialogButton();
+        QTRY_VERIFY(progress->CloseEnabled());
+        QVERIFY(log.last().startsWith("Cancelled after 1 of 2 tracks were written"));
+        QVERIFY(!ToolAlive("generic-mmc:0x10"));
+        QCOMPARE(QDir("temp").entryList({"*.wav", "*.toc"}, QDir::Files), QStringList());
+    }
+
+    void burnEndingsAreReportedInTheLogAndBoxes_data() {
+        QTest::addColumn<QString>("write");
+        QTest::addColumn<QString>("boxStart");
+        QTest::addColumn<QString>("notInBox");
+        QTest::newRow("written") << "err:Writing finished successfully.\n" << "" << "";
+        QTest::newRow("unwritable disc") << "err:Disk seems to be written - hit return to reload disk.\nhang\n"
+                                         << "Cannot write to media!" << "";
+        QTest::newRow("known failure") << "err:ERROR: Unit not ready, giving up.\nexit:1\n"
+                                       << "Burning Quran CD failed: " << "Unit not ready";
+        QTest::newRow("unknown failure") << "err:ERROR: Odd thing\nexit:1\n" << "Burning Quran CD failed: ERROR: Odd"
+                                         << "";
+    }
+    void burnEndingsAreReportedInTheLogAndBoxes() {
+        QFETCH(QString, boxStart);
+        QFETCH(QString, notInBox);
+        QFETCH(QString, write);
+        Start("ifarg:write\n" + write);
+        window->MakeCD();
+        QTRY_VERIFY_WITH_TIMEOUT(progress->CloseEnabled(), 30000);
+        QCOMPARE(log.contains("All done burning Quran CD!"), boxStart.isEmpty());
+        QCOMPARE(dialogs->boxes.size(), boxStart.isEmpty() ? 0 : 1);
+        if (!boxStart.isEmpty()) QVERIFY2(dialogs->Texts().first().startsWith(boxStart), qPrintable(dialogs->Texts().first()));
+        if (!notInBox.isEmpty()) QVERIFY(!dialogs->Texts().first().contains(notInBox));
+        QVERIFY(!ToolAlive("generic-mmc:0x10"));
+        QCOMPARE(QDir("temp").entryList({"*.wav", "*.toc"}, QDir::Files), QStringList());
+    }
+
+    void eraseCanBeStoppedAndReportsFailure() {
+        Start("ifarg:blank\nhang\n");
+        window->EraseCD();
+        QTRY_VERIFY(ToolAlive("blank --device"));
+        PressDialogButton();
+        QCOMPARE(dialogs->Texts(), QStringList{kStopQuestion});
+        QVERIFY(progress->CancelOffered());
+        dialogs->questionAnswer = true;
+        PressDialogButton();
+        QTRY_VERIFY(progress->CloseEnabled());
+        QCOMPARE(log.last(), QString("Erasing cancelled; the disc is probably unusable."));
+        QVERIFY(!ToolAlive("blank --device"));
+
+        QVERIFY(cdrdao->setScript("ifarg:blank\nerr:ERROR: Odd thing\nexit:2\n"));
+        dialogs->boxes.clear();
+        window->EraseCD();
+        QTRY_VERIFY(progress->CloseEnabled());
+        QCOMPARE(log.last(), QString("Erasing CD Failed"));
+        QCOMPARE(dialogs->Texts(), QStringList{"Erasing CD Failed\nERROR: Odd thing"});
+    }
+};
+
+QTEST_MAIN(JobsTest)
+#include "gui_jobs.moc"

@@ -1,0 +1,258 @@
+// The job machinery: the runner and the tool pool against the fake tool,
+// and track preparation with the real lame and joinwav, judged by the
+// length of what comes out, by what a failure or a Cancel leaves behind.
+#include "library/quran.h"
+#include "production/trackpreparer.h"
+#include "production/wavfile.h"
+#include "support/testenv.h"
+#include "tools/toolpool.h"
+
+#include <QtTest>
+
+namespace {
+
+QString Fake() { return testenv::fakesDir() + "/faketool"; }
+QStringList FilesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files, QDir::Name); }
+
+double SecondsOfMp3(const QString& mp3) {
+    QTemporaryDir dir;
+    testenv::run("lame", {"--silent", "--decode", mp3, dir.filePath("d.wav")});
+    return ReadWavInfo(dir.filePath("d.wav")).Seconds();
+}
+
+saya Entry(const char* sura, const char* aya, int reps, int pause, int group = 0) {
+    return testenv::makeSaya(sura, aya, reps, pause, group);
+}
+
+}  // namespace
+
+class TestJobs : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testenv::WorkFolder> work;
+    QMap<QString, double> decoded;  // what lame makes of each pack entry, in seconds
+
+    // A program folder with real recordings of known length.
+    void MakeRealPacks() {
+        work = std::make_unique<testenv::WorkFolder>();
+        QVERIFY(work->ok() && QDir().mkpath("out"));
+        const QMap<QString, int> ms{{"001.001", 1000}, {"001.002", 1500}, {"001.003", 700}, {"002.255", 2000}};
+        testenv::PackEntries entries{{"silence.mp3", testenv::makeMp3(1000, 22050, 1, {"--scale", "0"})}};
+        for (auto it = ms.begin(); it != ms.end(); ++it) entries.append({it.key() + ".mp3", testenv::makeMp3(it.value())});
+        QVERIFY(testenv::writePack("quran/s001_s002.mat", entries));
+        for (const auto& [name, bytes] : entries) {
+            QVERIFY(testenv::writeFile("probe.mp3", bytes));
+            decoded[QFileInfo(name).completeBaseName()] = SecondsOfMp3("probe.mp3");
+        }
+        QFile::remove("probe.mp3");
+    }
+
+    double Expected(const PlannedTrack& track) {
+        double pass = 0;
+        for (const saya& m : track.members)
+            pass += m.reps * (decoded[QString::fromStdString(m.Key())] + m.pause * decoded["silence"]);
+        return track.passes * pass;
+    }
+
+    // A group of two played twice, a group whose repetitions are 0, and a
+    // single aya with pauses.
+    const std::vector<saya> list{Entry("001", "001", 2, 1, 1), Entry("001", "002", 1, 0, 1),
+                                 Entry("001", "003", 1, 2, 2), Entry("002", "255", 3, 2)};
+    const std::map<int, int> groupReps{{0, 0}, {1, 2}, {2, 0}};
+
+    // Runs a whole job; the log lines it printed.
+    QStringList RunJob(TrackPreparer& job, const std::vector<saya>& burnList, TrackPreparer::Job options) {
+        QStringList log;
+        connect(&job, &TrackPreparer::StatMsg, this, [&log](const QString& line) { log << line; });
+        QSignalSpy done(&job, &TrackPreparer::Finished);
+        job.Start(burnList, groupReps, options);
+        if (!done.wait(120000)) qWarning("the job did not end");
+        return log;
+    }
+
+private slots:
+    void cleanup() { work.reset(); }
+
+    // --- the runner ------------------------------------------------------
+
+    void runnerSplitsLinesAndFiresMarkersBeforeAppending() {
+        ProcessWrap runner;
+        QStringList seen;  // at each signal: which marker, and how many lines were in
+        connect(&runner, &ProcessWrap::ProcessMsg, [&] { seen << QString("msg@%1").arg(runner.GetText().size()); });
+        connect(&runner, &ProcessWrap::ErrorWritten, [&] { seen << QString("err@%1").arg(runner.GetText().size()); });
+        QSignalSpy done(&runner, &ProcessWrap::ProcessDone);
+        runner.RunCommand({Fake(), "out:WRITING TRACK 01", "err:writingtrack", "sleep:50", "crlf:a",
+                           "cr:Wrote 1 of 2 MB", "sleep:50", "out:to be written; writing track 02", "readstdin",
+                           "rawout:no line end"});
+        QVERIFY(runner.IsRunning());
+        QVERIFY(done.wait(10000));
+        QCOMPARE(seen, QStringList({"msg@0", "msg@4", "err@4"}));
+        QCOMPARE(runner.GetText(), QStringList({"WRITING TRACK 01", "writingtrack", "a", "Wrote 1 of 2 MB",
+                                                "to be written; writing track 02", "stdin:EOF 0", "no line end"}));
+        QVERIFY(runner.LastRunSucceeded());
+    }
+
+    void runnerTellsHowARunEnded_data() {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("status") << QStringList{Fake(), "err:bad input", "exit:3"}
+                                << int(ProcessWrap::Outcome::Finished) << "faketool ended with status 3 (bad input)";
+        QTest::newRow("crash") << QStringList{Fake(), "crash"} << int(ProcessWrap::Outcome::Crashed)
+                               << "faketool did not finish";
+        QTest::newRow("missing") << QStringList{"/no/such/tool"} << int(ProcessWrap::Outcome::FailedToStart)
+                                 << "tool could not be started";
+    }
+    void runnerTellsHowARunEnded() {
+        QFETCH(QStringList, command);
+        ProcessWrap runner;
+        QSignalSpy cannot(&runner, &ProcessWrap::CannotRun), done(&runner, &ProcessWrap::ProcessDone);
+        runner.RunCommand(command);
+        QCOMPARE(done.size(), 0);  // never from inside RunCommand
+        QVERIFY(done.wait(10000));
+        QTest::qWait(50);
+        QCOMPARE(done.size(), 1);
+        QFETCH(int, outcome);
+        QCOMPARE(int(runner.LastOutcome()), outcome);
+        QCOMPARE(cannot.size(), runner.LastOutcome() == ProcessWrap::Outcome::FailedToStart ? 1 : 0);
+        QFETCH(QString, failure);
+        QCOMPARE(runner.FailureText(), failure);
+    }
+
+    void blockingWaitEndsWithTheProgramOrTheDeadline() {
+        ProcessWrap runner;
+        runner.RunCommand({Fake(), "hang"});
+        QVERIFY(!runner.WaitForDone(200));
+        runner.KillIt();
+        QVERIFY(runner.WaitForDone(5000));
+        QCOMPARE(runner.LastOutcome(), ProcessWrap::Outcome::Killed);
+        runner.RunCommand({"/no/such/tool"});
+        QVERIFY(runner.WaitForDone(5000));
+        QCOMPARE(runner.LastOutcome(), ProcessWrap::Outcome::FailedToStart);
+    }
+
+    void poolRunsAsManyAsItIsWideAndStopsThemAll() {
+        QTemporaryDir dir;
+        testenv::FakeTool tool(dir.path(), "worker");
+        QVERIFY(tool.ok() && tool.setScript("hang"));
+        ToolPool pool(2);
+        QList<ProcessWrap::Outcome> ended;
+        for (int i = 0; i < 3; ++i)
+            pool.Run({"worker", QString::number(i)}, [&](const ProcessWrap& run) { ended << run.LastOutcome(); });
+        QTRY_COMPARE(tool.runs().size(), 2);
+        QTest::qWait(200);
+        QCOMPARE(tool.runs().size(), 2);  // the third waits for a free runner
+        pool.StopAll();
+        QTRY_COMPARE(ended.size(), 2);
+        QCOMPARE(ended, QList({ProcessWrap::Outcome::Killed, ProcessWrap::Outcome::Killed}));
+        QTest::qWait(200);
+        QCOMPARE(tool.runs().size(), 2);  // the waiting one was dropped
+    }
+
+    // --- track preparation -------------------------------------------------
+
+    void mp3SetPlaysAsLongAsTheListSaysOnEveryWidth_data() {
+        QTest::addColumn<int>("parallel");
+        QTest::newRow("one at a time") << 1;
+        QTest::newRow("two at a time") << 2;
+    }
+    void mp3SetPlaysAsLongAsTheListSaysOnEveryWidth() {
+        MakeRealPacks();
+        Quran quran;
+        quran.Setup();
+        TrackPreparer job(&quran);
+        QFETCH(int, parallel);
+        const QStringList log = RunJob(job, list, {true, "out", 128, parallel});
+        QCOMPARE(log.last(), QString("All done creating MP3 tracks!"));
+        // However the tracks overlap, the log tells them in disc order.
+        QCOMPARE(log.filter("Creating track").join(','),
+                 QString("Creating track: 001.001 ...,Creating track: 001.002 ...,Creating track: 001.003 ...,"
+                         "Creating track: 002.255 ..."));
+        for (const PlannedTrack& t : PlanTracks(list, groupReps)) {
+            const QString mp3 = "out/" + QString::fromStdString(t.Title()) + ".mp3";
+            QVERIFY2(qAbs(SecondsOfMp3(mp3) - Expected(t)) < 0.03, qPrintable(mp3));
+        }
+        QCOMPARE(FilesIn("out").size(), 3);
+        QCOMPARE(FilesIn("temp"), QStringList());
+    }
+
+    void cdTracksAreCdAudioPaddedToFourSecondsAndStaleFilesIgnored() {
+        MakeRealPacks();
+        // Leftovers of a killed run at the paths this run writes to must not
+        // end up in its tracks, and the user's own file must survive.
+        QVERIFY(QDir().mkpath("temp"));
+        for (const QString& stale : {"temp/002.255.wav", "temp/silence.wav", "temp/group.1.wav.0123abcd.joinwav-tmp"})
+            QVERIFY(testenv::writeFile(stale, testenv::makeWav(441000, 44100, 2)));
+        QVERIFY(testenv::writeFile("temp/notes.txt", "mine"));
+        Quran quran;
+        quran.Setup();
+        TrackPreparer job(&quran);
+        RunJob(job, list, {});
+        QVERIFY2(job.Failures().isEmpty(), qPrintable(job.Failures().join('\n')));
+        const std::vector<PlannedTrack> plan = PlanTracks(list, groupReps);
+        QCOMPARE(job.TrackList().size(), plan.size());
+        for (const PlannedTrack& t : plan) {
+            const WavInfo wav = ReadWavInfo(TrackPreparer::TrackPath(t.wavName));
+            QVERIFY(wav.IsCdAudio());
+            QVERIFY2(qAbs(wav.Seconds() - qMax(4.0, Expected(t))) < 0.005, t.wavName.c_str());  // group.2 is padded
+        }
+        QCOMPARE(FilesIn("temp"), QStringList({"Al-Baqara.255.wav", "group.1.wav", "group.2.wav", "notes.txt"}));
+    }
+
+    void missingRecordingsFailOnlyTheirTracksAndAreAllNamed() {
+        MakeRealPacks();
+        Quran quran;
+        quran.Setup();
+        TrackPreparer job(&quran);
+        const QStringList log = RunJob(
+            job, {Entry("001", "004", 1, 0, 1), Entry("001", "005", 1, 0, 1), Entry("001", "001", 1, 1), Entry("002", "200", 1, 0)},
+            {true, "out", 64});
+        QCOMPARE(job.Failures().filter("not in the installed packs").size(), 3);
+        QCOMPARE(log.last(), QString("Failed to make 2 of 3 tracks: group.1, Al-Baqara.200"));
+        QCOMPARE(FilesIn("out"), QStringList({"Al-Fatiha.001.mp3"}));
+        QCOMPARE(FilesIn("temp"), QStringList());
+    }
+
+    void aToolThatCannotStartIsSaidOnceAndFailsTheJob() {
+        MakeRealPacks();
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nonexistent");
+        Quran quran;
+        quran.Setup();
+        TrackPreparer job(&quran);
+        QSignalSpy cannot(&job, &TrackPreparer::CannotRun);
+        const QStringList log = RunJob(job, list, {true, "out", 64});
+        qputenv("PATH", path);
+        QCOMPARE(cannot.size(), 1);
+        QVERIFY(log.last().startsWith("Failed to make 3 of 3 tracks"));
+        QCOMPARE(FilesIn("out"), QStringList());
+    }
+
+    // A Cancel while the second track is being encoded: the first MP3 stays
+    // whole, the half-written one goes, and so does every working file.
+    void cancelKeepsFinishedTracksAndLeavesNothingHalfMade() {
+        MakeRealPacks();
+        const QString lame = QStandardPaths::findExecutable("lame");
+        testenv::FakeTool fake(work->path(), "lame");
+        QVERIFY(fake.ok() && fake.setScript("ifarg:out/Al-Fatiha.003.mp3\nwritelast:5000\nhang\nendif\nexec:" + lame));
+        Quran quran;
+        quran.Setup();
+        TrackPreparer job(&quran);
+        QStringList log;
+        connect(&job, &TrackPreparer::StatMsg, this, [&log](const QString& line) { log << line; });
+        QSignalSpy done(&job, &TrackPreparer::Finished);
+        job.Start({Entry("001", "001", 1, 0), Entry("001", "003", 1, 0)}, groupReps, {true, "out", 64});
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo("out/Al-Fatiha.003.mp3").size() == 5000, 30000);
+        job.Cancel();
+        QVERIFY(done.wait(1000));
+        QCOMPARE(done.first().first().toBool(), false);
+        QCOMPARE(log.last(), QString("Cancelled after 1 of 2 tracks."));
+        QCOMPARE(log.filter("All done").size(), 0);
+        QCOMPARE(FilesIn("out"), QStringList({"Al-Fatiha.001.mp3"}));
+        QVERIFY(qAbs(SecondsOfMp3("out/Al-Fatiha.001.mp3") - decoded["001.001"]) < 0.03);
+        QCOMPARE(FilesIn("temp"), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJobs)
+#include "test_jobs.moc"

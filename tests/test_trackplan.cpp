@@ -6,17 +6,23 @@
 
 namespace {
 
-// Group first here: most plans differ only in their groups.
-saya Entry(const std::string& sura, const std::string& aya, int group = 0, int reps = 1, int pause = 0) {
-    return testenv::makeSaya(sura, aya, reps, pause, group);
+// "sura:aya[:group]" entries separated by blanks; "001:001:2" is in group 2.
+std::vector<saya> Entries(const QString& text) {
+    std::vector<saya> list;
+    for (const QString& e : text.split(' ', Qt::SkipEmptyParts)) {
+        const QStringList f = e.split(':');
+        list.push_back(testenv::makeSaya(f.value(0).toStdString(), f.value(1).toStdString(), 1, 0, f.value(2).toInt()));
+    }
+    return list;
 }
 
-QStringList Keys(const PlannedTrack& track) { return testenv::keys(track.members); }
-
-QStringList WavNames(const std::vector<PlannedTrack>& plan) {
-    QStringList names;
-    for (const PlannedTrack& t : plan) names << QString::fromStdString(t.wavName);
-    return names;
+// Every track as "file xPasses: members", "-" for a track without a file name.
+QString Describe(const std::vector<PlannedTrack>& plan) {
+    QStringList tracks;
+    for (const PlannedTrack& t : plan)
+        tracks << QString::fromStdString(t.wavName.empty() ? "-" : t.wavName) + QString(" x%1: ").arg(t.passes) +
+                      testenv::keys(t.members).join(' ');
+    return tracks.join(" | ");
 }
 
 }  // namespace
@@ -24,93 +30,44 @@ QStringList WavNames(const std::vector<PlannedTrack>& plan) {
 class TestTrackPlan : public QObject {
     Q_OBJECT
 private slots:
-    void groupsComeFirstInOrderOfFirstAppearance() {
-        const std::vector<saya> list = {Entry("001", "001", 2), Entry("001", "005"), Entry("002", "010", 1),
-                                        Entry("003", "001", 2)};
-        const auto plan = PlanTracks(list, {{1, 4}, {2, 3}});
-        QCOMPARE(WavNames(plan), QStringList({"group.2.wav", "group.1.wav", "Al-Fatiha.005.wav"}));
-        QCOMPARE(Keys(plan[0]), QStringList({"001.001", "003.001"}));
-        QCOMPARE(Keys(plan[1]), QStringList({"002.010"}));
-        QCOMPARE(Keys(plan[2]), QStringList({"001.005"}));
-        QCOMPARE(plan[0].group, 2);
-        QCOMPARE(plan[0].passes, 3);
-        QCOMPARE(plan[1].passes, 4);
-        QCOMPARE(plan[2].group, 0);
-        QCOMPARE(plan[2].passes, 1);
-        QCOMPARE(QString::fromStdString(plan[0].Title()), QString("group.2"));
-        QCOMPARE(QString::fromStdString(plan[2].Title()), QString("Al-Fatiha.005"));
+    void plan_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("expected");  // group 1 repeats 4 times, group 2 three times
+        QTest::newRow("groups by first member, then singles in list order")
+            << "001:001:2 002:255 001:005 002:010:1 003:001:2"
+            << "group.2.wav x3: 001.001 003.001 | group.1.wav x4: 002.010 | Al-Baqara.255.wav x1: 002.255 | "
+               "Al-Fatiha.005.wav x1: 001.005";
+        QTest::newRow("group with repetitions 0, -4 or none plays once")
+            << "001:001:3 001:002:4 001:003:5" << "group.3.wav x1: 001.001 | group.4.wav x1: 001.002 | group.5.wav x1: 001.003";
+        QTest::newRow("group below 1 is a single aya") << "001:001:-3 001:002:1"
+                                                       << "group.1.wav x4: 001.002 | Al-Fatiha.001.wav x1: 001.001";
+        QTest::newRow("last sura") << "114:006" << "An-Nas.006.wav x1: 114.006";
+        // Malformed keys get no file name, so no path can leave the track folder.
+        QTest::newRow("unpadded sura") << "2:255" << "- x1: 2.255";
+        QTest::newRow("sura 0") << "000:001" << "- x1: 000.001";
+        QTest::newRow("sura 115") << "115:001" << "- x1: 115.001";
+        QTest::newRow("parent folder") << "002:.." << "- x1: 002...";
+        QTest::newRow("path in aya") << "002:../../x" << "- x1: 002.../../x";
+        QTest::newRow("separator") << "0/2:001" << "- x1: 0/2.001";
+        QTest::newRow("empty") << ":" << "- x1: .";
+        QTest::newRow("nothing") << "" << "";
+    }
+    void plan() {
+        QFETCH(QString, list);
+        QFETCH(QString, expected);
+        const std::vector<saya> entries = Entries(list);
+        const std::vector<PlannedTrack> tracks = PlanTracks(entries, {{1, 4}, {2, 3}, {3, 0}, {4, -4}});
+        QCOMPARE(Describe(tracks), expected);
+        QCOMPARE(CountTracks(entries), int(tracks.size()));
+        for (const PlannedTrack& t : tracks)
+            if (t.group == 0) QCOMPARE(EntryProblem(t.members.at(0)).empty(), !t.wavName.empty());
     }
 
-    void singlesKeepBurnListOrderAndTakeTheSuraTitle() {
-        const std::vector<saya> list = {Entry("002", "255"), Entry("001", "007"), Entry("114", "006")};
-        const auto plan = PlanTracks(list, {});
-        QCOMPARE(WavNames(plan), QStringList({"Al-Baqara.255.wav", "Al-Fatiha.007.wav", "An-Nas.006.wav"}));
-    }
-
-    void groupWithoutRepetitionsPlaysOnce() {
-        const std::vector<saya> list = {Entry("001", "001", 1), Entry("001", "002", 2), Entry("001", "003", 3)};
-        const auto plan = PlanTracks(list, {{1, 0}, {2, -4}});  // group 3 has no entry at all
-        QCOMPARE(int(plan.size()), 3);
-        for (const PlannedTrack& t : plan) QCOMPARE(t.passes, 1);
-    }
-
-    void negativeGroupIsASingleAya() {
-        // A hand-edited playlist can carry any number; below 1 means no group,
-        // as the burn list shows it and as the CD's track count reads it.
-        const std::vector<saya> list = {Entry("001", "001", -3), Entry("001", "002", 1)};
-        const auto plan = PlanTracks(list, {{1, 2}});
-        QCOMPARE(WavNames(plan), QStringList({"group.1.wav", "Al-Fatiha.001.wav"}));
-        QCOMPARE(CountTracks(list), 2);
-    }
-
-    void countMatchesThePlan_data() {
-        QTest::addColumn<std::vector<saya>>("list");
-        QTest::newRow("empty") << std::vector<saya>{};
-        QTest::newRow("singles") << std::vector<saya>{Entry("001", "001"), Entry("001", "002")};
-        QTest::newRow("one group") << std::vector<saya>{Entry("001", "001", 5), Entry("001", "002", 5)};
-        QTest::newRow("mixed") << std::vector<saya>{Entry("001", "001", 2), Entry("001", "002"),
-                                                    Entry("001", "003", 1), Entry("001", "004", 2),
-                                                    Entry("001", "005", 0), Entry("001", "006", 7)};
-    }
-    void countMatchesThePlan() {
-        QFETCH(std::vector<saya>, list);
-        QCOMPARE(CountTracks(list), int(PlanTracks(list, {}).size()));
-    }
-
-    void malformedKeysAreNamed_data() {
-        QTest::addColumn<QString>("sura");
-        QTest::addColumn<QString>("aya");
-        QTest::addColumn<bool>("good");
-        QTest::newRow("good") << "002" << "255" << true;
-        QTest::newRow("last sura") << "114" << "006" << true;
-        QTest::newRow("unpadded sura") << "2" << "255" << false;
-        QTest::newRow("unpadded aya") << "002" << "25" << false;
-        QTest::newRow("sura 0") << "000" << "001" << false;
-        QTest::newRow("sura 115") << "115" << "001" << false;
-        QTest::newRow("parent folder") << "002" << ".." << false;
-        QTest::newRow("path in aya") << "002" << "../../x" << false;
-        QTest::newRow("separator") << "0/2" << "001" << false;
-        QTest::newRow("sign") << "+02" << "001" << false;
-        QTest::newRow("empty") << "" << "" << false;
-    }
-    void malformedKeysAreNamed() {
-        QFETCH(QString, sura);
-        QFETCH(QString, aya);
-        QFETCH(bool, good);
-        const saya entry = Entry(sura.toStdString(), aya.toStdString());
-        QCOMPARE(EntryProblem(entry).empty(), good);
-        const auto plan = PlanTracks({entry}, {});
-        QCOMPARE(plan.size(), size_t(1));
-        // A malformed entry never gets a file name at all.
-        QCOMPARE(plan[0].wavName.empty(), !good);
-    }
-
-    void repetitionsAndPausesBelowTheirRangeAreClamped() {
-        QCOMPARE(PlayCount(Entry("001", "001", 0, 3)), 3);
-        QCOMPARE(PlayCount(Entry("001", "001", 0, 0)), 1);
-        QCOMPARE(PlayCount(Entry("001", "001", 0, -2)), 1);
-        QCOMPARE(PauseSeconds(Entry("001", "001", 0, 1, 2)), 2);
-        QCOMPARE(PauseSeconds(Entry("001", "001", 0, 1, -5)), 0);
+    void noEntryPlaysLessThanOnceOrPausesBelowNothing() {
+        for (int n : {0, -2}) {
+            QCOMPARE(PlayCount(testenv::makeSaya("001", "001", n)), 1);
+            QCOMPARE(PauseSeconds(testenv::makeSaya("001", "001", 1, n)), 0);
+        }
     }
 };
 

@@ -161,8 +161,7 @@ private slots:
         QVERIFY(make.readAllStandardOutput().contains(lastLine.toUtf8()));
         QVERIFY(!QFileInfo::exists(user.filePath("out/Al-Baqara.255.mp3")));
         QCOMPARE(TempFiles(), QStringList());
-        QCOMPARE(testenv::run("pgrep", {"-f", "Al-Baqara.255.mp3"}).out + testenv::run("pgrep", {"-f", "generic-mmc:0x10"}).out,
-                 QByteArray());
+        QVERIFY(!fakeLame.anyAlive() && !cdrdao->anyAlive());
         for (const QString& f : Files("out")) QFile::remove(user.filePath("out/" + f));
     }
 };

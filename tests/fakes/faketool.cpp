@@ -32,7 +32,8 @@
 //   environment variable FAKETOOL_SCRIPT, one action per line (empty lines
 //   are skipped, a CR before the LF is dropped). If FAKETOOL_ARGS_LOG names a
 //   file, the program's own arguments are appended to it, one per line,
-//   followed by the line "--end--" that closes each invocation. A missing
+//   followed by the line "--end--" that closes each invocation, and its
+//   process id to that name + ".pids". A missing
 //   script file ends the program with status 99; an unknown action with 98.
 
 #include <cerrno>
@@ -105,6 +106,9 @@ void logArguments(const std::vector<std::string>& args) {
     std::ofstream log(logPath, std::ios::app);
     for (const std::string& arg : args) log << arg << '\n';
     log << "--end--\n";
+#ifndef _WIN32
+    std::ofstream(std::string(logPath) + ".pids", std::ios::app) << getpid() << '\n';
+#endif
 }
 
 bool hasArgument(const std::vector<std::string>& args, const std::string& word) {

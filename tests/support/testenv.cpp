@@ -117,7 +117,18 @@ FakeTool::FakeTool(const QString& folder, const QString& toolName)
 FakeTool::~FakeTool() { qputenv("PATH", originalPath); }
 
 bool FakeTool::setScript(const QString& actions) const { return writeFile(scriptPath, actions.toUtf8()); }
-void FakeTool::clearLog() const { QFile::remove(argsLogPath); }
+void FakeTool::clearLog() const {
+    QFile::remove(argsLogPath);
+    QFile::remove(argsLogPath + ".pids");
+}
+
+bool FakeTool::anyAlive() const {
+    for (const QByteArray& pid : readFile(argsLogPath + ".pids").split('\n')) {
+        const QByteArray stat = readFile("/proc/" + QString::fromLatin1(pid) + "/stat");
+        if (!pid.isEmpty() && !stat.isEmpty() && stat.mid(stat.lastIndexOf(')') + 2, 1) != "Z") return true;
+    }
+    return false;
+}
 void FakeTool::putFirstOnPath() const { qputenv("PATH", QFile::encodeName(bin) + ":" + originalPath); }
 
 QList<QStringList> FakeTool::runs() const {

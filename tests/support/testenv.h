@@ -61,7 +61,8 @@ public:
     void clearLog() const;
     QList<QStringList> runs() const;  // the arguments of every run so far, one list per run
     QStringList lastRun(const QString& firstArg) const;  // the last run whose first argument is firstArg
-    void putFirstOnPath() const;  // again, after a test changed PATH
+    void putFirstOnPath() const;
+    bool anyAlive() const;  // whether a run of this fake still lives (not a zombie)  // again, after a test changed PATH
     QString binDir() const { return bin; }
     QByteArray savedPath() const { return originalPath; }
     QString scriptPath, argsLogPath;

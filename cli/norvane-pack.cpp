@@ -57,9 +57,11 @@ std::string Hex8(uint32_t value) {
 }
 
 // Writes bytes to a file atomically; an empty string on success, else why not.
+// Unbuffered, so that a short write (a full disk) fails here instead of
+// being committed as a cut file.
 std::string WriteWholeFile(const std::string& path, const char* data, size_t size) {
     QSaveFile file(FileName(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(data, qint64(size)) != qint64(size) ||
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data, qint64(size)) != qint64(size) ||
         !file.commit())
         return "cannot write " + Quoted(path) + ": " + file.errorString().toStdString();
     return std::string();

@@ -9,7 +9,7 @@
 
 namespace libfixtures {
 
-QByteArray le32(quint32 value) {
+static QByteArray le32(quint32 value) {
     char bytes[4];
     qToLittleEndian(value, bytes);
     return QByteArray(bytes, 4);
@@ -45,29 +45,13 @@ int Wav::peak(qint64 from, qint64 to, int channel) const {
 }
 
 Wav parseWav(const QByteArray& b) {
-    Wav w;
-    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") return w;
-    if (qFromLittleEndian<quint32>(b.constData() + 4) != quint32(b.size() - 8)) return w;
-    bool haveFmt = false;
-    for (qsizetype pos = 12; pos + 8 <= b.size();) {
-        const QByteArray id = b.mid(pos, 4);
-        const quint32 size = qFromLittleEndian<quint32>(b.constData() + pos + 4);
-        const qsizetype body = pos + 8;
-        if (body + qsizetype(size) > b.size()) return w;
-        if (id == "fmt " && size >= 16) {
-            w.format = qFromLittleEndian<quint16>(b.constData() + body);
-            w.channels = qFromLittleEndian<quint16>(b.constData() + body + 2);
-            w.rate = int(qFromLittleEndian<quint32>(b.constData() + body + 4));
-            w.bits = qFromLittleEndian<quint16>(b.constData() + body + 14);
-            haveFmt = true;
-        } else if (id == "data") {
-            w.data = b.mid(body, size);
-            w.valid = haveFmt;
-            return w;
-        }
-        pos = body + size + (size & 1);
-    }
-    return w;
+    const auto u16 = [&b](int at) { return int(qFromLittleEndian<quint16>(b.constData() + at)); };
+    const auto u32 = [&b](int at) { return qFromLittleEndian<quint32>(b.constData() + at); };
+    // The plain 44-byte layout that libsndfile and lame write for 16-bit PCM;
+    // both sizes must agree with the file.
+    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 8) != "WAVEfmt " || b.mid(36, 4) != "data") return Wav();
+    if (u32(4) != quint32(b.size() - 8) || u32(16) != 16 || u32(40) != quint32(b.size() - 44)) return Wav();
+    return Wav{true, u16(20), u16(22), int(u32(24)), u16(34), b.mid(44)};
 }
 
 QStringList filesIn(const QString& folder) {

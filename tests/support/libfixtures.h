@@ -13,7 +13,6 @@
 
 namespace libfixtures {
 
-QByteArray le32(quint32 value);
 // "JR1" and the entry count.
 QByteArray packHeader(qint32 count);
 // One 268-byte index record; the name field is cut or zero-filled to 256 bytes.
@@ -21,8 +20,8 @@ QByteArray packRecord(const QByteArray& nameField, quint32 start, quint32 end, q
 // A sound archive of (name, bytes) entries laid out by hand, not by PackArchive.
 QByteArray handMadePack(const QList<QPair<QByteArray, QByteArray>>& entries);
 
-// The parts of a WAV file the tests look at, read straight from its chunks;
-// `valid` is false for anything but a well-formed RIFF with fmt and data.
+// The parts of a WAV file the tests look at, read straight from its header;
+// `valid` is false for anything but a well-formed 16-bit PCM WAV.
 struct Wav {
     bool valid = false;
     int format = 0, channels = 0, rate = 0, bits = 0;

@@ -169,7 +169,8 @@ bool PackImport::WritePack(const std::string& packName, int firstSura, int lastS
     std::vector<bool> missing;
     for (int s = firstSura; s <= lastSura; ++s) {
         const auto found = recordings.find(s);
-        for (int a = 1; a <= AyaCountOfSura(s); ++a) {
+        const int ayaCount = AyaCountOfSura(s);
+        for (int a = 1; a <= ayaCount; ++a) {
             stems.push_back(EntryStem(s, a));
             const bool present = found != recordings.end() && found->second.count(a);
             missing.push_back(!present);

@@ -149,7 +149,9 @@ QString SavePlaylistFile(const QString& path, const std::vector<saya>& burnList,
                          const std::map<int, int>& groupReps) {
     QSaveFile file(path);
     // Text mode writes CR LF on Windows, where the format comes from.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return file.errorString();
+    // Unbuffered, because a buffered QSaveFile takes a short write while
+    // flushing (a full disk) for success and would commit the cut playlist.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered)) return file.errorString();
     const QByteArray text = PlaylistText(burnList, groupReps);
     if (file.write(text) != text.size()) {
         const QString why = file.errorString();

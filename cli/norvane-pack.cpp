@@ -5,20 +5,15 @@
 // renamed into place, so a failure never leaves a half-written file.
 
 #include "library/packarchive.h"
+#include "library/packimport.h"
 #include "library/qaudio.h"
 #include "library/suracatalogue.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QSaveFile>
-#include <QTemporaryDir>
-#include <QtEndian>
 #include <cstdio>
 #include <iostream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -62,9 +57,11 @@ std::string Hex8(uint32_t value) {
 }
 
 // Writes bytes to a file atomically; an empty string on success, else why not.
+// Unbuffered, so that a short write (a full disk) fails here instead of
+// being committed as a cut file.
 std::string WriteWholeFile(const std::string& path, const char* data, size_t size) {
     QSaveFile file(FileName(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(data, qint64(size)) != qint64(size) ||
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data, qint64(size)) != qint64(size) ||
         !file.commit())
         return "cannot write " + Quoted(path) + ": " + file.errorString().toStdString();
     return std::string();
@@ -180,177 +177,22 @@ int Catalogue() {
 
 // ---- import -------------------------------------------------------------
 
-// The aya recordings found in an import folder, by sura and aya number.
-class AyaFolder {
-public:
-    bool Scan(const std::string& folderPath, std::string* error) {
-        const QDir folder(FileName(folderPath));
-        if (!folder.exists()) {
-            *error = Quoted(folderPath) + " is not a folder";
-            return false;
-        }
-        static const QRegularExpression pattern(QStringLiteral("^(\\d{3})(\\d{3})\\.mp3$"));
-        const Sura sura;
-        for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
-            const std::string path = QFile::encodeName(folder.filePath(name)).toStdString();
-            if (name == QLatin1String("silence.mp3")) {
-                silencePath = path;
-                continue;
-            }
-            const QRegularExpressionMatch match = pattern.match(name);
-            if (!match.hasMatch()) {
-                Ignore(name, "not named SSSAAA.mp3");
-                continue;
-            }
-            const int suraNumber = match.captured(1).toInt(), ayaNumber = match.captured(2).toInt();
-            const std::string suraKey = match.captured(1).toStdString();
-            if (sura.SuraNumber(suraKey) == 0)
-                Ignore(name, "there is no sura " + std::to_string(suraNumber));
-            else if (ayaNumber < 1 || ayaNumber > sura.AyaCount(suraKey))
-                Ignore(name, "sura " + std::to_string(suraNumber) + " has no aya " +
-                                 std::to_string(ayaNumber));
-            else
-                recordings[suraNumber][ayaNumber] = path;
-        }
-        return true;
-    }
-
-    const std::map<int, std::map<int, std::string>>& Recordings() const { return recordings; }
-    const std::string& SilencePath() const { return silencePath; }
-
-private:
-    std::map<int, std::map<int, std::string>> recordings;
-    std::string silencePath;
-
-    static void Ignore(const QString& name, const std::string& reason) {
-        std::cerr << "norvane-pack: ignored " << Quoted(QFile::encodeName(name).toStdString())
-                  << ": " << reason << '\n';
-    }
-};
-
-QByteArray SilentWav(int rate, int seconds) {
-    const quint32 dataBytes = quint32(rate) * seconds * 2;  // 16-bit mono
-    QByteArray wav;
-    auto put16 = [&wav](quint16 v) { char c[2]; qToLittleEndian(v, c); wav.append(c, 2); };
-    auto put32 = [&wav](quint32 v) { char c[4]; qToLittleEndian(v, c); wav.append(c, 4); };
-    wav.append("RIFF"); put32(36 + dataBytes); wav.append("WAVE");
-    wav.append("fmt "); put32(16); put16(1); put16(1); put32(rate); put32(rate * 2); put16(2); put16(16);
-    wav.append("data"); put32(dataBytes);
-    wav.append(QByteArray(int(dataBytes), '\0'));
-    return wav;
+void PrintIgnored(const std::vector<IgnoredFile>& ignored) {
+    for (const IgnoredFile& file : ignored)
+        std::cerr << "norvane-pack: ignored " << Quoted(file.name) << ": " << file.reason << '\n';
 }
 
-// A one-second silent MP3 made with lame, for folders that bring none. At
-// 44.1 kHz and 64 kbit/s lame writes an MPEG-1 stream with its gapless tag,
-// so the recording decodes to exactly one second (at 22.05 kHz the stream
-// carries no tag and decodes about 50 ms long, which every pause repeats).
-bool MakeSilence(std::vector<char>* mp3, std::string* error) {
-    QTemporaryDir work;
-    const QString wavPath = work.filePath("silence.wav"), mp3Path = work.filePath("silence.mp3");
-    QFile wav(wavPath);
-    if (!work.isValid() || !wav.open(QIODevice::WriteOnly) || wav.write(SilentWav(44100, 1)) < 0) {
-        *error = "cannot write a temporary WAV file for the silence recording";
-        return false;
-    }
-    wav.close();
-    QProcess lame;
-    lame.start(QStringLiteral("lame"), {"--silent", "-b", "64", wavPath, mp3Path});
-    if (!lame.waitForStarted() || !lame.waitForFinished(120000)) {
-        *error = "cannot run lame to make silence.mp3: " + lame.errorString().toStdString();
-        return false;
-    }
-    // lame's exit status is not to be trusted; judge by the file it leaves.
-    std::string unread;
-    *mp3 = PackArchive::ReadFileEntry(QFile::encodeName(mp3Path).toStdString(), &unread).data;
-    if (!unread.empty() || mp3->empty()) {
-        *error = "lame made no silence.mp3";
-        return false;
-    }
-    return true;
-}
-
-std::string EntryName(int sura, int aya) {
-    return PadKey(std::to_string(sura)) + "." + PadKey(std::to_string(aya)) + ".mp3";
-}
-
-// "001.001-001.007, 002.010" for the given entry names in pack order, where
-// `missing` marks which of them are absent.
-std::string MissingRanges(const std::vector<std::string>& names, const std::vector<bool>& missing) {
-    std::string text;
-    for (size_t i = 0; i < names.size();) {
-        if (!missing[i]) { ++i; continue; }
-        size_t last = i;
-        while (last + 1 < names.size() && missing[last + 1]) ++last;
-        auto stem = [](const std::string& name) { return name.substr(0, name.size() - 4); };
-        text += (text.empty() ? "" : ", ") + stem(names[i]) + (last > i ? "-" + stem(names[last]) : "");
-        i = last + 1;
-    }
-    return text;
-}
-
-// Builds and writes one sura pack; false after printing the error.
-bool ImportPack(const JMapEntry& row, const AyaFolder& folder, const std::vector<char>& silence,
-                const std::string& outDir) {
-    PackArchive pack;
-    std::vector<std::string> names;
-    std::vector<bool> missing;
-    const Sura sura;
-    for (int s = row.first; s <= row.last; ++s) {
-        const auto found = folder.Recordings().find(s);
-        for (int a = 1; a <= sura.AyaCount(PadKey(std::to_string(s))); ++a) {
-            names.push_back(EntryName(s, a));
-            const bool present = found != folder.Recordings().end() && found->second.count(a);
-            missing.push_back(!present);
-            if (!present) continue;
-            std::string error;
-            PackArchive::PendingEntry entry = PackArchive::ReadFileEntry(found->second.at(a), &error);
-            if (!error.empty()) {
-                Failure(error);
-                return false;
-            }
-            entry.name = names.back();
-            pack.AddPending(std::move(entry));
-        }
-    }
-    const size_t held = pack.Pending().size();
-    pack.AddPending(PackArchive::EntryFromBytes("silence.mp3", silence));
-
-    const std::string target = outDir + "/" + row.name;
-    if (!pack.Write(target)) {
-        Failure(pack.LastError());
-        return false;
-    }
-    std::cout << row.name << ": " << held << " of " << names.size() << " ayas";
-    if (held < names.size()) std::cout << ", missing: " << MissingRanges(names, missing);
+void PrintImportedPack(const ImportedPack& pack) {
+    std::cout << pack.name << ": " << pack.ayasHeld << " of " << pack.ayasInPack << " ayas";
+    if (!pack.missingRuns.empty()) std::cout << ", missing: " << MissingRunsText(pack);
     std::cout << '\n';
-    return true;
-}
-
-bool HoldsAyaOf(const AyaFolder& folder, const JMapEntry& row) {
-    const auto& recordings = folder.Recordings();
-    const auto first = recordings.lower_bound(row.first);
-    return first != recordings.end() && first->first <= row.last;
 }
 
 int Import(const std::string& folderPath, const std::string& outDir) {
-    AyaFolder folder;
-    std::string error;
-    if (!folder.Scan(folderPath, &error)) return Failure(error);
-    if (folder.Recordings().empty())
-        return Failure(Quoted(folderPath) + " holds no aya recordings named SSSAAA.mp3");
-    if (!QDir().mkpath(FileName(outDir))) return Failure("cannot make the folder " + Quoted(outDir));
-
-    std::vector<char> silence;
-    if (!folder.SilencePath().empty()) {
-        silence = PackArchive::ReadFileEntry(folder.SilencePath(), &error).data;
-        if (!error.empty()) return Failure(error);
-    } else if (!MakeSilence(&silence, &error)) {
-        return Failure(error);
-    }
-
-    for (const JMapEntry& row : JMapRows()) {
-        if (HoldsAyaOf(folder, row) && !ImportPack(row, folder, silence, outDir)) return kFailed;
-    }
+    PackImport import;
+    const bool scanned = import.Scan(folderPath);
+    PrintIgnored(import.Result().ignored);
+    if (!scanned || !import.WritePacks(outDir, PrintImportedPack)) return Failure(import.Result().error);
     return 0;
 }
 

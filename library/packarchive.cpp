@@ -247,9 +247,11 @@ bool PackArchive::Write(const std::string& target) const {
     }
 
     // QSaveFile writes beside the target and renames on commit, so a failed
-    // write never leaves a half-written archive under the target name.
+    // write never leaves a half-written archive under the target name. It is
+    // unbuffered because a buffered QSaveFile takes a short write while
+    // flushing (a full disk) for success and would commit the cut archive.
     QSaveFile file(FileName(target));
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Fail("cannot write " + Quoted(target) + ": " + file.errorString().toStdString());
     bool written = file.write(head) == head.size();
     for (const PendingEntry& entry : pending) {

@@ -1,185 +1,154 @@
-// The burn-list core without the window: item texts, list editing and
-// ordering, the total time arithmetic with its measuring cache, and the
-// CD length figure.
+// The burn-list core without the window: list editing and ordering, the
+// total time with its measuring cache, and playlist files (bad lines are
+// skipped and reported, absurd values clamped, failed saves reported).
 
 #include "burnlist/burnlist.h"
-#include "burnlist/cdlength.h"
+#include "burnlist/playlist.h"
 #include "burnlist/totaltime.h"
+#include "library/suracatalogue.h"
+#include "support/libfixtures.h"
 #include "support/testenv.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 #include <climits>
-
-namespace {
+#include <optional>
 
 using testenv::keys;
 using testenv::makeSaya;
 
-// A length source with fixed lengths that counts how often it is asked.
-struct FakeLengths {
-    std::map<std::string, int> ms;
-    std::map<std::string, int> asked;
-    LengthSource Source() {
-        return [this](const std::string& key) {
-            ++asked[key];
-            const auto it = ms.find(key);
-            return it == ms.end() ? 0 : it->second;
-        };
-    }
-};
+namespace {
+
+QStringList describe(const std::vector<saya>& list) {
+    QStringList out;
+    for (const saya& s : list)
+        out << QString("%1 r%2 p%3 g%4").arg(QString::fromStdString(s.Key())).arg(s.reps).arg(s.pause).arg(s.group);
+    return out;
+}
 
 }  // namespace
 
 class TestBurnList : public QObject {
     Q_OBJECT
 private slots:
-    void itemTextsAndTheirParsing() {
-        const saya s = makeSaya("002", "255", 3, 2, 4);
-        QCOMPARE(ItemText(s), QString("002.255 x 3 - pause: 2 secs b/w reps"));
-        QCOMPARE(GroupItemText(s, 5), QString("002.255 x 3 - pause: 2 secs b/w reps (GRP: 4 x 5)"));
-        QCOMPARE(KeyOfItemText(GroupItemText(s, 5)), QString("002.255"));
-        const saya back = SayaOfItemText(GroupItemText(s, 5));
-        QCOMPARE(QString::fromStdString(back.sura), QString("002"));
-        QCOMPARE(QString::fromStdString(back.aya), QString("255"));
-        QCOMPARE(KeyOfItemText(""), QString());
-        QCOMPARE(SayaOfItemText("").Key(), std::string("."));
-    }
-
-    void addKeepsKeyOrderAndRefusesDuplicates() {
+    void editingKeepsKeyOrderAndRefusesDuplicates() {
         BurnListCore list;
-        QVERIFY(list.Add(makeSaya("010", "001")));
-        QVERIFY(list.Add(makeSaya("002", "010")));
-        QVERIFY(list.Add(makeSaya("002", "001", 3)));
-        QVERIFY(!list.Add(makeSaya("002", "001", 9)));
-        QCOMPARE(keys(list.List()), (QStringList{"002.001", "002.010", "010.001"}));
-        QCOMPARE(list.List()[0].reps, 3);
-        QVERIFY(list.Contains("002.010"));
-        QVERIFY(!list.Contains("002.002"));
-        QCOMPARE(list.groupReps.at(0), 0);
-    }
-
-    void appendedFileOrderIsSortedByTheNextAddOrRemove() {
-        BurnListCore list;
-        QVERIFY(list.Append(makeSaya("010", "001")));
-        QVERIFY(list.Append(makeSaya("003", "001")));
+        QVERIFY(list.Append(makeSaya("010", "001")) && list.Append(makeSaya("003", "001")));
         QVERIFY(!list.Append(makeSaya("010", "001")));
-        QCOMPARE(keys(list.List()), (QStringList{"010.001", "003.001"}));
-        QVERIFY(list.Add(makeSaya("005", "001")));
-        QCOMPARE(keys(list.List()), (QStringList{"003.001", "005.001", "010.001"}));
-
-        BurnListCore other;
-        other.Append(makeSaya("010", "001"));
-        other.Append(makeSaya("003", "001"));
-        other.Append(makeSaya("007", "001"));
-        other.Remove("003", "001");
-        QCOMPARE(keys(other.List()), (QStringList{"007.001", "010.001"}));
-        QVERIFY(!other.Contains("003.001"));
-        QVERIFY(other.Add(makeSaya("003", "001")));
-    }
-
-    void removeSuraAndClear() {
-        BurnListCore list;
-        list.Add(makeSaya("001", "001"));
-        list.Add(makeSaya("002", "001"));
-        list.Add(makeSaya("002", "002", 1, 0, 3));
-        list.Add(makeSaya("003", "001", 1, 0, 3));
+        QCOMPARE(keys(list.List()), (QStringList{"010.001", "003.001"}));  // a playlist's order
+        QVERIFY(list.Add(makeSaya("002", "001", 3)) && !list.Add(makeSaya("002", "001", 9)));
+        QCOMPARE(keys(list.List()), (QStringList{"002.001", "003.001", "010.001"}));
+        QCOMPARE(list.List()[0].reps, 3);
+        list.Add(makeSaya("002", "002"));
         list.RemoveSura("002");
-        QCOMPARE(keys(list.List()), (QStringList{"001.001", "003.001"}));
-        QVERIFY(!list.Contains("002.001"));
-        QCOMPARE(list.InList().at("002.002"), 0);
-        QCOMPARE(list.List()[1].group, 3);
-
-        list.groupReps[3] = 4;
+        list.Remove("003", "001");
+        QCOMPARE(keys(list.List()), QStringList{"010.001"});
+        QVERIFY(!list.Contains("002.002") && list.Add(makeSaya("002", "002")));
         list.Clear();
-        QVERIFY(list.List().empty());
-        QVERIFY(list.InList().empty());
-        QCOMPARE(list.groupReps.at(3), 4);
+        QVERIFY(list.List().empty() && !list.Contains("010.001"));
     }
 
-    void assignGroupSharesRepetitions() {
+    void groupsShareTheirRepetitions() {
         BurnListCore list;
-        list.Add(makeSaya("001", "001"));
-        list.Add(makeSaya("001", "002"));
-        list.Add(makeSaya("001", "003"));
+        for (const char* aya : {"001", "002", "003"}) list.Add(makeSaya("001", aya));
         QCOMPARE(list.AssignGroup({{"001", "001"}, {"001", "002"}}, 2, 4), 2);
-        QCOMPARE(list.ItemTexts(), (QStringList{"001.001 x 1 - pause: 0 secs b/w reps (GRP: 2 x 4)",
-                                                "001.002 x 1 - pause: 0 secs b/w reps (GRP: 2 x 4)",
-                                                "001.003 x 1 - pause: 0 secs b/w reps"}));
         QCOMPARE(list.AssignGroup({{"001", "003"}}, 2, 6), 1);
         QCOMPARE(list.ItemTexts().filter("(GRP: 2 x 6)").size(), 3);
         // Nothing listed: the group's repetitions stay.
         QCOMPARE(list.AssignGroup({{"009", "001"}}, 2, 9), 0);
-        QCOMPARE(list.RepsOfGroup(2), 6);
-        QCOMPARE(list.RepsOfGroup(55), 0);
+        QCOMPARE(list.groupReps.at(2), 6);
+        // The window reads sura and aya back from a grouped item's text.
+        QCOMPARE(SayaOfItemText(list.ItemTexts()[1]).Key(), std::string("001.002"));
     }
 
-    void groupRepetitionsApplyToGroupsOnly() {
-        FakeLengths lengths;
-        lengths.ms = {{"002.001", 10000}, {"002.002", 10000}, {"002.255", 3999}};
-        TotalTime total(lengths.Source());
-        QCOMPARE(total.Seconds({}, {{0, 0}}), 0);
+    void totalTimeCountsGroupsAndMeasuresEachAyaOnce() {
+        const std::map<std::string, int> ms{{"002.001", 10000}, {"002.002", 10000}, {"002.255", 3999}};
+        std::map<std::string, int> asked;
+        TotalTime total([&](const std::string& key) { ++asked[key]; return ms.count(key) ? ms.at(key) : 0; });
         // 3.999 s counts 3 before (3 + 2 pauses) x 3 repetitions.
         QCOMPARE(total.Seconds({makeSaya("002", "255", 3, 2)}, {{0, 0}}), 15);
-        const std::vector<saya> grouped{makeSaya("002", "001", 1, 0, 1)};
-        QCOMPARE(total.Seconds(grouped, {{0, 0}, {1, 1}}), 10);
-        QCOMPARE(total.Seconds(grouped, {{0, 0}, {1, 2}}), 20);
-        QCOMPARE(total.Seconds(grouped, {{0, 0}, {1, 3}}), 30);
         // A group with no count yet, and group 0 with a stray count, play once.
-        QCOMPARE(total.Seconds(grouped, {{0, 0}}), 10);
         const std::vector<saya> mixed{makeSaya("002", "001", 1, 0, 0), makeSaya("002", "002", 2, 1, 1)};
         QCOMPARE(total.Seconds(mixed, {{0, 3}, {1, 2}}), 10 + (10 + 1) * 2 * 2);
+        QCOMPARE(total.Seconds(mixed, {{0, 3}}), 10 + (10 + 1) * 2);
+        QCOMPARE(total.Seconds({makeSaya("002", "255", 4, 1), makeSaya("009", "009")}, {}), 16);
+        for (const auto& [key, count] : asked) QVERIFY2(count == 1, key.c_str());
+        QCOMPARE(int(asked.size()), 4);
+        QCOMPARE(TotalTime().Seconds({makeSaya("002", "001", 5)}, {}), 0);  // nothing to measure with
+
+        TotalTime huge([](const std::string&) { return INT_MAX; });
+        std::vector<saya> many;
+        for (int a = 1; a <= 50; ++a) many.push_back(makeSaya("002", std::to_string(a), 100, 60, 1));
+        QCOMPARE(huge.Seconds(many, {{1, 100}}), INT_MAX);
     }
 
-    void eachAyaIsMeasuredOnce() {
-        FakeLengths lengths;
-        lengths.ms["001.001"] = 5000;  // 001.002 has no recording: 0 ms
-        TotalTime total(lengths.Source());
-        const std::vector<saya> list{makeSaya("001", "001"), makeSaya("001", "002")};
-        QCOMPARE(total.Seconds(list, {}), 5);
-        QCOMPARE(total.Seconds(list, {}), 5);
-        // Added again with other repetitions: the cached length, the new reps.
-        QCOMPARE(total.Seconds({makeSaya("001", "001", 4, 1)}, {}), 24);
-        QCOMPARE(lengths.asked["001.001"], 1);
-        QCOMPARE(lengths.asked["001.002"], 1);
-        QCOMPARE(total.AyaLengths().at("001.002"), 0);
-
-        TotalTime unmeasured;
-        QCOMPARE(unmeasured.Seconds(list, {}), 0);
+    // Good lines load in file order; bad ones are skipped and numbered, absurd
+    // values brought into range and numbered.
+    void parsesGoodBadAndAbsurdLines() {
+        const PlaylistLoad load = ParsePlaylist(
+            "003,001,1,0,0,9\r\n"                       // 1 group 0 takes no count
+            "002,255,3,2,1,2\n"                          // 2
+            "002,255,5,9,1,7\n"                          // 3 duplicate: dropped, its group count applies
+            ",2,,001,3x, +4,2y,6z,\n"                    // 4 read like atoi, two commas are one
+            "002,002,1\n"                                // 5 three fields
+            "002,003,1,0,3\n"                            // 6 five fields
+            "\n"                                         // 7 blank: ignored, not reported
+            "x02,004,1,0\n"                              // 8 sura not digits
+            "002,../a,1,0\n"                             // 9 aya not digits
+            "115,001,1,0\n"                              // 10 no such sura
+            "001,008,1,0\n"                              // 11 al-Fatiha has seven ayas
+            "002,005,1,0,101,2\n"                        // 12 group beyond 100
+            "002,006,1,0,-1,2\n"                         // 13 negative group
+            "002,007,0,-5\n"                             // 14 reps and pause clamped
+            "002,008,99999999999999999999,99999,3,0\n"   // 15 clamped, group count too
+            "002,009,100,60,4,100");                     // 16 at the limits, no final break
+        QCOMPARE(describe(load.entries), (QStringList{"003.001 r1 p0 g0", "002.255 r3 p2 g1", "002.001 r3 p4 g2",
+                                                      "002.007 r1 p0 g0", "002.008 r100 p60 g3", "002.009 r100 p60 g4"}));
+        QCOMPARE(load.groupReps, (std::map<int, int>{{1, 7}, {2, 6}, {3, 1}, {4, 100}}));
+        QCOMPARE(load.skippedLines, (std::vector<int>{5, 6, 8, 9, 10, 11, 12, 13}));
+        QCOMPARE(load.adjustedLines, (std::vector<int>{14, 15}));
+        QVERIFY(!PlaylistLoadNote(load).isEmpty());
     }
 
-    void hugeTotalsSaturate() {
-        TotalTime total([](const std::string&) { return INT_MAX; });
+    void unreadableFilesAreErrors() {
+        QVERIFY(!LoadPlaylistFile(path("no-such.qap")).ok());
+        QVERIFY(QDir(dir.path()).mkpath("folder.qap"));
+        QVERIFY2(!LoadPlaylistFile(path("folder.qap")).ok(), "a folder read as an empty playlist");
+        // A huge file picked by mistake is refused, not read into memory.
+        QFile huge(path("huge.qap"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(64) * 1024 * 1024));
+        huge.close();
+        QVERIFY(!LoadPlaylistFile(huge.fileName()).ok());
+    }
+
+    // A save that cannot be made whole is reported and keeps the old file.
+    void savesWholeOrNotAtAll() {
         std::vector<saya> list;
-        for (int a = 1; a <= 50; ++a) list.push_back(makeSaya("002", qPrintable(QString::number(a)), 100, 60, 1));
-        QCOMPARE(total.Seconds(list, {{1, 100}}), INT_MAX);
+        for (int a = 1; a <= 200; ++a) list.push_back(makeSaya("002", PadKey(std::to_string(a)), 3, 2));
+        QVERIFY(!SavePlaylistFile(path("missing/plan.qap"), list, {}).isEmpty());
+        QVERIFY(!QFile::exists(path("missing")));
+        QVERIFY(QDir(dir.path()).mkpath("taken.qap"));
+        QVERIFY(!SavePlaylistFile(path("taken.qap"), list, {}).isEmpty());
+
+        QVERIFY(testenv::writeFile(path("plan.qap"), "003,001,1,0,0,0\n"));
+        std::optional<libfixtures::FileSizeLimit> limit(1000);
+        QVERIFY(limit->ok());
+        const QString error = SavePlaylistFile(path("plan.qap"), list, {});
+        limit.reset();
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(testenv::readFile(path("plan.qap")), QByteArray("003,001,1,0,0,0\n"));
+        // Once it can, a save replaces the file and reads back as it was.
+        list.back() = makeSaya("010", "001", 7, 60, 100);
+        QCOMPARE(SavePlaylistFile(path("plan.qap"), list, {{0, 9}, {100, 5}}), QString());
+        const PlaylistLoad load = LoadPlaylistFile(path("plan.qap"));
+        QVERIFY(load.ok() && load.skippedLines.empty() && load.adjustedLines.empty());
+        QCOMPARE(describe(load.entries), describe(list));
+        QCOMPARE(load.groupReps, (std::map<int, int>{{100, 5}}));
     }
 
-    void cdLengthFigureAndBands_data() {
-        QTest::addColumn<int>("seconds");
-        QTest::addColumn<QString>("colour");
-        QTest::addColumn<QString>("figure");
-        QTest::newRow("empty") << 0 << "#EEEEEE" << "00:00";
-        QTest::newRow("14:59") << 899 << "#EEEEEE" << "14:59";
-        QTest::newRow("15:00") << 900 << "#FFFF99" << "15:00";
-        QTest::newRow("24:59") << 1499 << "#FFFF99" << "24:59";
-        QTest::newRow("25:00") << 1500 << "#CCFF00" << "25:00";
-        QTest::newRow("35:00") << 2100 << "#FFCC66" << "35:00";
-        QTest::newRow("45:00") << 2700 << "#FF9900" << "45:00";
-        QTest::newRow("55:00") << 3300 << "#FF6600" << "55:00";
-        QTest::newRow("65:00") << 3900 << "#FF3300" << "65:00";
-        QTest::newRow("75:59") << 4559 << "#FF3300" << "75:59";
-        QTest::newRow("76:00") << 4560 << "#FF0000" << "76:00";
-        QTest::newRow("100:00") << 6000 << "#FF0000" << "100:00";
-    }
-
-    void cdLengthFigureAndBands() {
-        QFETCH(int, seconds);
-        QFETCH(QString, colour);
-        QFETCH(QString, figure);
-        QCOMPARE(CdLengthHtml(seconds),
-                 "<p align=center><b><font size=\"10\" color=\"#ffffff\">CD Length: </font><font size=\"10\" color=\"" +
-                     colour + "\">" + figure + "</b></font>");
-    }
+private:
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
 };
 
 QTEST_GUILESS_MAIN(TestBurnList)

@@ -1,0 +1,190 @@
+#include "library/packimport.h"
+
+#include "library/packarchive.h"
+#include "library/suracatalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <sndfile.h>
+
+namespace {
+
+const char kSilenceName[] = "silence.mp3";
+
+QString FileName(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+int AyaCountOfSura(int suraNumber) { return Sura().AyaCount(PadKey(std::to_string(suraNumber))); }
+
+std::string EntryStem(int sura, int aya) {
+    return PadKey(std::to_string(sura)) + "." + PadKey(std::to_string(aya));
+}
+
+// Writes one second of 16-bit mono silence as a WAV file; empty on success,
+// else libsndfile's reason.
+std::string WriteSilentWav(const QString& path, int rate) {
+    SF_INFO format{};
+    format.samplerate = rate;
+    format.channels = 1;
+    format.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* wav = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &format);
+    if (!wav) return sf_strerror(nullptr);
+    const std::vector<short> zeros(size_t(rate), 0);
+    std::string error;
+    if (sf_writef_short(wav, zeros.data(), rate) != rate) error = sf_strerror(wav);
+    const int closed = sf_close(wav);
+    if (error.empty() && closed != 0) error = sf_error_number(closed);
+    return error;
+}
+
+// A one-second silent MP3 made with lame, for folders that bring none. At
+// 44.1 kHz and 64 kbit/s lame writes an MPEG-1 stream with its gapless tag,
+// so the recording decodes to exactly one second (at 22.05 kHz the stream
+// carries no tag and decodes about 50 ms long, which every pause repeats).
+bool MakeSilence(std::vector<char>* mp3, std::string* error) {
+    QTemporaryDir work;
+    const QString wavPath = work.filePath("silence.wav"), mp3Path = work.filePath(kSilenceName);
+    const std::string wavError = work.isValid() ? WriteSilentWav(wavPath, 44100) : "no temporary folder";
+    if (!wavError.empty()) {
+        *error = "cannot write a temporary WAV file for the silence recording: " + wavError;
+        return false;
+    }
+    QProcess lame;
+    lame.start(QStringLiteral("lame"), {"--silent", "-b", "64", wavPath, mp3Path});
+    if (!lame.waitForStarted() || !lame.waitForFinished(120000)) {
+        *error = "cannot run lame to make silence.mp3: " + lame.errorString().toStdString();
+        return false;
+    }
+    // lame's exit status is not to be trusted; judge by the file it leaves.
+    std::string unread;
+    *mp3 = PackArchive::ReadFileEntry(LocalPath(mp3Path), &unread).data;
+    if (!unread.empty() || mp3->empty()) {
+        *error = "lame made no silence.mp3";
+        return false;
+    }
+    return true;
+}
+
+// Runs of consecutive missing stems, "first-last" or a single stem.
+std::vector<std::string> MissingRuns(const std::vector<std::string>& stems, const std::vector<bool>& missing) {
+    std::vector<std::string> runs;
+    for (size_t i = 0; i < stems.size();) {
+        if (!missing[i]) {
+            ++i;
+            continue;
+        }
+        size_t last = i;
+        while (last + 1 < stems.size() && missing[last + 1]) ++last;
+        runs.push_back(last > i ? stems[i] + "-" + stems[last] : stems[i]);
+        i = last + 1;
+    }
+    return runs;
+}
+
+}  // namespace
+
+std::string MissingRunsText(const ImportedPack& pack) {
+    std::string text;
+    for (const std::string& run : pack.missingRuns) text += (text.empty() ? "" : ", ") + run;
+    return text;
+}
+
+bool PackImport::Fail(const std::string& message) {
+    result.error = message;
+    return false;
+}
+
+bool PackImport::Scan(const std::string& folderPath) {
+    recordings.clear();
+    silencePath.clear();
+    result = PackImportResult();
+    const QDir folder(FileName(folderPath));
+    if (!folder.exists()) return Fail(Quoted(folderPath) + " is not a folder");
+    for (const QString& name : folder.entryList(QDir::Files, QDir::Name))
+        Classify(LocalPath(name), LocalPath(folder.filePath(name)));
+    if (recordings.empty()) return Fail(Quoted(folderPath) + " holds no aya recordings named SSSAAA.mp3");
+    return true;
+}
+
+// Files the recording, the silence or the ignored list.
+void PackImport::Classify(const std::string& fileName, const std::string& path) {
+    if (fileName == kSilenceName) {
+        silencePath = path;
+        return;
+    }
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{3})(\\d{3})\\.mp3$"));
+    const QRegularExpressionMatch match = pattern.match(FileName(fileName));
+    if (!match.hasMatch()) {
+        result.ignored.push_back({fileName, "not named SSSAAA.mp3"});
+        return;
+    }
+    const int sura = match.captured(1).toInt(), aya = match.captured(2).toInt();
+    if (Sura().SuraNumber(match.captured(1).toStdString()) == 0)
+        result.ignored.push_back({fileName, "there is no sura " + std::to_string(sura)});
+    else if (aya < 1 || aya > AyaCountOfSura(sura))
+        result.ignored.push_back({fileName, "sura " + std::to_string(sura) + " has no aya " + std::to_string(aya)});
+    else
+        recordings[sura][aya] = path;
+}
+
+bool PackImport::LoadSilence(std::vector<char>* silence) {
+    std::string error;
+    if (silencePath.empty()) {
+        if (!MakeSilence(silence, &error)) return Fail(error);
+        return true;
+    }
+    *silence = PackArchive::ReadFileEntry(silencePath, &error).data;
+    return error.empty() || Fail(error);
+}
+
+bool PackImport::HoldsAyaOf(int firstSura, int lastSura) const {
+    const auto first = recordings.lower_bound(firstSura);
+    return first != recordings.end() && first->first <= lastSura;
+}
+
+bool PackImport::WritePacks(const std::string& packFolder,
+                            const std::function<void(const ImportedPack&)>& onPackWritten) {
+    if (recordings.empty()) return result.error.empty() ? Fail("no aya recordings were scanned") : false;
+    if (!QDir().mkpath(FileName(packFolder))) return Fail("cannot make the folder " + Quoted(packFolder));
+    std::vector<char> silence;
+    if (!LoadSilence(&silence)) return false;
+    for (const JMapEntry& row : JMapRows()) {
+        if (!HoldsAyaOf(row.first, row.last)) continue;
+        if (!WritePack(row.name, row.first, row.last, silence, packFolder)) return false;
+        if (onPackWritten) onPackWritten(result.packs.back());
+    }
+    return true;
+}
+
+// Builds and writes one sura pack: the ayas found, in order, then the silence.
+bool PackImport::WritePack(const std::string& packName, int firstSura, int lastSura,
+                           const std::vector<char>& silence, const std::string& packFolder) {
+    PackArchive pack;
+    std::vector<std::string> stems;
+    std::vector<bool> missing;
+    for (int s = firstSura; s <= lastSura; ++s) {
+        const auto found = recordings.find(s);
+        const int ayaCount = AyaCountOfSura(s);
+        for (int a = 1; a <= ayaCount; ++a) {
+            stems.push_back(EntryStem(s, a));
+            const bool present = found != recordings.end() && found->second.count(a);
+            missing.push_back(!present);
+            if (!present) continue;
+            std::string error;
+            PackArchive::PendingEntry entry = PackArchive::ReadFileEntry(found->second.at(a), &error);
+            if (!error.empty()) return Fail(error);
+            entry.name = stems.back() + ".mp3";
+            pack.AddPending(std::move(entry));
+        }
+    }
+    ImportedPack written{packName, int(stems.size()), int(pack.Pending().size()), MissingRuns(stems, missing)};
+    pack.AddPending(PackArchive::EntryFromBytes(kSilenceName, silence));
+    if (!pack.Write(packFolder + "/" + packName)) return Fail(pack.LastError());
+    result.packs.push_back(std::move(written));
+    return true;
+}

@@ -5,6 +5,8 @@
 #
 #   scripts/setup.sh                   release build in build/, folder in dist/
 #   scripts/setup.sh --programs-only   the same, without building tests and benchmarks
+# Extra CMake options may come in NORVANE_CMAKE_OPTIONS (the test script turns
+# warnings into errors there).
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -35,7 +37,8 @@ TARGETS=()
 [ "${1:-}" = "--programs-only" ] && TARGETS=(--target norvane norvane-pack norvane-make joinwav norvane-icons)
 
 build() {
-  cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  # shellcheck disable=SC2086
+  cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${NORVANE_CMAKE_OPTIONS:-} >/dev/null
   cmake --build "$BUILD" -j"$(nproc)" "${TARGETS[@]}"
 }
 

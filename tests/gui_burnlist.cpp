@@ -166,7 +166,7 @@ private slots:
         QVERIFY(dialogs->boxes.isEmpty());
         // A folder is reported; a cancelled chooser and a vanished file are not. None changes the list.
         QVERIFY(QDir().mkpath(dir.filePath("folder.qap")));
-        for (const QString& name : {"folder.qap", "", "gone.qap"}) Load(name.isEmpty() ? name : dir.filePath(name));
+        for (const QString& name : QStringList{"folder.qap", "", "gone.qap"}) Load(name.isEmpty() ? name : dir.filePath(name));
         QCOMPARE(List(), saved);
         QCOMPARE(dialogs->Texts().filter("could not be read").size(), 1);
     }

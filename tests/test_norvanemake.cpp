@@ -1,6 +1,7 @@
 // norvane-make, run as a program in a program folder of its own: the checks
 // before any work, an MP3 set, a CD folder that the real cdrdao reads, a
-// burn through a fake cdrdao, and a job stopped by a signal.
+// burn through a fake cdrdao, and a job stopped by a signal. Track
+// preparation itself is tried in test_jobs.
 #include "support/testenv.h"
 
 #include <QtTest>
@@ -74,16 +75,6 @@ private slots:
         QVERIFY(cdrdao->runs().isEmpty());
     }
 
-    void mp3MakesWhatItCanAndFailsForAMissingRecording() {
-        testenv::writeFile(user.filePath("gap.qap"), "001,001,2,1,1,2\n001,002,1,0,1,2\n002,254,1,0,0,0\n");
-        const auto r = Make({"mp3", "gap.qap", "out"});
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.out.contains("Failed to make 1 of 2 tracks: Al-Baqara.254"), r.out.constData());
-        QCOMPARE(Files("out"), QStringList{"group.1.mp3"});
-        QCOMPARE(TempFiles(), QStringList());
-        QFile::remove(user.filePath("out/group.1.mp3"));
-    }
-
     void tocLeavesAFolderTheRealCdrdaoReads() {
         qputenv("PATH", cdrdao->savedPath());
         const auto r = Make({"toc", "two.qap", "my disc"});
@@ -104,6 +95,8 @@ private slots:
         QTest::addColumn<QString>("saidOnStderr");
         QTest::newRow("written") << QString(kTwoTracks) << 0 << "";
         QTest::newRow("unknown error") << "err:ERROR: Something odd\nexit:1\n" << 1 << "ERROR: Something odd";
+        // Known failures are explained instead of shown raw.
+        QTest::newRow("no disc") << "err:ERROR: Unit not ready, giving up.\nexit:1\n" << 1 << "failed: There is no disc";
         QTest::newRow("crash") << "err:Writing track 01 (mode AUDIO/AUDIO )...\ncrash\n" << 1 << "did not finish";
         QTest::newRow("written disc") << "err:Disk seems to be written - hit return to reload disk.\nhang\n" << 1
                                       << "Cannot write to media!";
@@ -119,14 +112,6 @@ private slots:
         QCOMPARE(r.out.contains("All done burning Quran CD!"), r.exitCode == 0);
         QCOMPARE(cdrdao->lastRun("write").mid(2, 1), QStringList{"/dev/sr0"});
         QCOMPARE(TempFiles(), QStringList());
-    }
-
-    void aKnownWriterFailureIsExplainedInsteadOfItsRawLine() {
-        QVERIFY(cdrdao->setScript(kScan + QString("ifarg:write\nerr:ERROR: Unit not ready, giving up.\nexit:1\n")));
-        const auto r = Make({"cd", "two.qap"});
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY(r.err.contains("Burning Quran CD failed: "));
-        QVERIFY2(!r.err.contains("Unit not ready"), r.err.constData());
     }
 
     // A signal stops the job: the tool goes, nothing half-made stays.

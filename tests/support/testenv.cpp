@@ -14,7 +14,6 @@ namespace testenv {
 
 QString binDir() { return QStringLiteral(NORVANE_BIN_DIR); }
 QString fakesDir() { return QDir::cleanPath(binDir() + "/../fakes"); }
-QString sourceDir() { return QStringLiteral(NORVANE_SOURCE_DIR); }
 
 RunResult run(const QString& program, const QStringList& args, const QString& workDir,
               const QByteArray& input) {

@@ -17,7 +17,6 @@ namespace testenv {
 
 QString binDir();     // the built programs (norvane-pack, joinwav, ...)
 QString fakesDir();   // the fake tools built for the tests
-QString sourceDir();
 
 struct RunResult {
     int exitCode = -1;  // -1 when the program did not start or crashed

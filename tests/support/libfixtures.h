@@ -1,54 +1,33 @@
 #pragma once
-// Helpers the tests of the core library share: pack bytes written straight
-// from the archive layout (for hostile and damaged archives), a reader for
-// the WAV files joinwav and lame leave, and a file-size limit that makes
-// writes fail part-way the way a full disk does.
+// A resource limit the tests of the core library share: under a file-size
+// limit writes fail part-way the way they do on a full disk, and under an
+// address-space ceiling a reservation for a hostile size fails.
 
-#include <QByteArray>
-#include <QList>
-#include <QPair>
-#include <QStringList>
 #include <csignal>
 #include <sys/resource.h>
 
 namespace libfixtures {
 
-// "JR1" and the entry count.
-QByteArray packHeader(qint32 count);
-// One 268-byte index record; the name field is cut or zero-filled to 256 bytes.
-QByteArray packRecord(const QByteArray& nameField, quint32 start, quint32 end, quint32 checksum = 0);
-// A sound archive of (name, bytes) entries laid out by hand, not by PackArchive.
-QByteArray handMadePack(const QList<QPair<QByteArray, QByteArray>>& entries);
-
-// The parts of a WAV file the tests look at, read straight from its header;
-// `valid` is false for anything but a well-formed 16-bit PCM WAV.
-struct Wav {
-    bool valid = false;
-    int format = 0, channels = 0, rate = 0, bits = 0;
-    QByteArray data;
-
-    qint64 frames() const { return channels && bits ? data.size() / (channels * bits / 8) : 0; }
-    qint16 sample(qint64 frame, int channel) const;
-    // The largest absolute sample of one channel over frames [from, to).
-    int peak(qint64 from, qint64 to, int channel) const;
-};
-Wav parseWav(const QByteArray& bytes);
-
-// The names of the files in a folder, hidden ones included, sorted.
-QStringList filesIn(const QString& folder);
-
-// While alive, no file this process writes can grow past `bytes`; the write
-// fails instead of the process being killed. Unlike a read-only folder this
-// holds for root too.
-class FileSizeLimit {
+// While alive, the soft limit of `resource` is `value`. A write past a
+// file-size limit fails instead of killing the process (SIGXFSZ stays
+// ignored afterwards), and unlike a read-only folder this holds for root too.
+class Limit {
 public:
-    explicit FileSizeLimit(rlim_t bytes);
-    ~FileSizeLimit();
+    Limit(int resource, rlim_t value) : resource(resource) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        if (getrlimit(resource, &saved) != 0) return;
+        rlimit lowered = saved;
+        lowered.rlim_cur = value;
+        active = setrlimit(resource, &lowered) == 0;
+    }
+    ~Limit() {
+        if (active) setrlimit(resource, &saved);
+    }
     bool ok() const { return active; }
 
 private:
+    int resource;
     rlimit saved{};
-    void (*previousHandler)(int) = SIG_DFL;
     bool active = false;
 };
 

@@ -18,7 +18,7 @@ class BurnListWindowTest : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir dir;
-    testenv::SilentCdrdao cdrdao{dir.filePath("fakebin")};
+    testenv::FakeTool cdrdao{dir.path()};  // finds no writer
     ScriptedDialogs dialogs;  // answers every box of the run
     std::unique_ptr<Norvane> window;
 
@@ -65,7 +65,7 @@ private slots:
         QVERIFY(testenv::writePack(dir.filePath("work/quran/s001_s002.mat"), first));
         QVERIFY(testenv::writePack(dir.filePath("work/quran/s009_s010.mat"),
                                    {{"010.001.mp3", longMp3}, {"silence.mp3", shortMp3}}));
-        QVERIFY(QDir::setCurrent(dir.filePath("work")));
+        QVERIFY(QDir::setCurrent(dir.filePath("work")) && cdrdao.setScript(""));
     }
 
     void init() {

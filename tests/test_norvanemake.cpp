@@ -61,8 +61,6 @@ private slots:
         QTest::newRow("file as folder") << QStringList{"mp3", "two.qap", "afile"} << "Please choose a valid dir";
         QTest::newRow("empty list") << QStringList{"mp3", "empty.qap", "out"} << "Please add some sura(s)";
         QTest::newRow("81 minutes") << QStringList{"toc", "long.qap", "out"} << "more than 80 minutes of audio";
-        QTest::newRow("speed") << QStringList{"cd", "two.qap", "--speed", "5"} << "--speed must be one of";
-        QTest::newRow("unknown option") << QStringList{"info", "two.qap", "--speed", "4"} << "does not take";
     }
     void refusedBeforeAnyWork() {
         QVERIFY(cdrdao->setScript(kScan));
@@ -76,16 +74,15 @@ private slots:
     }
 
     void tocLeavesAFolderTheRealCdrdaoReads() {
-        qputenv("PATH", cdrdao->savedPath());
         const auto r = Make({"toc", "two.qap", "my disc"});
         QVERIFY2(r.exitCode == 0, r.err.constData());
         QCOMPARE(Files("my disc"), (QStringList{"Al-Baqara.255.wav", "group.1.wav", "quran.toc"}));
-        const auto test = testenv::run("cdrdao", {"read-test", user.filePath("my disc/quran.toc")});
+        const QString realCdrdao = QStandardPaths::findExecutable("cdrdao", {"/usr/bin", "/usr/local/bin"});
+        const auto test = testenv::run(realCdrdao, {"read-test", user.filePath("my disc/quran.toc")});
         QVERIFY2(test.exitCode == 0, test.err.constData());
         QCOMPARE(test.err.count("Writing track"), 2);
         QVERIFY(!test.err.contains("WARNING"));  // the 2-second aya was padded to 4 s
         QCOMPARE(TempFiles(), QStringList());
-        cdrdao->putFirstOnPath();
     }
 
     // How the writer ends decides the status; known failures become advice.
@@ -97,7 +94,6 @@ private slots:
         QTest::newRow("unknown error") << "err:ERROR: Something odd\nexit:1\n" << 1 << "ERROR: Something odd";
         // Known failures are explained instead of shown raw.
         QTest::newRow("no disc") << "err:ERROR: Unit not ready, giving up.\nexit:1\n" << 1 << "failed: There is no disc";
-        QTest::newRow("crash") << "err:Writing track 01 (mode AUDIO/AUDIO )...\ncrash\n" << 1 << "did not finish";
         QTest::newRow("written disc") << "err:Disk seems to be written - hit return to reload disk.\nhang\n" << 1
                                       << "Cannot write to media!";
     }
@@ -147,7 +143,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(user.filePath("out/Al-Baqara.255.mp3")));
         QCOMPARE(TempFiles(), QStringList());
         QVERIFY(!fakeLame.anyAlive() && !cdrdao->anyAlive());
-        for (const QString& f : Files("out")) QFile::remove(user.filePath("out/" + f));
     }
 };
 

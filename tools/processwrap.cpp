@@ -1,7 +1,6 @@
 #include "tools/processwrap.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFileInfo>
 
 namespace {
@@ -161,18 +160,16 @@ void ProcessWrap::EndRun() {
     FinishedRunning();
 }
 
-bool ProcessWrap::WaitForDone(int msecs) {
-    const QDeadlineTimer deadline(msecs);
+void ProcessWrap::WaitForDone() {
     while (active) {
         if (process->state() != QProcess::NotRunning) {
-            if (!process->waitForFinished(int(deadline.remainingTime())) && deadline.hasExpired()) return false;
-        } else {
-            // A start that failed ends through a queued call; deliver it.
-            QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-            if (active) return false;  // nothing is left that could end the run
+            process->waitForFinished(-1);
+            continue;
         }
+        // A start that failed ends through a queued call; deliver it.
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+        if (active) return;  // nothing is left that could end the run
     }
-    return true;
 }
 
 void ProcessWrap::FinishedRunning() { emit ProcessDone(lines); }

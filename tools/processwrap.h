@@ -36,10 +36,9 @@ public:
         bool afterCr = false;  // the last line ended in CR; an LF next belongs to it
     };
 
-    // Blocks, without an event loop, until the run has ended or `msecs` have
-    // passed (-1: no limit); true when it has ended. ProcessDone and the
-    // markers are emitted from inside the wait.
-    bool WaitForDone(int msecs = -1);
+    // Blocks, without an event loop, until the run has ended. ProcessDone
+    // and the markers are emitted from inside the wait.
+    void WaitForDone();
 
 public slots:
     void ReadFromStdout();

@@ -5,7 +5,6 @@
 //   out:TEXT     TEXT and LF on standard output
 //   err:TEXT     TEXT and LF on standard error
 //   rawout:TEXT  TEXT on standard output, no line end
-//   rawerr:TEXT  TEXT on standard error, no line end
 //   cr:TEXT      TEXT and a lone CR on standard error (cdrdao's progress lines)
 //   crlf:TEXT    TEXT and CR LF on standard output
 //   sleep:MS     wait MS milliseconds
@@ -25,16 +24,15 @@
 // when sleeps separate them.
 //
 // Two ways to run it:
-// - As "faketool": each argument is one action, for example
+// - Without FAKETOOL_SCRIPT in the environment each argument is one action:
 //     faketool "out:Writing track 01" sleep:50 "err:ERROR: no disc" exit:3
-// - Under any other name (a copy or symlink called cdrdao, lame, ... placed
-//   first on PATH): the actions are read from the file named by the
-//   environment variable FAKETOOL_SCRIPT, one action per line (empty lines
-//   are skipped, a CR before the LF is dropped). If FAKETOOL_ARGS_LOG names a
+// - With it (as a wrapper called cdrdao, lame, ... first on PATH starts it),
+//   the actions are read from that file, one per line (empty lines are
+//   skipped, a CR before the LF is dropped). If FAKETOOL_ARGS_LOG names a
 //   file, the program's own arguments are appended to it, one per line,
 //   followed by the line "--end--" that closes each invocation, and its
-//   process id to that name + ".pids". A missing
-//   script file ends the program with status 99; an unknown action with 98.
+//   process id to that name + ".pids". A script file that cannot be read
+//   ends the program with status 99; an unknown action with 98.
 
 #include <cerrno>
 #include <chrono>
@@ -46,10 +44,8 @@
 #include <thread>
 #include <vector>
 
-#ifndef _WIN32
 #include <sys/resource.h>
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -70,24 +66,14 @@ void readStdinToEnd() {
 }
 
 [[noreturn]] void crash() {
-#ifndef _WIN32
     rlimit noCore{0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
-#endif
     std::abort();
-}
-
-std::string baseName(const std::string& path) {
-    const size_t cut = path.find_last_of("/\\");
-    std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
-    const size_t dot = name.rfind(".exe");
-    if (dot != std::string::npos && dot + 4 == name.size()) name.erase(dot);
-    return name;
 }
 
 std::vector<std::string> readScript(const char* path) {
     std::vector<std::string> actions;
-    std::ifstream in(path ? path : "");
+    std::ifstream in(path);
     if (!in) {
         std::fprintf(stderr, "faketool: cannot read the script named by FAKETOOL_SCRIPT\n");
         std::exit(99);
@@ -106,9 +92,7 @@ void logArguments(const std::vector<std::string>& args) {
     std::ofstream log(logPath, std::ios::app);
     for (const std::string& arg : args) log << arg << '\n';
     log << "--end--\n";
-#ifndef _WIN32
     std::ofstream(std::string(logPath) + ".pids", std::ios::app) << getpid() << '\n';
-#endif
 }
 
 bool hasArgument(const std::vector<std::string>& args, const std::string& word) {
@@ -130,7 +114,6 @@ void run(const std::vector<std::string>& actions, const std::vector<std::string>
         if (name == "out") put(stdout, text, "\n");
         else if (name == "err") put(stderr, text, "\n");
         else if (name == "rawout") put(stdout, text, "");
-        else if (name == "rawerr") put(stderr, text, "");
         else if (name == "cr") put(stderr, text, "\r");
         else if (name == "crlf") put(stdout, text, "\r\n");
         else if (name == "sleep") sleepMs(std::atol(text.c_str()));
@@ -139,7 +122,6 @@ void run(const std::vector<std::string>& actions, const std::vector<std::string>
         else if (name == "crash") crash();
         else if (name == "hang") for (;;) sleepMs(1000);
         else if (name == "writelast") std::ofstream(args.back(), std::ios::binary) << std::string(std::stoul(text), 'x');
-#ifndef _WIN32
         else if (name == "exec") {
             std::vector<char*> argv{const_cast<char*>(text.c_str())};
             for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
@@ -147,7 +129,6 @@ void run(const std::vector<std::string>& actions, const std::vector<std::string>
             execv(text.c_str(), argv.data());
             std::exit(97);
         }
-#endif
         else {
             std::fprintf(stderr, "faketool: unknown action '%s'\n", action.c_str());
             std::exit(98);
@@ -159,11 +140,12 @@ void run(const std::vector<std::string>& actions, const std::vector<std::string>
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (baseName(argv[0]) == "faketool") {
+    const char* script = std::getenv("FAKETOOL_SCRIPT");
+    if (!script) {
         run(args, args);
-    } else {
-        logArguments(args);
-        run(readScript(std::getenv("FAKETOOL_SCRIPT")), args);
+        return 0;
     }
+    logArguments(args);
+    run(readScript(script), args);
     return 0;
 }

@@ -6,7 +6,6 @@
 #include "app/userdialogs.h"
 
 #include <QStringList>
-#include <functional>
 
 struct ShownBox {
     QString title;
@@ -20,9 +19,6 @@ public:
 
     QList<ShownBox> boxes;             // every box shown, in order
     QStringList fileAnswers;           // answers for the file and folder choosers, in order
-    QStringList askedCaptions;         // captions of the choosers that were opened
-    QStringList askedStartDirs;
-    std::function<void(const ShownBox&)> onBox;  // runs while the "box" is open
     bool questionAnswer = false;       // what every question is answered (Yes: true)
 
     void Information(const QString& title, const QString& text) override { Record(title, text); }
@@ -31,15 +27,9 @@ public:
         return questionAnswer;
     }
     void About(const QString& caption, const QString& text, const QPixmap&) override { Record(caption, text); }
-    QString SaveFileName(QWidget*, const QString& caption, const QString& startDir, const QString&) override {
-        return Answer(caption, startDir);
-    }
-    QString OpenFileName(QWidget*, const QString& caption, const QString& startDir, const QString&) override {
-        return Answer(caption, startDir);
-    }
-    QString ExistingDirectory(QWidget*, const QString& caption, const QString& startDir) override {
-        return Answer(caption, startDir);
-    }
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return Answer(); }
+    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return Answer(); }
+    QString ExistingDirectory(QWidget*, const QString&, const QString&) override { return Answer(); }
 
     QStringList Texts() const {
         QStringList texts;
@@ -48,13 +38,6 @@ public:
     }
 
 private:
-    void Record(const QString& title, const QString& text) {
-        boxes.append({title, text});
-        if (onBox) onBox(boxes.last());
-    }
-    QString Answer(const QString& caption, const QString& startDir) {
-        askedCaptions << caption;
-        askedStartDirs << startDir;
-        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
-    }
+    void Record(const QString& title, const QString& text) { boxes.append({title, text}); }
+    QString Answer() { return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst(); }
 };

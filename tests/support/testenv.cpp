@@ -15,14 +15,12 @@ namespace testenv {
 QString binDir() { return QStringLiteral(NORVANE_BIN_DIR); }
 QString fakesDir() { return QDir::cleanPath(binDir() + "/../fakes"); }
 
-RunResult run(const QString& program, const QStringList& args, const QString& workDir,
-              const QByteArray& input) {
+RunResult run(const QString& program, const QStringList& args, const QString& workDir) {
     RunResult r;
     QProcess p;
     if (!workDir.isEmpty()) p.setWorkingDirectory(workDir);
     p.start(program, args);
     if (!p.waitForStarted(30000)) return r;
-    if (!input.isEmpty()) p.write(input);
     p.closeWriteChannel();
     p.waitForFinished(300000);
     r.out = p.readAllStandardOutput();
@@ -105,12 +103,12 @@ FakeTool::FakeTool(const QString& folder, const QString& toolName)
     // A wrapper of the tool's name, so that several fakes can stand in at once.
     const QString wrapper = bin + "/" + toolName;
     linked = QDir().mkpath(bin) &&
-             writeFile(wrapper, QString("#!/bin/bash\nexport FAKETOOL_SCRIPT='%1' FAKETOOL_ARGS_LOG='%2'\n"
-                                        "exec -a '%3' '%4/faketool' \"$@\"\n")
-                                    .arg(scriptPath, argsLogPath, toolName, fakesDir())
+             writeFile(wrapper, QString("#!/bin/sh\nexport FAKETOOL_SCRIPT='%1' FAKETOOL_ARGS_LOG='%2'\n"
+                                        "exec '%3/faketool' \"$@\"\n")
+                                    .arg(scriptPath, argsLogPath, fakesDir())
                                     .toUtf8()) &&
              QFile::setPermissions(wrapper, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    putFirstOnPath();
+    qputenv("PATH", QFile::encodeName(bin) + ":" + originalPath);
 }
 
 FakeTool::~FakeTool() { qputenv("PATH", originalPath); }
@@ -128,7 +126,6 @@ bool FakeTool::anyAlive() const {
     }
     return false;
 }
-void FakeTool::putFirstOnPath() const { qputenv("PATH", QFile::encodeName(bin) + ":" + originalPath); }
 
 QList<QStringList> FakeTool::runs() const {
     QList<QStringList> calls{QStringList()};
@@ -152,18 +149,5 @@ WorkFolder::WorkFolder() : previous(QDir::currentPath()) {
 }
 
 WorkFolder::~WorkFolder() { QDir::setCurrent(previous); }
-
-SilentCdrdao::SilentCdrdao(const QString& binFolder)
-    : previousFolder(QDir::currentPath()), previousPath(qgetenv("PATH")) {
-    QDir().mkpath(binFolder);
-    writeFile(binFolder + "/cdrdao", "#!/bin/sh\nexit 0\n");
-    QFile::setPermissions(binFolder + "/cdrdao", QFileDevice::ExeOwner | QFileDevice::ReadOwner);
-    qputenv("PATH", QFile::encodeName(binFolder) + ":" + previousPath);
-}
-
-SilentCdrdao::~SilentCdrdao() {
-    QDir::setCurrent(previousFolder);
-    qputenv("PATH", previousPath);
-}
 
 }  // namespace testenv

@@ -23,8 +23,7 @@ struct RunResult {
     QByteArray out;
     QByteArray err;
 };
-RunResult run(const QString& program, const QStringList& args,
-              const QString& workDir = QString(), const QByteArray& input = QByteArray());
+RunResult run(const QString& program, const QStringList& args, const QString& workDir = QString());
 
 bool writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
@@ -60,10 +59,7 @@ public:
     void clearLog() const;
     QList<QStringList> runs() const;  // the arguments of every run so far, one list per run
     QStringList lastRun(const QString& firstArg) const;  // the last run whose first argument is firstArg
-    void putFirstOnPath() const;
-    bool anyAlive() const;  // whether a run of this fake still lives (not a zombie)  // again, after a test changed PATH
-    QString binDir() const { return bin; }
-    QByteArray savedPath() const { return originalPath; }
+    bool anyAlive() const;  // whether a run of this fake still lives (not a zombie)
     QString scriptPath, argsLogPath;
 
 private:
@@ -86,20 +82,6 @@ private:
     QTemporaryDir dir;
     QString previous;
     bool entered = false;
-};
-
-// Puts a cdrdao that finds no writer first on PATH while the object lives,
-// so window tests see the same start-up whatever the machine has. The
-// working folder and PATH of before come back when it goes, whatever folder
-// the test moved into meanwhile.
-class SilentCdrdao {
-public:
-    explicit SilentCdrdao(const QString& binFolder);
-    ~SilentCdrdao();
-
-private:
-    QString previousFolder;
-    QByteArray previousPath;
 };
 
 }  // namespace testenv

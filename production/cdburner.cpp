@@ -15,7 +15,7 @@ QString TempFolderPath() { return QDir(TrackPreparer::TempFolder()).absolutePath
 
 }  // namespace
 
-CdBurner::CdBurner(Quran* quran, QObject* parent) : QObject(parent), quran(quran), preparer(quran) {
+CdBurner::CdBurner(Quran* quran, QObject* parent) : QObject(parent), preparer(quran) {
     connect(&preparer, &TrackPreparer::StatMsg, this, &CdBurner::StatMsg);
     connect(&preparer, &TrackPreparer::StatusLine, this, &CdBurner::StatusLine);
     connect(&preparer, &TrackPreparer::ProgressChanged, this, &CdBurner::ProgressChanged);

@@ -104,7 +104,6 @@ private:
     void End(Result result, const QString& line);
     void RemoveWorkingFiles();
 
-    Quran* quran;
     TrackPreparer preparer;
     ProcessWrap writerRun;
     Writer writer;

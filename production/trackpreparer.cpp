@@ -214,6 +214,7 @@ QString TrackPreparer::FinishTrack(const PlannedTrack& track) const {
 
 void TrackPreparer::Start(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
                           const Job& newJob) {
+    if (running) return;  // one job at a time; the running one goes on
     job = newJob;
     plan = PlanTracks(burnList, groupReps);
     pool = std::make_unique<ToolPool>(job.parallel);

@@ -40,6 +40,7 @@ public:
     // has returned. In CD mode a successful job leaves the track WAVs in the
     // temp folder, named by TrackList(); whatever the outcome, no other file
     // of the job stays there, and after a failure not even the track WAVs.
+    // Ignored while a job of this preparer runs.
     void Start(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, const Job& job);
     // Kills the running tools, removes what they had half made and the
     // job's working files; Finished(false) follows. MP3 files finished

@@ -86,7 +86,9 @@ bool TocWriter::Write(const QString& tocPath, const std::vector<std::string>& tr
     const std::optional<QByteArray> toc = Compose(trackNames, trackFolder);
     if (!toc) return false;
     QSaveFile file(tocPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*toc) != toc->size() || !file.commit()) {
+    // Unbuffered, as every atomic write here: buffered, a short write on a
+    // full disk would be committed as a whole file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(*toc) != toc->size() || !file.commit()) {
         lastError = QStringLiteral("Cannot write %1: %2").arg(tocPath, file.errorString());
         return false;
     }

@@ -75,7 +75,7 @@ bool InstallRecordingLame(const QString& bin, const QString& stash) {
     if (lame.isEmpty() || !QDir().mkpath(bin) || !script.open(QIODevice::WriteOnly)) return false;
     script.write(QString("#!/bin/sh\nn=$(ls '%1' | wc -l)\nfor a; do last2=$prev; prev=$a; done\n"
                          "ln \"$last2\" \"%1/$n.${last2##*.}\" 2>/dev/null\n"
-                         "printf '%%s\\n' \"$@\" \"--end-- $n.${last2##*.}\" >> '%2'\nexec '%3' \"$@\"\n")
+                         "printf '%s\\n' \"$@\" \"--end-- $n.${last2##*.}\" >> '%2'\nexec '%3' \"$@\"\n")
                      .arg(stash, stash + ".log", lame)
                      .toUtf8());
     script.close();

@@ -75,6 +75,17 @@ bool SliderValue(const QCommandLineParser& parser, const QString& name, const QS
     return false;
 }
 
+// --stall-seconds: a whole number of seconds, at least 1; the default when absent.
+bool StallSeconds(const QCommandLineParser& parser, int* seconds) {
+    *seconds = TrackPreparer::kStallSeconds;
+    if (!parser.isSet("stall-seconds")) return true;
+    bool number = false;
+    *seconds = parser.value("stall-seconds").toInt(&number);
+    if (number && *seconds >= 1) return true;
+    Fail("--stall-seconds must be a whole number of seconds, at least 1");
+    return false;
+}
+
 QString MinutesSeconds(long long seconds) {
     return QString("%1:%2").arg(seconds / 60, 2, 10, QChar('0')).arg(seconds % 60, 2, 10, QChar('0'));
 }
@@ -254,8 +265,10 @@ void ShowProgressOnTerminal(Reporter& source) {
 }
 
 int Mp3(Session& session, const QStringList& args, const QCommandLineParser& parser) {
-    int bitrate = 0;
-    if (!SliderValue(parser, "bitrate", " (kbit/s)", bitrateTable, kDefaultBitratePosition, &bitrate)) return kFailed;
+    int bitrate = 0, stallSeconds = 0;
+    if (!SliderValue(parser, "bitrate", " (kbit/s)", bitrateTable, kDefaultBitratePosition, &bitrate) ||
+        !StallSeconds(parser, &stallSeconds))
+        return kFailed;
     const QString outDir = args[1];
     if (!session.LoadPlaylist(args[0])) return kFailed;
     const QString refusal = TrackPreparer::Mp3Refusal(outDir, session.burnList);
@@ -268,6 +281,7 @@ int Mp3(Session& session, const QStringList& args, const QCommandLineParser& par
     job.mp3 = true;
     job.mp3Dir = outDir;
     job.bitrate = bitrate;
+    job.stallSeconds = stallSeconds;
     return RunJob(
         preparer, &TrackPreparer::Finished, [&] { preparer.Start(session.burnList, session.groupReps, job); },
         [&] { return preparer.Failures().isEmpty(); });
@@ -309,10 +323,11 @@ int RunBurner(CdBurner& burner, const std::function<void()>& start) {
     return RunJob(burner, &CdBurner::Finished, start, [&result] { return result == CdBurner::Result::Done; });
 }
 
-int Toc(Session& session, const QStringList& args, const QCommandLineParser&) {
-    int totalSeconds = 0;
-    if (!LoadForCd(session, args[0], &totalSeconds)) return kFailed;
+int Toc(Session& session, const QStringList& args, const QCommandLineParser& parser) {
+    int totalSeconds = 0, stallSeconds = 0;
+    if (!StallSeconds(parser, &stallSeconds) || !LoadForCd(session, args[0], &totalSeconds)) return kFailed;
     CdBurner burner(&session.quran);
+    burner.SetStallSeconds(stallSeconds);
     const int status = RunBurner(
         burner, [&] { burner.PrepareDiscFolder(session.burnList, session.groupReps, totalSeconds, args[1]); });
     if (status != kDone) return status;
@@ -323,8 +338,10 @@ int Toc(Session& session, const QStringList& args, const QCommandLineParser&) {
 }
 
 int Cd(Session& session, const QStringList& args, const QCommandLineParser& parser) {
-    int speed = 0;
-    if (!SliderValue(parser, "speed", "", speedTable, kDefaultSpeedPosition, &speed)) return kFailed;
+    int speed = 0, stallSeconds = 0;
+    if (!SliderValue(parser, "speed", "", speedTable, kDefaultSpeedPosition, &speed) ||
+        !StallSeconds(parser, &stallSeconds))
+        return kFailed;
     int totalSeconds = 0;
     if (!LoadForCd(session, args[0], &totalSeconds)) return kFailed;
 
@@ -339,6 +356,7 @@ int Cd(Session& session, const QStringList& args, const QCommandLineParser& pars
         Out() << "Writer: " << drives.front().label << Qt::endl;
     }
     CdBurner burner(&session.quran);
+    burner.SetStallSeconds(stallSeconds);
     return RunBurner(burner, [&] {
         burner.Burn(session.burnList, session.groupReps, totalSeconds, CdBurner::Writer{device, speed});
     });
@@ -352,6 +370,7 @@ const QList<QCommandLineOption>& AllOptions() {
         {"bitrate", "MP3 bit rate in kbit/s: 8, 16, 32, 48, 64 (default), 96, 128 or 160.", "KBPS"},
         {"device", "The CD writer for cdrdao's --device (default: the first one cdrdao scanbus finds).", "DEV"},
         {"speed", "CD writing speed: 1, 2, 4 (default), 8, 16, 24, 32 or 48.", "X"},
+        {"stall-seconds", "Stop a tool that neither prints nor writes for N seconds (default 60).", "N"},
     };
     return options;
 }
@@ -360,10 +379,10 @@ const QList<Command>& Commands() {
     static const QList<Command> commands = {
         {"info", "PLAYLIST", "the tracks in disc order with their playing times, the total, whether it fits a CD",
          1, {}, Info},
-        {"mp3", "PLAYLIST OUTDIR [--bitrate KBPS]", "make the MP3 set of the playlist in OUTDIR", 2, {"bitrate"}, Mp3},
+        {"mp3", "PLAYLIST OUTDIR [--bitrate KBPS]", "make the MP3 set of the playlist in OUTDIR", 2, {"bitrate", "stall-seconds"}, Mp3},
         {"toc", "PLAYLIST DIR", "make the CD's tracks and its table of contents quran.toc in DIR, for cdrdao write",
-         2, {}, Toc},
-        {"cd", "PLAYLIST [--device DEV] [--speed X]", "burn the playlist as an audio CD", 1, {"device", "speed"}, Cd},
+         2, {"stall-seconds"}, Toc},
+        {"cd", "PLAYLIST [--device DEV] [--speed X]", "burn the playlist as an audio CD", 1, {"device", "speed", "stall-seconds"}, Cd},
     };
     return commands;
 }

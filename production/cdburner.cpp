@@ -2,6 +2,7 @@
 
 #include "library/packarchive.h"
 #include "production/cdrdaoadvice.h"
+#include "production/publish.h"
 #include "production/tocwriter.h"
 #include "production/trackplan.h"
 #include "production/tracknames.h"
@@ -82,7 +83,10 @@ void CdBurner::StartPreparing(const std::vector<saya>& burnList, const std::map<
     advice.clear();
     tracksStarted = 0;
     mediumRefused = false;
-    preparer.Start(burnList, groupReps, TrackPreparer::Job{});
+    TrackPreparer::Job job;
+    job.stallSeconds = stallSeconds;
+    writerRun.SetStallLimit(stallSeconds);
+    preparer.Start(burnList, groupReps, job);
 }
 
 void CdBurner::Cancel() {
@@ -119,15 +123,14 @@ void CdBurner::FillFolder() {
 }
 
 // Moves the finished tracks out of the temp folder; a name already in the
-// folder is replaced. Empty when all went, else what failed.
+// folder is replaced only by a whole new track. Empty when all went, else
+// what failed.
 QString CdBurner::MoveTracks(const QString& target) {
     const QDir temp(TempFolderPath()), into(target);
     for (const std::string& track : trackList) {
         const QString name = QString::fromStdString(FileNamePart(track));
-        const QString from = temp.filePath(name), to = into.filePath(name);
-        QFile::remove(to);
-        // QFile copies where a rename cannot cross file systems.
-        if (!QFile::rename(from, to)) return "cannot move " + name + " into " + QDir::toNativeSeparators(target);
+        const QString problem = PublishFile(temp.filePath(name), into.filePath(name));
+        if (!problem.isEmpty()) return problem;
     }
     return QString();
 }
@@ -187,8 +190,4 @@ void CdBurner::MediumNotWritable() {
     writerRun.KillIt();
 }
 
-void CdBurner::RemoveWorkingFiles() {
-    const QDir temp(TempFolderPath());
-    for (const std::string& name : trackList) QFile::remove(temp.filePath(QString::fromStdString(FileNamePart(name))));
-    QFile::remove(temp.filePath("temp.toc"));
-}
+void CdBurner::RemoveWorkingFiles() { QDir(TempFolderPath()).removeRecursively(); }

@@ -62,6 +62,9 @@ public:
     // caller should ask first: a disc stopped half-way is spoilt.
     void Cancel();
 
+    // A tool (also the writer) silent this long is stopped; see TrackPreparer.
+    void SetStallSeconds(int seconds) { stallSeconds = seconds; }
+
     bool Running() const { return running; }
     bool WritingDisc() const { return writing; }
     const std::vector<std::string>& TrackList() const { return trackList; }
@@ -112,6 +115,7 @@ private:
     QString advice;
     QString endLine;
     int tracksStarted = 0;
+    int stallSeconds = TrackPreparer::kStallSeconds;
     bool running = false;
     bool writing = false;
     bool mediumRefused = false;

@@ -1,7 +1,9 @@
 #include "production/trackpreparer.h"
 
 #include "library/packarchive.h"
+#include "library/qaudio.h"
 #include "library/quran.h"
+#include "production/publish.h"
 #include "production/wavfile.h"
 #include "tools/toolpool.h"
 
@@ -11,6 +13,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <set>
 #include <utility>
@@ -74,7 +77,20 @@ TrackPreparer::TrackPreparer(Quran* quran, QObject* parent) : QObject(parent), q
 
 TrackPreparer::~TrackPreparer() = default;
 
-QString TrackPreparer::TempFolder() { return "." + Sep() + "temp" + Sep(); }
+QString TrackPreparer::TempFolder() {
+    return "." + Sep() + "temp" + Sep() + "job-" + QString::number(QCoreApplication::applicationPid()) + Sep();
+}
+
+void TrackPreparer::RemoveAbandonedWork() {
+    static const QRegularExpression jobFolder(R"(^job-(\d+)$)");
+    QDir temp(QDir::cleanPath(QDir(TempFolder()).absoluteFilePath("..")));
+    for (const QString& name : temp.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QRegularExpressionMatch match = jobFolder.match(name);
+        if (match.hasMatch() && !ProcessAlive(match.captured(1).toLongLong())) QDir(temp.filePath(name)).removeRecursively();
+    }
+    // This process's own earlier work is over too.
+    QDir(TempFolder()).removeRecursively();
+}
 
 QString TrackPreparer::TrackPath(const std::string& wavName) {
     return TempFolder() + Sep() + QString::fromStdString(wavName);
@@ -179,15 +195,34 @@ std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(const PlannedTrack& trac
     steps.push_back(finish);
 
     if (job.mp3) {
-        const QString name = title + ".mp3", mp3 = job.mp3Dir + Sep() + name;
-        Step encode = ToolStep({"lame", "--silent", "-b" + QString::number(job.bitrate), wav, mp3}, mp3, true,
+        // The MP3 is made in the working folder and shown in the user's
+        // folder only once it is whole and plays as long as it should.
+        const QString name = title + ".mp3", encoded = TempFile(name), target = job.mp3Dir + Sep() + name;
+        Step encode = ToolStep({"lame", "--silent", "-b" + QString::number(job.bitrate), wav, encoded}, encoded, true,
                                name + ": encoding failed: ");
         encode.needsWholeTrack = true;
         encode.log = group ? "Encoding MP3 Group: " + QString::number(track.group) + " ..."
                            : "Encoding MP3: " + Key(track.members.front()) + ".mp3 ...";
         steps.push_back(encode);
+        Step publish;
+        publish.needsWholeTrack = true;
+        publish.local = [wav, encoded, target] { return PublishMp3(wav, encoded, target); };
+        steps.push_back(publish);
     }
     return steps;
+}
+
+QString TrackPreparer::PublishMp3(const QString& wav, const QString& mp3, const QString& target) {
+    const double planned = ReadWavInfo(wav).Seconds();
+    QFile file(mp3);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const double plays = QAudio().GetLen(std::vector<char>(bytes.begin(), bytes.end())) / 1000.0;
+    if (std::abs(plays - planned) > kMp3LengthTolerance)
+        return QString("%1 is damaged: it plays %2 s, not %3 s")
+            .arg(QFileInfo(target).fileName())
+            .arg(plays, 0, 'f', 2)
+            .arg(planned, 0, 'f', 2);
+    return PublishFile(mp3, target);
 }
 
 QString TrackPreparer::ExtractAya(const saya& entry) const {
@@ -218,6 +253,7 @@ void TrackPreparer::Start(const std::vector<saya>& burnList, const std::map<int,
     job = newJob;
     plan = PlanTracks(burnList, groupReps);
     pool = std::make_unique<ToolPool>(job.parallel);
+    pool->SetStallLimit(job.stallSeconds);
     connect(pool.get(), &ToolPool::CannotRun, this, &TrackPreparer::CannotRun);
     works.clear();
     for (const PlannedTrack& track : plan) {
@@ -249,6 +285,8 @@ void TrackPreparer::Start(const std::vector<saya>& burnList, const std::map<int,
 
 void TrackPreparer::Kick() {
     if (!running) return;  // cancelled before it began
+    // Files of a run that was killed half-way must not pass for this run's.
+    RemoveAbandonedWork();
     if (!QDir().mkpath(TempFolder())) {
         failures << "Cannot create the temp folder " + TempFolder();
         emit StatMsg(failures.back());
@@ -256,8 +294,6 @@ void TrackPreparer::Kick() {
         nextTrack = works.size();
         return LaunchTracks();
     }
-    // Files of a run that was killed half-way must not pass for this run's.
-    RemoveJobFiles(false);
     emit StatMsg("Setting up tracks");
     ++inFlight;
     Advance(*silence);
@@ -317,7 +353,8 @@ bool TrackPreparer::StartTool(Work& work, const Step& step) {
     }
     // Whatever lies at the output path now is not this run's result.
     QFile::remove(step.output);
-    pool->Run(step.command, [this, &work, &step](const ProcessWrap& run) { ToolEnded(work, step, run); });
+    pool->Run(
+        step.command, [this, &work, &step](const ProcessWrap& run) { ToolEnded(work, step, run); }, step.output);
     return true;
 }
 
@@ -339,11 +376,28 @@ void TrackPreparer::ToolEnded(Work& work, const Step& step, const ProcessWrap& r
     Advance(work);
 }
 
+// A join must hold every input, each converted to 44.1 kHz: exactly the
+// sum of the frames, give or take one frame for each input converted.
+bool TrackPreparer::JoinedWhole(const QStringList& inputs, const WavInfo& joined) {
+    double expected = 0;
+    int converted = 0;
+    for (const QString& input : inputs) {
+        const WavInfo in = ReadWavInfo(input);
+        if (in.rate <= 0) return false;
+        expected += double(in.Frames()) * kCdRate / in.rate;
+        converted += in.rate != kCdRate;
+    }
+    return joined.rate == kCdRate && std::abs(double(joined.Frames()) - expected) <= converted + 0.5;
+}
+
 // lame reports success even for input it could not read, so only the file
 // it leaves tells whether it worked.
 QString TrackPreparer::OutputProblem(const Step& step) const {
     const QString tool = QFileInfo(step.command.first()).fileName();
-    if (!step.mp3 && !ReadWavInfo(step.output).HoldsAudio()) return tool + " left no audio in " + step.output;
+    const WavInfo wav = step.mp3 ? WavInfo() : ReadWavInfo(step.output);
+    if (!step.mp3 && !wav.HoldsAudio()) return tool + " left no audio in " + step.output;
+    if (tool.startsWith("joinwav") && !JoinedWhole(step.command.mid(1, step.command.size() - 2), wav))
+        return tool + " left a cut " + step.output;
     if (step.mp3 && QFileInfo(step.output).size() <= 0) return tool + " left no MP3 file at " + step.output;
     return QString();
 }
@@ -394,7 +448,10 @@ void TrackPreparer::Finish() {
     const bool ok = failures.isEmpty() && !cancelled;
     for (const auto& work : works)
         if (work->done && !work->failed && !work->stopped) trackList.push_back(work->track->wavName);
-    RemoveJobFiles(!job.mp3 && ok);
+    // CD tracks wait in the job's folder for the writer; nothing else stays.
+    if (job.mp3 || !ok) QDir(TempFolder()).removeRecursively();
+    QFile::remove(TempFile(kSilence + ".mp3"));
+    QFile::remove(TempFile(kSilence + ".wav"));
     if (cancelled)
         emit StatMsg(QString("Cancelled after %1 of %2 tracks.").arg(tracksMade).arg(works.size()));
     else if (!ok)
@@ -420,28 +477,6 @@ void TrackPreparer::RemoveTrackFiles(const PlannedTrack& track, bool keepWav) co
     if (!keepWav && !track.wavName.empty()) QFile::remove(TrackPath(track.wavName));
 }
 
-void TrackPreparer::RemoveJobFiles(bool keepTracks) const {
-    QFile::remove(TempFile(kSilence + ".mp3"));
-    QFile::remove(TempFile(kSilence + ".wav"));
-    QSet<QString> outputs;  // bare names that joinwav writes to
-    for (const PlannedTrack& track : plan) {
-        RemoveTrackFiles(track, keepTracks);
-        if (track.group > 0) {
-            for (size_t j = 0; j < track.members.size(); ++j) outputs << QFileInfo(SubgroupWav(track.group, j)).fileName();
-            outputs << QFileInfo(PassWav(track.group)).fileName();
-        }
-        if (!track.wavName.empty()) outputs << QString::fromStdString(track.wavName);
-    }
-    // joinwav writes beside its output under a temporary name and renames it
-    // when done; a killed join leaves that file behind.
-    static const QRegularExpression leftover(R"(^(.+)\.[0-9a-f]{8}\.joinwav-tmp$)");
-    QDir temp(TempFolder());
-    for (const QString& file : temp.entryList({"*.joinwav-tmp"}, QDir::Files)) {
-        const QRegularExpressionMatch match = leftover.match(file);
-        if (match.hasMatch() && outputs.contains(match.captured(1))) temp.remove(file);
-    }
-}
-
 QString TrackPreparer::FinalLine() const {
     QStringList named = failedTracks.mid(0, kNamedFailures);
     if (failedTracks.size() > kNamedFailures) named << QString("and %1 more").arg(failedTracks.size() - kNamedFailures);
@@ -464,6 +499,11 @@ bool WritePackEntry(Quran& quran, const std::string& name, const std::string& di
     if (bytes.empty())
         return fail(active.Holds(name) ? "the recording " + name + " is empty in its pack"
                                        : "the recording " + name + " is not in the installed packs");
+    // Damaged data would play as a cut or garbled aya, and the job would
+    // still call itself done; the pack's own checksum tells.
+    if (PackChecksum(bytes.data(), bytes.size()) != active.Find(name)->checksum)
+        return fail("the recording " + name + " is damaged in its pack " + FileNamePart(active.Path()) +
+                    ": run norvane-pack verify");
     QFile file(path);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                          file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && file.flush();

@@ -21,16 +21,22 @@
 
 class ProcessWrap;
 class Quran;
+struct WavInfo;
 class ToolPool;
 
 class TrackPreparer : public QObject {
     Q_OBJECT
 public:
+    // A tool that neither prints nor writes for this long has stopped
+    // responding (cdrdao prints its progress every second while it writes).
+    static constexpr int kStallSeconds = 60;
+
     struct Job {
         bool mp3 = false;
         QString mp3Dir;    // MP3 mode: the output folder text as the user gave it
         int bitrate = 64;  // MP3 mode: kbit/s
         int parallel = 1;  // tracks worked on at once
+        int stallSeconds = kStallSeconds;  // a tool silent this long is stopped
     };
 
     explicit TrackPreparer(Quran* quran, QObject* parent = nullptr);
@@ -69,8 +75,16 @@ public:
     // An audio CD track must play at least this long; CD mode pads shorter
     // tracks with silence at their end.
     static constexpr double kMinimumCdTrackSeconds = 4.0;
-    // The temp folder text, "./temp/" with the platform's separator.
+    static constexpr int kCdRate = 44100;
+    // How far a made MP3 may play from the track it was made of.
+    static constexpr double kMp3LengthTolerance = 0.2;
+    // This program's working folder, "./temp/job-PID/" with the platform's
+    // separator: each running program has its own, so that two can work at
+    // once and the leftovers of a killed one are known by its gone process.
     static QString TempFolder();
+    // Removes the working folders of programs that are gone, and this
+    // program's own earlier one.
+    static void RemoveAbandonedWork();
     // A tool's program path: beside this program first, else the bare name
     // for the usual program search.
     static QString ToolPath(const QString& name);
@@ -108,9 +122,10 @@ private:
     void Finish();
 
     QString ExtractAya(const saya& entry) const;
+    static QString PublishMp3(const QString& wav, const QString& mp3, const QString& target);
+    static bool JoinedWhole(const QStringList& inputs, const WavInfo& joined);
     QString FinishTrack(const PlannedTrack& track) const;
     void RemoveTrackFiles(const PlannedTrack& track, bool keepWav) const;
-    void RemoveJobFiles(bool keepTracks) const;
     QString FinalLine() const;
 
     Quran* quran;

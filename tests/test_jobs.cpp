@@ -2,18 +2,22 @@
 // and track preparation with the real lame and joinwav, judged by the
 // length of what comes out and by what a failure leaves behind. Cancel is
 // tried through the window and norvane-make.
+#include "library/packarchive.h"
 #include "library/quran.h"
+#include "production/publish.h"
 #include "production/trackpreparer.h"
 #include "production/wavfile.h"
+#include "support/libfixtures.h"
 #include "support/testenv.h"
 #include "tools/toolpool.h"
 
+#include <QStorageInfo>
 #include <QtTest>
 
 namespace {
 
 QString Fake() { return testenv::fakesDir() + "/faketool"; }
-QStringList FilesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files, QDir::Name); }
+QStringList FilesIn(const QString& dir) { return testenv::filesUnder(dir); }
 
 double SecondsOfMp3(const QString& mp3) {
     QTemporaryDir dir;
@@ -65,6 +69,8 @@ class TestJobs : public QObject {
     QStringList RunJob(TrackPreparer& job, const std::vector<saya>& burnList, TrackPreparer::Job options) {
         QStringList log;
         connect(&job, &TrackPreparer::StatMsg, this, [&log](const QString& line) { log << line; });
+        int bar = 0;  // the bar never runs backwards
+        connect(&job, &TrackPreparer::ProgressChanged, this, [&bar](int value) { QVERIFY(value >= bar); bar = value; });
         QSignalSpy done(&job, &TrackPreparer::Finished);
         job.Start(burnList, groupReps, options);
         if (!done.wait(120000)) qWarning("the job did not end");
@@ -165,11 +171,9 @@ private slots:
 
     void cdTracksAreCdAudioPaddedToFourSecondsAndStaleFilesIgnored() {
         MakeRealPacks();
-        // Leftovers of a killed run at the paths this run writes to must not
-        // end up in its tracks, and the user's own file must survive.
-        QVERIFY(QDir().mkpath("temp"));
-        for (const char* stale : {"temp/002.255.wav", "temp/silence.wav", "temp/group.1.wav.0123abcd.joinwav-tmp"})
-            QVERIFY(testenv::writeFile(stale, testenv::makeWav(441000, 44100, 2)));
+        // The working folder of a program that is gone goes; the user's own file stays.
+        QVERIFY(QDir().mkpath("temp/job-2147483646"));
+        QVERIFY(testenv::writeFile("temp/job-2147483646/002.255.wav", testenv::makeWav(441000, 44100, 2)));
         QVERIFY(testenv::writeFile("temp/notes.txt", "mine"));
         Quran quran;
         quran.Setup();
@@ -183,21 +187,85 @@ private slots:
             QVERIFY(wav.IsCdAudio());
             QVERIFY2(qAbs(wav.Seconds() - qMax(4.0, Expected(t))) < 0.005, t.wavName.c_str());  // group.2 is padded
         }
-        QCOMPARE(FilesIn("temp"), QStringList({"Al-Baqara.255.wav", "group.1.wav", "group.2.wav", "notes.txt"}));
+        const QString mine = QString("job-%1/").arg(QCoreApplication::applicationPid());
+        QCOMPARE(FilesIn("temp"), QStringList({mine + "Al-Baqara.255.wav", mine + "group.1.wav", mine + "group.2.wav",
+                                               "notes.txt"}));
     }
 
-    void missingRecordingsFailOnlyTheirTracksAndAreAllNamed() {
+    // Missing and damaged recordings fail only their tracks and are all
+    // named; single ayas before a group of three keep the bar going forward.
+    void badRecordingsFailOnlyTheirTracksAndAreAllNamed() {
         MakeRealPacks();
+        PackArchive pack;
+        QVERIFY(pack.Open("quran/s001_s002.mat"));
+        QFile file("quran/s001_s002.mat");
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(pack.Find("001.002.mp3")->start + 500));
+        file.write(QByteArray(64, 'x'));
+        file.close();
         Quran quran;
         quran.Setup();
         TrackPreparer job(&quran);
-        const QStringList log = RunJob(
-            job, {Entry("001", "004", 1, 0, 1), Entry("001", "005", 1, 0, 1), Entry("001", "001", 1, 1), Entry("002", "200", 1, 0)},
-            {true, "out", 64});
+        const QStringList log = RunJob(job,
+                                       {Entry("001", "001", 1, 1), Entry("001", "002", 1, 0), Entry("002", "200", 1, 0),
+                                        Entry("001", "004", 1, 0, 1), Entry("001", "005", 1, 0, 1), Entry("001", "003", 1, 0, 1)},
+                                       {true, "out", 64});
         QCOMPARE(job.Failures().filter("not in the installed packs").size(), 3);
-        QCOMPARE(log.last(), QString("Failed to make 2 of 3 tracks: group.1, Al-Baqara.200"));
+        QCOMPARE(job.Failures().filter("damaged in its pack s001_s002.mat").size(), 1);
+        QCOMPARE(log.last(), QString("Failed to make 3 of 4 tracks: group.1, Al-Fatiha.002, Al-Baqara.200"));
         QCOMPARE(FilesIn("out"), QStringList({"Al-Fatiha.001.mp3"}));
         QCOMPARE(FilesIn("temp"), QStringList());
+    }
+
+    // An encoder that fails, crashes, leaves garbage or hangs leaves the
+    // earlier MP3 of that name as it was, and the job is no success.
+    void aFailingEncoderKeepsTheEarlierMp3_data() {
+        QTest::addColumn<QString>("encode");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("status 1") << "exit:1" << "lame ended with status 1";
+        QTest::newRow("crash") << "writelast:3000\ncrash" << "lame did not finish";
+        QTest::newRow("nothing written") << "exit:0" << "left no MP3 file";
+        QTest::newRow("garbage") << "writelast:5000" << "Al-Fatiha.001.mp3 is damaged: it plays 0.00 s";
+        QTest::newRow("hang") << "hang" << "lame stopped responding";
+    }
+    void aFailingEncoderKeepsTheEarlierMp3() {
+        MakeRealPacks();
+        QFETCH(QString, encode);
+        const QString lame = QStandardPaths::findExecutable("lame");
+        testenv::FakeTool fake(work->path(), "lame");
+        QVERIFY(fake.setScript("ifarg:--decode\nexec:" + lame + "\nendif\n" + encode));
+        QVERIFY(testenv::writeFile("out/Al-Fatiha.001.mp3", "the good one"));
+        Quran quran;
+        quran.Setup();
+        TrackPreparer job(&quran);
+        TrackPreparer::Job options{true, "out", 64};
+        options.stallSeconds = 1;
+        const QStringList log = RunJob(job, {Entry("001", "001", 1, 0)}, options);
+        QFETCH(QString, said);
+        QVERIFY2(job.Failures().join('\n').contains(said), qPrintable(job.Failures().join('\n')));
+        QCOMPARE(log.last(), QString("Failed to make 1 of 1 tracks: Al-Fatiha.001"));
+        QCOMPARE(testenv::readFile("out/Al-Fatiha.001.mp3"), QByteArray("the good one"));
+        QCOMPARE(FilesIn("temp"), QStringList());
+        QVERIFY(!fake.anyAlive());
+    }
+
+    // A copy to another file system that fails part-way (a full disk)
+    // leaves the earlier file whole and nothing beside it.
+    void publishingAcrossFileSystemsIsWholeOrNothing() {
+        QTemporaryDir shm("/dev/shm/norvane-test-XXXXXX"), disk;
+        if (!shm.isValid() || QStorageInfo(shm.path()).device() == QStorageInfo(disk.path()).device())
+            QSKIP("no second file system here");
+        QVERIFY(testenv::writeFile(shm.filePath("new.mp3"), QByteArray(100000, 'n')));
+        QVERIFY(testenv::writeFile(disk.filePath("set.mp3"), "old"));
+        {
+            libfixtures::Limit full(RLIMIT_FSIZE, 50000);
+            QVERIFY(full.ok());
+            QVERIFY(!PublishFile(shm.filePath("new.mp3"), disk.filePath("set.mp3")).isEmpty());
+        }
+        QCOMPARE(testenv::filesUnder(disk.path()), QStringList{"set.mp3"});
+        QCOMPARE(testenv::readFile(disk.filePath("set.mp3")), QByteArray("old"));
+        QVERIFY(PublishFile(shm.filePath("new.mp3"), disk.filePath("set.mp3")).isEmpty());
+        QCOMPARE(testenv::readFile(disk.filePath("set.mp3")).size(), 100000);
+        QVERIFY(!QFile::exists(shm.filePath("new.mp3")));
     }
 
     void aToolThatCannotStartIsSaidOnceAndFailsTheJob() {

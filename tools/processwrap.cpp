@@ -1,7 +1,19 @@
 #include "tools/processwrap.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTimer>
+#include <QtGlobal>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
 
 namespace {
 
@@ -35,7 +47,21 @@ void TakeLines(ProcessWrap::ChannelBuffer& channel, QStringList& out, bool atEnd
 
 }  // namespace
 
+bool ProcessAlive(qint64 pid) {
+#ifdef Q_OS_UNIX
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+#else
+    Q_UNUSED(pid);
+    return true;
+#endif
+}
+
 ProcessWrap::ProcessWrap(QObject* parent) : QObject(parent), process(new QProcess) {
+#ifdef Q_OS_LINUX
+    // A tool dies with this program, even when it is killed without a chance
+    // to stop its children.
+    process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+#endif
     // No tool gets to wait for keyboard input that can never come: reading
     // its standard input gives end of file at once.
     process->setStandardInputFile(QProcess::nullDevice());
@@ -43,6 +69,9 @@ ProcessWrap::ProcessWrap(QObject* parent) : QObject(parent), process(new QProces
     connect(process, &QProcess::readyReadStandardError, this, &ProcessWrap::ReadFromStderr);
     connect(process, &QProcess::finished, this, &ProcessWrap::ProgramEnded);
     connect(process, &QProcess::errorOccurred, this, &ProcessWrap::ProgramError);
+    stallTimer = new QTimer(this);
+    stallTimer->setInterval(1000);
+    connect(stallTimer, &QTimer::timeout, this, &ProcessWrap::CheckForStall);
 }
 
 ProcessWrap::~ProcessWrap() {
@@ -63,6 +92,8 @@ QString ProcessWrap::FailureText() const {
     case Outcome::Crashed:
     case Outcome::Killed:
         return tool + " did not finish";
+    case Outcome::Stalled:
+        return tool + " stopped responding";
     case Outcome::Finished:
         break;
     }
@@ -95,6 +126,7 @@ void ProcessWrap::HandleQueuedLines() {
         if (line.contains(QLatin1String("writing track"), Qt::CaseInsensitive)) emit ProcessMsg();
         if (line.contains(QLatin1String("to be written"), Qt::CaseInsensitive)) emit ErrorWritten();
         lines.append(line);
+        quietSince = runClock.elapsed();
     }
     handlingLines = false;
     if (endPending) EndRun();
@@ -109,9 +141,13 @@ void ProcessWrap::RunCommand(const QStringList& args) {
     queuedLines.clear();
     stdoutBuffer = ChannelBuffer();
     stderrBuffer = ChannelBuffer();
-    killed = false;
+    killed = stalled = false;
     endPending = false;
     active = true;
+    runClock.start();
+    quietSince = 0;
+    lastWatchedBytes = WatchedBytes();
+    if (stallLimitSeconds > 0) stallTimer->start();
     program = args.value(0);
     SetOutcome(Outcome::NotRun, 0);
 
@@ -138,7 +174,7 @@ void ProcessWrap::ProgramEnded(int code, QProcess::ExitStatus status) {
     if (status == QProcess::NormalExit)
         SetOutcome(Outcome::Finished, code);
     else
-        SetOutcome(killed ? Outcome::Killed : Outcome::Crashed, -1);
+        SetOutcome(stalled ? Outcome::Stalled : killed ? Outcome::Killed : Outcome::Crashed, -1);
 
     // Whatever is still in the pipes belongs to this run, and so does a last
     // line that lacks its line end.
@@ -157,6 +193,8 @@ void ProcessWrap::EndRun() {
     if (!active) return;
     endPending = false;
     active = false;
+    stallTimer->stop();
+    watchedOutput.clear();
     FinishedRunning();
 }
 
@@ -170,6 +208,27 @@ void ProcessWrap::WaitForDone() {
         QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
         if (active) return;  // nothing is left that could end the run
     }
+}
+
+// Output counts as a sign of life whether it comes as lines or as bytes
+// in the file the program writes.
+void ProcessWrap::CheckForStall() {
+    const qint64 bytes = WatchedBytes();
+    if (bytes != lastWatchedBytes) {
+        lastWatchedBytes = bytes;
+        quietSince = runClock.elapsed();
+    }
+    if (runClock.elapsed() - quietSince < qint64(stallLimitSeconds) * 1000 || killed) return;
+    stalled = true;
+    KillIt();
+}
+
+qint64 ProcessWrap::WatchedBytes() const {
+    if (watchedOutput.isEmpty()) return 0;
+    const QFileInfo output(watchedOutput);
+    qint64 bytes = 0;
+    for (const QFileInfo& file : output.dir().entryInfoList({output.fileName() + "*"}, QDir::Files)) bytes += file.size();
+    return bytes;
 }
 
 void ProcessWrap::FinishedRunning() { emit ProcessDone(lines); }

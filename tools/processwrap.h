@@ -6,14 +6,19 @@
 // and a Cancel button) keeps running meanwhile. Command-line programs and
 // start-up code that have nothing else to do may block in WaitForDone.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
 
+// Whether a process of this id still runs (taken as yes where that cannot
+// be told).
+bool ProcessAlive(qint64 pid);
+
 class ProcessWrap : public QObject {
     Q_OBJECT
 public:
-    enum class Outcome { NotRun, FailedToStart, Finished, Crashed, Killed };
+    enum class Outcome { NotRun, FailedToStart, Finished, Crashed, Killed, Stalled };
 
     explicit ProcessWrap(QObject* parent = nullptr);
     ~ProcessWrap() override;
@@ -35,6 +40,13 @@ public:
         QByteArray pending;
         bool afterCr = false;  // the last line ended in CR; an LF next belongs to it
     };
+
+    // A program that neither prints a line nor grows its output for this
+    // many seconds is killed, and its run ends as Stalled. 0: no limit.
+    void SetStallLimit(int seconds) { stallLimitSeconds = seconds; }
+    // The output file of the next run, watched for growth (together with
+    // temporary files beside it whose names start with its name).
+    void WatchOutput(const QString& path) { watchedOutput = path; }
 
     // Blocks, without an event loop, until the run has ended. ProcessDone
     // and the markers are emitted from inside the wait.
@@ -66,6 +78,8 @@ private:
     void SetOutcome(Outcome o, int code) { outcome = o; exitCode = code; }
     void HandleQueuedLines();
     void EndRun();
+    void CheckForStall();
+    qint64 WatchedBytes() const;
 
     QProcess* process = nullptr;
     QString program;
@@ -74,6 +88,14 @@ private:
     int exitCode = 0;
     bool killed = false;
     bool active = false;  // between RunCommand and ProcessDone
+    bool stalled = false;
+
+    int stallLimitSeconds = 0;
+    QString watchedOutput;
+    class QTimer* stallTimer = nullptr;
+    qint64 quietSince = 0;  // ms on the run's clock when output was last seen
+    qint64 lastWatchedBytes = 0;
+    QElapsedTimer runClock;
 
     ChannelBuffer stdoutBuffer;
     ChannelBuffer stderrBuffer;

@@ -18,14 +18,19 @@ ToolPool::~ToolPool() {
     // Each runner kills its program as it goes.
 }
 
-void ToolPool::Run(const QStringList& args, Done done) {
+void ToolPool::Run(const QStringList& args, Done done, const QString& output) {
     for (Lane& lane : runners)
-        if (!lane.done && !lane.inCallback) return StartOn(lane, Waiting{args, std::move(done)});
-    waiting.push_back(Waiting{args, std::move(done)});
+        if (!lane.done && !lane.inCallback) return StartOn(lane, Waiting{args, std::move(done), output});
+    waiting.push_back(Waiting{args, std::move(done), output});
+}
+
+void ToolPool::SetStallLimit(int seconds) {
+    for (Lane& lane : runners) lane.runner->SetStallLimit(seconds);
 }
 
 void ToolPool::StartOn(Lane& lane, Waiting command) {
     lane.done = std::move(command.done);
+    lane.runner->WatchOutput(command.output);
     lane.runner->RunCommand(command.args);
 }
 

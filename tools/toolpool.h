@@ -23,8 +23,11 @@ public:
     ~ToolPool() override;
 
     int Width() const { return int(runners.size()); }
-    // Starts the command now, or as soon as a runner is free.
-    void Run(const QStringList& args, Done done);
+    // Starts the command now, or as soon as a runner is free. `output`, when
+    // given, is the file the tool writes: its growth counts as a sign of life.
+    void Run(const QStringList& args, Done done, const QString& output = QString());
+    // A tool silent for this many seconds is stopped (see ProcessWrap).
+    void SetStallLimit(int seconds);
     // Kills every running tool and drops the waiting commands. The callbacks
     // of killed tools still come (outcome Killed); dropped ones never run.
     void StopAll();
@@ -42,6 +45,7 @@ private:
     struct Waiting {
         QStringList args;
         Done done;
+        QString output;
     };
 
     void StartOn(Lane& lane, Waiting command);

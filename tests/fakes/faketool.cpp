@@ -16,8 +16,8 @@
 //   writelast:N  write N bytes into the file named by the last argument
 //   exec:PATH    become the program PATH, with this program's arguments
 //   ifarg:WORD   run the following actions only if one of the program's own
-//                arguments equals WORD; the block ends at `endif` or at the
-//                next ifarg (blocks do not nest)
+//                arguments equals WORD or ends in "/WORD"; the block ends at
+//                `endif` or at the next ifarg (blocks do not nest)
 //   endif        ends an ifarg block
 // After the last action the program exits with status 0. Every write is
 // flushed at once, so output on the two channels arrives in action order
@@ -97,7 +97,9 @@ void logArguments(const std::vector<std::string>& args) {
 
 bool hasArgument(const std::vector<std::string>& args, const std::string& word) {
     for (const std::string& arg : args)
-        if (arg == word) return true;
+        if (arg == word || (arg.size() > word.size() && arg.compare(arg.size() - word.size() - 1, std::string::npos,
+                                                                   "/" + word) == 0))
+            return true;
     return false;
 }
 

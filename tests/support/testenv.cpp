@@ -3,6 +3,7 @@
 #include "library/packarchive.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QFile>
 #include <QProcess>
@@ -33,6 +34,14 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     return f.write(bytes) == bytes.size();
+}
+
+QStringList filesUnder(const QString& folder) {
+    QStringList files;
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+        files << QDir(QDir(folder).absolutePath()).relativeFilePath(QFileInfo(it.next()).absoluteFilePath());
+    files.sort();
+    return files;
 }
 
 QByteArray readFile(const QString& path) {

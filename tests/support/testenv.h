@@ -26,6 +26,8 @@ struct RunResult {
 RunResult run(const QString& program, const QStringList& args, const QString& workDir = QString());
 
 bool writeFile(const QString& path, const QByteArray& bytes);
+// The files under a folder, in every subfolder, as sorted relative paths.
+QStringList filesUnder(const QString& folder);
 QByteArray readFile(const QString& path);
 
 // A 16-bit PCM WAV of a sine tone (or silence when toneHz is 0).

@@ -1,0 +1,38 @@
+#include "production/publish.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// The copy for a target on another file system.
+QString CopyWhole(const QString& source, const QString& target) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) return "cannot read " + source + ": " + in.errorString();
+    QSaveFile out(target);
+    // Unbuffered: a buffered QSaveFile commits a short write on a full disk.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return "cannot write " + target + ": " + out.errorString();
+    constexpr qint64 kChunk = 1 << 20;
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(kChunk);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
+            out.cancelWriting();
+            return "cannot write " + target + ": " + out.errorString();
+        }
+    }
+    if (!out.commit()) return "cannot write " + target + ": " + out.errorString();
+    return QString();
+}
+
+}  // namespace
+
+QString PublishFile(const QString& source, const QString& target) {
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(source).toStdString(), QFile::encodeName(target).toStdString(), error);
+    if (!error) return QString();
+    const QString problem = CopyWhole(source, target);
+    if (problem.isEmpty()) QFile::remove(source);
+    return problem;
+}

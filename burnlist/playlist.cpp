@@ -70,7 +70,10 @@ PlaylistLoad ParsePlaylist(const QByteArray& text) {
     PlaylistLoad load;
     const Sura catalogue;
     std::set<std::string> seenKeys;
-    QList<QByteArray> lines = text.split('\n');
+    // Windows editors start a UTF-8 file with a byte-order mark; it is no
+    // part of the first line.
+    const QByteArray byteOrderMark("\xEF\xBB\xBF");
+    QList<QByteArray> lines = (text.startsWith(byteOrderMark) ? text.mid(byteOrderMark.size()) : text).split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // the final line break
 
     for (int i = 0; i < lines.size(); ++i) {

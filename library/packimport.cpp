@@ -1,6 +1,7 @@
 #include "library/packimport.h"
 
 #include "library/packarchive.h"
+#include "library/qaudio.h"
 #include "library/suracatalogue.h"
 
 #include <QDir>
@@ -70,6 +71,15 @@ bool MakeSilence(std::vector<char>* mp3, std::string* error) {
     return true;
 }
 
+// False for a file that reads whole but plays for no time: text, a picture or
+// a WAV named like a recording. A file that cannot be read is not judged
+// here; writing its pack stops with the reason.
+bool Playable(const std::string& path, QAudio& audio) {
+    std::string unread;
+    const std::vector<char> bytes = PackArchive::ReadFileEntry(path, &unread).data;
+    return !unread.empty() || audio.GetLen(bytes) > 0;
+}
+
 // Runs of consecutive missing stems, "first-last" or a single stem.
 std::vector<std::string> MissingRuns(const std::vector<std::string>& stems, const std::vector<bool>& missing) {
     std::vector<std::string> runs;
@@ -105,29 +115,33 @@ bool PackImport::Scan(const std::string& folderPath) {
     result = PackImportResult();
     const QDir folder(FileName(folderPath));
     if (!folder.exists()) return Fail(Quoted(folderPath) + " is not a folder");
+    QAudio audio;
     for (const QString& name : folder.entryList(QDir::Files, QDir::Name))
-        Classify(LocalPath(name), LocalPath(folder.filePath(name)));
+        Classify(LocalPath(name), LocalPath(folder.filePath(name)), audio);
     if (recordings.empty()) return Fail(Quoted(folderPath) + " holds no aya recordings named SSSAAA.mp3");
     return true;
 }
 
-// Files the recording, the silence or the ignored list.
-void PackImport::Classify(const std::string& fileName, const std::string& path) {
-    if (fileName == kSilenceName) {
-        silencePath = path;
-        return;
-    }
+// Files the recording, the silence or the ignored list. Only playable MP3
+// audio goes into a pack; the folder's silence.mp3 too, or lame makes one.
+void PackImport::Classify(const std::string& fileName, const std::string& path, QAudio& audio) {
     static const QRegularExpression pattern(QStringLiteral("^(\\d{3})(\\d{3})\\.mp3$"));
     const QRegularExpressionMatch match = pattern.match(FileName(fileName));
-    if (!match.hasMatch()) {
-        result.ignored.push_back({fileName, "not named SSSAAA.mp3"});
-        return;
-    }
+    const bool isSilence = fileName == kSilenceName;
     const int sura = match.captured(1).toInt(), aya = match.captured(2).toInt();
-    if (Sura().SuraNumber(match.captured(1).toStdString()) == 0)
-        result.ignored.push_back({fileName, "there is no sura " + std::to_string(sura)});
-    else if (aya < 1 || aya > AyaCountOfSura(sura))
-        result.ignored.push_back({fileName, "sura " + std::to_string(sura) + " has no aya " + std::to_string(aya)});
+    std::string reason;
+    if (!isSilence && !match.hasMatch())
+        reason = "not named SSSAAA.mp3";
+    else if (!isSilence && Sura().SuraNumber(match.captured(1).toStdString()) == 0)
+        reason = "there is no sura " + std::to_string(sura);
+    else if (!isSilence && (aya < 1 || aya > AyaCountOfSura(sura)))
+        reason = "sura " + std::to_string(sura) + " has no aya " + std::to_string(aya);
+    else if (!Playable(path, audio))
+        reason = "not playable MP3 audio";
+    if (!reason.empty())
+        result.ignored.push_back({fileName, reason});
+    else if (isSilence)
+        silencePath = path;
     else
         recordings[sura][aya] = path;
 }

@@ -3,19 +3,22 @@
 // (sura and aya number, three digits each), the layout most per-verse
 // recitation sets come in. Every pack that has at least one aya in the
 // folder is written, with the folder's own silence.mp3 or, when it brings
-// none, a one-second silence made with lame. Nothing here prints; the
-// caller shows the result (norvane-pack import on a terminal, the window in
-// a dialog).
+// none (or one that is no playable MP3), a one-second silence made with
+// lame. A file that is not playable MP3 audio goes into no pack, whatever
+// its name. Nothing here prints; the caller shows the result (norvane-pack
+// import on a terminal, the window in a dialog).
 
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+class QAudio;
+
 // A file of the source folder that goes into no pack, and why.
 struct IgnoredFile {
     std::string name;    // the file name as it stands in the folder
-    std::string reason;  // "not named SSSAAA.mp3", "sura 1 has no aya 8", ...
+    std::string reason;  // "not named SSSAAA.mp3", "sura 1 has no aya 8", "not playable MP3 audio", ...
 };
 
 // One pack written by the import.
@@ -59,7 +62,7 @@ private:
     std::string silencePath;  // the folder's own silence.mp3; empty when it has none
     PackImportResult result;
 
-    void Classify(const std::string& fileName, const std::string& path);
+    void Classify(const std::string& fileName, const std::string& path, QAudio& audio);
     bool Fail(const std::string& message);
     bool LoadSilence(std::vector<char>* silence);
     bool WritePack(const std::string& packName, int firstSura, int lastSura,

@@ -45,27 +45,27 @@ void QIniFile::ReadFile() {
     entries.Sort();
 }
 
-// One line of the file. A header line may also carry "=" and then yields an
-// entry as well; that is how the file has always been read.
+// One line of the file. Leading blanks go, as they always have. A line
+// starting with "[" opens a section and nothing more, whatever its name
+// holds. Otherwise the key runs to the first "=" and the value is all the
+// rest, further "=" and trailing blanks included, so every value reads back
+// as it was written. A line without "=" is a comment.
 void QIniFile::ParseLine(const QString& line, QString& currentSection) {
-    const QString trimmed = line.trimmed();
-    if (trimmed.startsWith('[')) {
+    qsizetype start = 0;
+    while (start < line.size() && line.at(start).isSpace()) ++start;
+    const QString text = line.mid(start);
+    if (text.startsWith('[')) {
         // Blanks inside the brackets belong to the name: "[ cd ]" is " cd ".
-        QString name = line.mid(line.indexOf('[') + 1);
+        QString name = text.mid(1);
         name = name.left(name.indexOf('['));  // left(-1) keeps the whole text
         currentSection = name.left(name.indexOf(']'));
+        return;
     }
-    const int firstEq = trimmed.indexOf('=');
-    if (firstEq >= 0) {
-        // Only the text up to a second "=" is the value; blanks beside the
-        // "=" stay part of key and value.
-        const int secondEq = trimmed.indexOf('=', firstEq + 1);
-        const QString value = secondEq < 0 ? trimmed.mid(firstEq + 1)
-                                           : trimmed.mid(firstEq + 1, secondEq - firstEq - 1);
-        entries.Append(std::make_unique<QIniData>(currentSection, trimmed.left(firstEq), value));
-    } else if (!trimmed.isEmpty() && !trimmed.startsWith('[')) {
-        entries.Append(std::make_unique<QIniData>(currentSection, QString(), trimmed));
-    }
+    const qsizetype eq = text.indexOf('=');
+    if (eq >= 0)
+        entries.Append(std::make_unique<QIniData>(currentSection, text.left(eq), text.mid(eq + 1)));
+    else if (!text.trimmed().isEmpty())
+        entries.Append(std::make_unique<QIniData>(currentSection, QString(), text.trimmed()));
 }
 
 QByteArray QIniFile::Serialise() const {

@@ -73,7 +73,10 @@ public:
 
     // Set the value (replacing the first keyed entry of that section and
     // key, or appending one) and rewrite the file. The return value is
-    // WriteFile's.
+    // WriteFile's. A value reads back exactly as given unless it holds a
+    // line break; so does a section name without "[", "]" or a line break.
+    // Keys are the program's own names: one holding "=", starting with a
+    // blank or "[", would not read back.
     bool WriteString(const QString& section, const QString& key, const QString& value);
     bool WriteInt(const QString& section, const QString& key, int value);
     bool WriteDouble(const QString& section, const QString& key, double value);

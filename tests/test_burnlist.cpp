@@ -50,6 +50,7 @@ private slots:
     // values brought into range and numbered.
     void parsesGoodBadAndAbsurdLines() {
         const PlaylistLoad load = ParsePlaylist(
+            "\xEF\xBB\xBF"                               // a Windows editor's byte-order mark, not part of line 1
             "003,001,1,0,0,9\r\n"                       // 1 group 0 takes no count
             "002,255,3,2,1,2\n"                          // 2
             "002,255,5,9,1,7\n"                          // 3 duplicate: dropped, its group count applies

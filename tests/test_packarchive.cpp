@@ -133,16 +133,20 @@ private slots:
 
     // norvane-pack import sorts a folder's recordings into their sura packs
     // and names what it ignores (an aya beyond its sura, a sura beyond 114, a
-    // file that is no recording) and what is missing; lame makes the silence
-    // the folder does not bring. List, verify and extract read a pack back.
+    // file that is no recording, text named like an aya or like the silence)
+    // and what is missing; lame makes the silence the folder does not bring.
+    // List, verify and extract read a pack back.
     void toolImportsListsVerifiesAndExtracts() {
         const QByteArray mp3 = testenv::makeMp3(7250, 44100, 1, {"-b", "128"});
-        QVERIFY(!mp3.isEmpty() && QDir().mkpath(path("in")) && testenv::writeFile(path("in/114006.mp3"), mp3));
-        for (const char* name : {"001007.mp3", "002255.mp3", "045037.mp3", "002287.mp3", "115001.mp3", "readme.txt"})
+        QVERIFY(!mp3.isEmpty() && QDir().mkpath(path("in")));
+        for (const char* name : {"001007.mp3", "002255.mp3", "045037.mp3", "114006.mp3"})
+            testenv::writeFile(path("in/") + name, mp3);
+        for (const char* name : {"002287.mp3", "115001.mp3", "readme.txt", "001001.mp3", "silence.mp3"})
             testenv::writeFile(path("in/") + name, name);
         const testenv::RunResult imported = tool({"import", "in", "out"});
         QCOMPARE(imported.exitCode, 0);
-        for (const char* ignored : {"\"002287.mp3\"", "\"115001.mp3\"", "\"readme.txt\""})
+        for (const char* ignored : {"\"002287.mp3\"", "\"115001.mp3\"", "\"readme.txt\"",
+                                    "\"001001.mp3\": not playable MP3 audio", "\"silence.mp3\": not playable MP3 audio"})
             QVERIFY2(imported.err.contains(ignored), imported.err.constData());
         for (const char* text : {"2 of 293 ayas", "missing: 001.001-001.006, 002.001-002.254, 002.256-002.286\n",
                                  "missing: 042.001-045.036\n", "missing: 078.001-114.005\n"})
@@ -151,7 +155,7 @@ private slots:
         PackArchive sorted;
         QVERIFY(sorted.Open(spath("out/s001_s002.mat")) && sorted.EntriesInFileOrder().size() == 3);
         QVERIFY(sorted.EntriesInFileOrder().front().name == "001.007.mp3" && sorted.Holds("silence.mp3"));
-        QCOMPARE(asBytes(sorted.Extract("002.255.mp3")), QByteArray("002255.mp3"));
+        QCOMPARE(asBytes(sorted.Extract("002.255.mp3")), mp3);
 
         const testenv::RunResult r = tool({"list", "out/s078_s114.mat"});
         const QList<QByteArray> lines = r.out.trimmed().split('\n');
@@ -186,7 +190,7 @@ private slots:
         testenv::writeFile(path("d.mat"), packHeader(1) + packRecord("e", 275, 9999) + "DATA");
         testenv::writeFile(path("bad.txt"), "a.mp3 gone.mp3");
         for (const char* folder : {"in", "huge", "out"}) QVERIFY(QDir(dir->path()).mkdir(folder));
-        testenv::writeFile(path("in/001001.mp3"), "x");
+        testenv::writeFile(path("in/001001.mp3"), testenv::makeMp3(1000));
         testenv::writeFile(path("huge/001001.mp3"), "x");
         QVERIFY(QFile::resize(path("huge/001001.mp3"), qint64(3) << 30));  // sparse: no disk used
         testenv::writeFile(path("out/s001_s002.mat"), "old pack");

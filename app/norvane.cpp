@@ -255,7 +255,7 @@ QWidget* Norvane::BuildTabs(QWidget* tabColumn) {
 QWidget* Norvane::BuildCdPage() {
     QWidget* page = Box(nullptr, Qt::Vertical, 3, 4);
     page->setObjectName("cdPage");
-    cdLengthLabel = Label(page, CdLengthHtml(0));
+    cdLengthLabel = Label(page, CdLengthHtml(DiscTime{}));
     cdLengthLabel->setObjectName("cdLengthLabel");
     cdLengthLabel->setTextFormat(Qt::RichText);
     cdLengthLabel->setAutoFillBackground(true);

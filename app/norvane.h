@@ -48,7 +48,7 @@ public:
     // Read-only views for the command-line programs' parity checks and tests.
     const std::vector<saya>& BurnList() const { return burnList; }
     const std::map<int, int>& GroupReps() const { return groupReps; }
-    int TotalSeconds() const { return totalSeconds; }
+    const DiscTime& Disc() const { return disc; }
     const std::vector<std::string>& TrackList() const { return trackList; }
 
 signals:
@@ -138,7 +138,7 @@ private:
     QProgressBar* statusProgress = nullptr;
     std::map<int, std::string> suraByIndex;
     // The burn list with its bookkeeping (inBurnList, groupReps), and the
-    // measured aya lengths (ayaLengths, ayaMeasured) behind the total.
+    // measured recordings behind the disc's length.
     BurnListCore burnCore;
     TotalTime ayaTimes;
     QSpinBox* ayaRepSpin = nullptr;
@@ -151,7 +151,7 @@ private:
     std::map<int, std::string> deviceMap;
     std::map<int, int>& groupReps = burnCore.groupReps;  // the core's, by its usual name
     std::string currentSura;
-    int totalSeconds = 0;
+    DiscTime disc;  // what the burn list makes, as of the last change
 
     QSplitter* mainSplitter = nullptr;
     QSplitter* rightSplitter = nullptr;

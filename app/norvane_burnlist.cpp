@@ -187,8 +187,8 @@ void Norvane::AssignGroup() {
 
 void Norvane::UpdateTotalTime() {
     if (!ayaTimes.HasSource() && quran && audio) ayaTimes.SetSource(PackLengthSource(*quran, *audio));
-    totalSeconds = ayaTimes.Seconds(burnList, groupReps);
-    cdLengthLabel->setText(CdLengthHtml(totalSeconds));
+    disc = ayaTimes.Disc(burnList, groupReps);
+    cdLengthLabel->setText(CdLengthHtml(disc));
 }
 
 void Norvane::RemoveSayaFromBurnList(saya s) { burnCore.Remove(s.sura, s.aya); }

@@ -13,7 +13,7 @@
 #include <QSlider>
 
 void Norvane::MakeCD() {
-    const CdBurner::Refusal refusal = CdBurner::Check(totalSeconds, burnList);
+    const CdBurner::Refusal refusal = CdBurner::Check(disc, burnList);
     if (refusal != CdBurner::Refusal::None) {
         UserDialogs::Current().Information("Norvane", CdBurner::RefusalText(refusal));
         return;
@@ -37,7 +37,7 @@ void Norvane::MakeCD() {
 
     progress->show();
     progress->DisableAuto(true);
-    burnJob->Burn(burnList, groupReps, totalSeconds, CdBurner::Writer{ChosenDevice(), SpeedAt(speedSlider->value())});
+    burnJob->Burn(burnList, groupReps, disc, CdBurner::Writer{ChosenDevice(), SpeedAt(speedSlider->value())});
 }
 
 void Norvane::CreateTOC(QString fileName) {

@@ -190,7 +190,7 @@ int main(int argc, char** argv) {
     const AddAllTimes first = AddEverySura(app, window, suras);
     const double fullFrameMs = FullRepaintMs(app, window);
     const double addAllMs = first.slotsMs + first.paintMs;
-    const int total = window.TotalSeconds();
+    const int total = int(window.Disc().Blocks() / AudioCd::kBlocksPerSecond);
     std::printf("window: select + AddAll on all %d suras: %zu entries, total %d s (%02d:%02d): %.0f ms in the "
                 "slots (%.1f us per aya), %.0f ms laying out and painting between them; %.0f ms in all\n",
                 suras, window.BurnList().size(), total, total / 60, total % 60, first.slotsMs,
@@ -205,7 +205,7 @@ int main(int argc, char** argv) {
     const AddAllTimes again = AddEverySura(app, window, suras);
     std::printf("window: the same again with every length known: %.0f ms in the slots, %.0f ms painting; "
                 "total %d s\n",
-                again.slotsMs, again.paintMs, window.TotalSeconds());
+                again.slotsMs, again.paintMs, int(window.Disc().Blocks() / AudioCd::kBlocksPerSecond));
 
     // Measuring in-process: out of the packs as the window does, then from
     // bytes already in memory.
@@ -213,20 +213,20 @@ int main(int argc, char** argv) {
     quran.Setup();
     QAudio audio;
     LengthSource fromPacks = PackLengthSource(quran, audio);
-    long long sumMs = 0, wholeSeconds = 0;
+    long long sumMs = 0;
     timer.restart();
     for (const AyaKey& aya : ayas) {
-        const int ms = fromPacks(aya.burnKey);
-        sumMs += ms;
-        wholeSeconds += ms / 1000;
+        const SampleLength length = fromPacks(aya.burnKey);
+        sumMs += length.rate > 0 ? length.frames * 1000 / length.rate : 0;
     }
     const double packMeasureMs = Ms(timer);
+    const DiscTime disc = TotalTime(fromPacks).Disc(window.BurnList(), window.GroupReps());
     long long sumMemory = 0;
     timer.restart();
     for (const AyaKey& aya : ayas) sumMemory += audio.GetLen(recordings[size_t(aya.recording)]);
     const double memoryMeasureMs = Ms(timer);
-    std::printf("check: the window's total %s the whole seconds of the measured lengths (%lld s)\n",
-                total == wholeSeconds ? "equals" : "DIFFERS FROM", wholeSeconds);
+    std::printf("check: the window's disc %s the disc of the measured lengths (%lld blocks)\n",
+                disc.Blocks() == window.Disc().Blocks() ? "equals" : "DIFFERS FROM", disc.Blocks());
     std::printf("in-process: %zu recordings extracted from the packs and measured in %.0f ms (%.1f us each); "
                 "measured from memory in %.0f ms; lengths sum to %lld ms (%lld ms from memory)\n",
                 ayas.size(), packMeasureMs, packMeasureMs * 1000 / double(ayas.size()), memoryMeasureMs, sumMs,

@@ -1,5 +1,10 @@
 #include "burnlist/cdlength.h"
 
+#include "burnlist/totaltime.h"
+
+#include <algorithm>
+#include <climits>
+
 QString CdLengthColour(int minutes) {
     if (minutes < 15) return "#EEEEEE";
     if (minutes < 25) return "#FFFF99";
@@ -13,9 +18,11 @@ QString CdLengthColour(int minutes) {
 
 static QString TwoDigits(int n) { return (n < 10 ? "0" : "") + QString::number(n); }
 
-QString CdLengthHtml(int seconds) {
-    const int m = seconds / 60;
-    const int r = seconds - 60 * m;
-    return "<p align=center><b><font size=\"10\" color=\"#ffffff\">CD Length: </font><font size=\"10\" color=\"" +
+QString CdLengthHtml(const DiscTime& disc) {
+    const qint64 seconds = disc.Blocks() / AudioCd::kBlocksPerSecond;
+    const int m = int(std::min<qint64>(seconds / 60, 9999));
+    const int r = int(seconds % 60);
+    const QString caption = disc.Fits() ? "#ffffff" : CdLengthColour(INT_MAX);
+    return "<p align=center><b><font size=\"10\" color=\"" + caption + "\">CD Length: </font><font size=\"10\" color=\"" +
            CdLengthColour(m) + "\">" + TwoDigits(m) + ":" + TwoDigits(r) + "</b></font>";
 }

@@ -1,12 +1,36 @@
 #include "burnlist/totaltime.h"
 
 #include "library/packarchive.h"
-#include "library/qaudio.h"
 #include "library/quran.h"
+#include "production/trackplan.h"
+#include "production/trackpreparer.h"
 
-#include <climits>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
+
+namespace {
+
+// Far beyond any disc (800 years of audio): sums and products stop here
+// instead of overflowing.
+constexpr qint64 kHuge = qint64(1) << 50;
+
+qint64 Plus(qint64 a, qint64 b) { return std::min(kHuge, a + b); }
+qint64 Times(qint64 a, qint64 b) { return b > 0 && a > kHuge / b ? kHuge : std::min(kHuge, a * b); }
+
+// Track preparation pads shorter tracks to this many frames.
+const qint64 kMinimumTrackFrames = qint64(std::ceil(TrackPreparer::kMinimumCdTrackSeconds * AudioCd::kRate));
+
+}  // namespace
+
+qint64 AudioCd::CdFrames(const SampleLength& length) {
+    if (length.frames <= 0 || length.rate <= 0) return 0;
+    if (length.rate == kRate) return std::min(kHuge, length.frames);
+    // soxr's sum in double precision: ties fall either way, as it has them.
+    const double frames = std::floor(double(length.frames) / (double(length.rate) / kRate) + 0.5);
+    return frames < double(kHuge) ? qint64(frames) : kHuge;
+}
 
 LengthSource PackLengthSource(const Quran& quran, QAudio& audio) {
     // Copying a pack out of Quran copies its whole index; ayas are measured
@@ -16,41 +40,45 @@ LengthSource PackLengthSource(const Quran& quran, QAudio& audio) {
         PackArchive pack;
     };
     auto last = std::make_shared<LastPack>();
-    return [&quran, &audio, last](const std::string& burnKey) {
-        const int sura = std::atoi(burnKey.c_str());
+    return [&quran, &audio, last](const std::string& key) {
+        const bool silence = key == kSilenceKey;
+        if (silence && quran.AvailableSuras().empty()) return SampleLength{};
+        const int sura = silence ? quran.AvailableSuras().front() : std::atoi(key.c_str());
         if (sura != last->sura) {
             last->pack = quran.PackForSura(sura);
             last->sura = sura;
         }
-        return audio.GetLen(last->pack.Extract(burnKey + ".mp3"));
+        return audio.DecodedLength(last->pack.Extract(key + ".mp3"));
     };
 }
 
 TotalTime::TotalTime(LengthSource source) : measure(std::move(source)) {}
 
-int TotalTime::LengthMs(const std::string& burnKey) {
-    if (ayaMeasured[burnKey] == 1) return ayaLengths[burnKey];
-    const int ms = measure ? measure(burnKey) : 0;
-    ayaLengths[burnKey] = ms;
-    ayaMeasured[burnKey] = 1;
-    return ms;
+SampleLength TotalTime::Length(const std::string& key) {
+    const auto known = lengths.find(key);
+    if (known != lengths.end()) return known->second;
+    const SampleLength length = measure ? measure(key) : SampleLength{};
+    lengths[key] = length;
+    return length;
 }
 
-long long TotalTime::EntrySeconds(const saya& entry, int lengthMs, const std::map<int, int>& groupReps) {
-    // Truncated per aya, before anything is multiplied: 3999 ms count 3 s.
-    long long t = (lengthMs / 1000 + static_cast<long long>(entry.pause)) * entry.reps;
-    if (entry.group >= 1) {
-        const auto g = groupReps.find(entry.group);
-        if (g != groupReps.end() && g->second > 1) t *= g->second;
+qint64 TotalTime::TrackFrames(const PlannedTrack& track) {
+    qint64 pass = 0;
+    for (const saya& member : track.members) {
+        qint64 play = AudioCd::CdFrames(Length(member.Key()));
+        if (PauseSeconds(member) > 0)
+            play = Plus(play, Times(AudioCd::CdFrames(Length(kSilenceKey)), PauseSeconds(member)));
+        pass = Plus(pass, Times(play, PlayCount(member)));
     }
-    return t;
+    return std::max(kMinimumTrackFrames, Times(pass, track.passes));
 }
 
-int TotalTime::Seconds(const std::vector<saya>& burnList, const std::map<int, int>& groupReps) {
-    long long total = 0;
-    for (const saya& e : burnList) {
-        total += EntrySeconds(e, LengthMs(e.Key()), groupReps);
-        if (total >= INT_MAX) return INT_MAX;
+DiscTime TotalTime::Disc(const std::vector<saya>& burnList, const std::map<int, int>& groupReps) {
+    DiscTime disc;
+    for (const PlannedTrack& track : PlanTracks(burnList, groupReps)) {
+        const qint64 frames = TrackFrames(track);
+        disc.trackBlocks.push_back((frames + AudioCd::kFramesPerBlock - 1) / AudioCd::kFramesPerBlock);
+        disc.trackTotal = Plus(disc.trackTotal, disc.trackBlocks.back());
     }
-    return int(total);
+    return disc;
 }

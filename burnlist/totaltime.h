@@ -1,26 +1,63 @@
 #pragma once
-// The playing time of a burn list, in whole seconds. Each aya's recording
-// is measured once per run through a length source and remembered, so
-// recomputing the total after every change only adds up cached values.
+// The playing time of the audio CD a burn list makes, counted as the tracks
+// will be written and as cdrdao counts them, and whether it fits a disc.
+// Each recording is measured once per run through a length source and
+// remembered, so recomputing the total after every change only adds up
+// cached values.
 
 #include "burnlist/saya.h"
+#include "library/qaudio.h"
 
+#include <QtGlobal>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-class QAudio;
 class Quran;
+struct PlannedTrack;
 
-// Burn key (002.255) to the playing length of its recording in
-// milliseconds; 0 when there is no such recording.
-using LengthSource = std::function<int(const std::string& burnKey)>;
+// Burn key (002.255), or kSilenceKey for the recording one pause second is
+// made of, to the length of the recording as lame decodes it; no frames
+// when there is no such recording.
+using LengthSource = std::function<SampleLength(const std::string& key)>;
+inline const std::string kSilenceKey = "silence";
 
 // Measures recordings in the installed sura packs (the entry
-// "002.255.mp3" of the pack that holds sura 2) without changing which pack
-// is active. Both objects must outlive the source.
+// "002.255.mp3" of the pack that holds sura 2; silence.mp3 of the pack of
+// the first installed sura, where track preparation takes it) without
+// changing which pack is active. Both objects must outlive the source.
 LengthSource PackLengthSource(const Quran& quran, QAudio& audio);
+
+// An audio CD as cdrdao fills it: blocks of 1/75 s, each track rounded up
+// to whole blocks, the 2-second pause before track 1 not part of the tracks.
+namespace AudioCd {
+constexpr int kRate = 44100;
+constexpr int kBlocksPerSecond = 75;
+constexpr int kFramesPerBlock = kRate / kBlocksPerSecond;  // 588
+constexpr qint64 kPauseBlocks = 2 * kBlocksPerSecond;
+// An 80-minute CD-R after that pause; with it the disc plays 79:59.74.
+constexpr qint64 kCapacityBlocks = 359849;
+
+// The frames joinwav makes of a recording when it converts it to 44.1 kHz:
+// the converted length rounded to the nearest frame, as soxr rounds it.
+qint64 CdFrames(const SampleLength& length);
+}  // namespace AudioCd
+
+// The disc a burn list makes.
+struct DiscTime {
+    // One entry per track in disc order (PlanTracks): its blocks as
+    // written, padded to the CD's minimum track length.
+    std::vector<qint64> trackBlocks;
+    qint64 trackTotal = 0;  // their sum, which cdrdao holds against the disc
+
+    // The disc's playing time in blocks: the pause before track 1 and the
+    // tracks. No tracks make no disc: 0.
+    qint64 Blocks() const { return trackBlocks.empty() ? 0 : AudioCd::kPauseBlocks + trackTotal; }
+    // Whether the tracks fit an 80-minute CD-R. The window's figure, the
+    // burn's check and norvane-make all decide by this.
+    bool Fits() const { return trackTotal <= AudioCd::kCapacityBlocks; }
+};
 
 class TotalTime {
 public:
@@ -29,24 +66,19 @@ public:
     void SetSource(LengthSource source) { measure = std::move(source); }
     bool HasSource() const { return bool(measure); }
 
-    // The length of one aya's recording, measured on first request only. A
-    // length of 0 is remembered like any other.
-    int LengthMs(const std::string& burnKey);
+    // The length of one recording, measured on first request only. A
+    // recording not found is remembered like any other.
+    SampleLength Length(const std::string& key);
 
-    // The total in seconds, measuring the entries not measured before.
-    // Saturates at the largest int rather than overflowing.
-    int Seconds(const std::vector<saya>& burnList, const std::map<int, int>& groupReps);
-
-    // One entry's share: (whole seconds of its recording + pause) x reps,
-    // times its group's repetitions when it is in a group (1 and up) whose
-    // repetitions exceed 1.
-    static long long EntrySeconds(const saya& entry, int lengthMs, const std::map<int, int>& groupReps);
-
-    const std::map<std::string, int>& AyaLengths() const { return ayaLengths; }
+    // The disc, measuring the recordings not measured before. Built from
+    // the tracks as track preparation makes them: each aya's repetitions
+    // followed by its pause seconds of the silence recording, a group's
+    // passes, the padding of short tracks.
+    DiscTime Disc(const std::vector<saya>& burnList, const std::map<int, int>& groupReps);
 
 private:
+    qint64 TrackFrames(const PlannedTrack& track);
+
     LengthSource measure;
-    // Burn key to milliseconds, and to 1 once measured.
-    std::map<std::string, int> ayaLengths;
-    std::map<std::string, int> ayaMeasured;
+    std::map<std::string, SampleLength> lengths;
 };

@@ -86,8 +86,13 @@ bool StallSeconds(const QCommandLineParser& parser, int* seconds) {
     return false;
 }
 
-QString MinutesSeconds(long long seconds) {
-    return QString("%1:%2").arg(seconds / 60, 2, 10, QChar('0')).arg(seconds % 60, 2, 10, QChar('0'));
+// Minutes, seconds and blocks of 1/75 s, as cdrdao writes a length: "79:59:74".
+QString Msf(qint64 blocks) {
+    const qint64 seconds = blocks / AudioCd::kBlocksPerSecond;
+    return QString("%1:%2:%3")
+        .arg(seconds / 60, 2, 10, QChar('0'))
+        .arg(seconds % 60, 2, 10, QChar('0'))
+        .arg(blocks % AudioCd::kBlocksPerSecond, 2, 10, QChar('0'));
 }
 
 // The program folder with its installed packs and a loaded playlist.
@@ -213,32 +218,27 @@ int Info(Session& session, const QStringList& args, const QCommandLineParser&) {
     TotalTime times(PackLengthSource(session.quran, audio));
 
     const std::vector<PlannedTrack> plan = PlanTracks(session.burnList, session.groupReps);
-    long long total = 0;
+    const DiscTime disc = times.Disc(session.burnList, session.groupReps);
     QStringList missing;
     for (size_t i = 0; i < plan.size(); ++i) {
-        long long seconds = 0;
-        for (const saya& m : plan[i].members) {
-            const int ms = times.LengthMs(m.Key());
-            if (ms == 0) missing << QString::fromStdString(m.Key());
-            seconds += TotalTime::EntrySeconds(m, ms, session.groupReps);
-        }
-        total += seconds;
+        for (const saya& m : plan[i].members)
+            if (times.Length(m.Key()).frames == 0) missing << QString::fromStdString(m.Key());
         Out() << QString("%1  %2  %3  %4")
                      .arg(i + 1, 3)
                      .arg(QString::fromStdString(plan[i].Title()), -20)
-                     .arg(MinutesSeconds(seconds), 6)
+                     .arg(Msf(disc.trackBlocks[i]), 8)
                      .arg(TrackContents(plan[i]))
               << '\n';
     }
-    Out() << "Total: " << MinutesSeconds(total) << " in " << plan.size() << " track(s)\n";
-    const int maxMinutes = CdBurner::kMaxMinutes, maxTracks = CdBurner::kMaxTracks;
-    const bool tooLong = total / 60 > maxMinutes, tooMany = int(plan.size()) > maxTracks;
-    if (!tooLong && !tooMany)
+    Out() << "Total: " << Msf(disc.Blocks()) << " in " << plan.size()
+          << " track(s) with the 2-second pause before track 1; the tracks take " << disc.trackTotal << " of the "
+          << AudioCd::kCapacityBlocks << " blocks an 80-minute CD-R holds\n";
+    const bool tooMany = int(plan.size()) > CdBurner::kMaxTracks;
+    if (disc.Fits() && !tooMany)
         Out() << "Fits an audio CD: yes\n";
     else
-        Out() << "Fits an audio CD: no"
-              << (tooLong ? QString(", more than %1 minutes").arg(maxMinutes) : QString())
-              << (tooMany ? QString(", more than %1 tracks").arg(maxTracks) : QString()) << '\n';
+        Out() << "Fits an audio CD: no" << (disc.Fits() ? "" : ", more than 80 minutes")
+              << (tooMany ? QString(", more than %1 tracks").arg(CdBurner::kMaxTracks) : QString()) << '\n';
     Out().flush();
     if (!missing.isEmpty())
         Err() << "norvane-make: no recording in the installed packs (counted as 0 s): " << missing.join(", ")
@@ -303,17 +303,17 @@ void ShowBurnOnTerminal(CdBurner& burner) {
 }
 
 // Loads the playlist and applies the window's checks before any work: the
-// 80 minutes (measured from the packs as the window measures), an empty
-// list, the 99 tracks. Gives the total in seconds.
-bool LoadForCd(Session& session, const QString& playlist, int* totalSeconds) {
+// disc's length (measured from the packs as the window measures), an empty
+// list, the 99 tracks. Gives the disc.
+bool LoadForCd(Session& session, const QString& playlist, DiscTime* disc) {
     if (!session.LoadPlaylist(playlist) || !session.HasPacks()) return false;
     QAudio audio;
     TotalTime times(PackLengthSource(session.quran, audio));
-    *totalSeconds = times.Seconds(session.burnList, session.groupReps);
-    const CdBurner::Refusal refusal = CdBurner::Check(*totalSeconds, session.burnList);
+    *disc = times.Disc(session.burnList, session.groupReps);
+    const CdBurner::Refusal refusal = CdBurner::Check(*disc, session.burnList);
     if (refusal == CdBurner::Refusal::None) return true;
-    return Fail(CdBurner::RefusalText(refusal).replace('\n', ' ') + " (" + playlist + ", " +
-                MinutesSeconds(*totalSeconds) + ")") == kDone;
+    return Fail(CdBurner::RefusalText(refusal).replace('\n', ' ') + " (" + playlist + ", " + Msf(disc->Blocks()) +
+                ")") == kDone;
 }
 
 int RunBurner(CdBurner& burner, const std::function<void()>& start) {
@@ -324,12 +324,13 @@ int RunBurner(CdBurner& burner, const std::function<void()>& start) {
 }
 
 int Toc(Session& session, const QStringList& args, const QCommandLineParser& parser) {
-    int totalSeconds = 0, stallSeconds = 0;
-    if (!StallSeconds(parser, &stallSeconds) || !LoadForCd(session, args[0], &totalSeconds)) return kFailed;
+    DiscTime disc;
+    int stallSeconds = 0;
+    if (!StallSeconds(parser, &stallSeconds) || !LoadForCd(session, args[0], &disc)) return kFailed;
     CdBurner burner(&session.quran);
     burner.SetStallSeconds(stallSeconds);
-    const int status = RunBurner(
-        burner, [&] { burner.PrepareDiscFolder(session.burnList, session.groupReps, totalSeconds, args[1]); });
+    const int status =
+        RunBurner(burner, [&] { burner.PrepareDiscFolder(session.burnList, session.groupReps, disc, args[1]); });
     if (status != kDone) return status;
     const QString toc = QDir::toNativeSeparators(QDir(args[1]).absoluteFilePath(CdBurner::kFolderTocName));
     Out() << "Burn it with: cdrdao write --device DEVICE --driver generic-mmc:0x10 --eject \"" << toc << "\""
@@ -342,8 +343,8 @@ int Cd(Session& session, const QStringList& args, const QCommandLineParser& pars
     if (!SliderValue(parser, "speed", "", speedTable, kDefaultSpeedPosition, &speed) ||
         !StallSeconds(parser, &stallSeconds))
         return kFailed;
-    int totalSeconds = 0;
-    if (!LoadForCd(session, args[0], &totalSeconds)) return kFailed;
+    DiscTime disc;
+    if (!LoadForCd(session, args[0], &disc)) return kFailed;
 
     QString device = parser.value("device");
     if (!parser.isSet("device")) {
@@ -358,7 +359,7 @@ int Cd(Session& session, const QStringList& args, const QCommandLineParser& pars
     CdBurner burner(&session.quran);
     burner.SetStallSeconds(stallSeconds);
     return RunBurner(burner, [&] {
-        burner.Burn(session.burnList, session.groupReps, totalSeconds, CdBurner::Writer{device, speed});
+        burner.Burn(session.burnList, session.groupReps, disc, CdBurner::Writer{device, speed});
     });
 }
 

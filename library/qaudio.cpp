@@ -55,14 +55,33 @@ bool looksLikeWav(const std::vector<char>& f) {
     return f.size() >= 4 && std::memcmp(f.data(), "RIFF", 4) == 0;
 }
 
-int64_t lengthInMs(mpg123_handle* mh) {
-    if (mpg123_scan(mh) != MPG123_OK) return 0;
+// The gapless length libmpg123 finds, at the recording's rate.
+SampleLength scannedLength(mpg123_handle* mh) {
+    if (mpg123_scan(mh) != MPG123_OK) return {};
     long rate = 0;
     int channels = 0, encoding = 0;
-    if (mpg123_getformat(mh, &rate, &channels, &encoding) != MPG123_OK || rate <= 0) return 0;
+    if (mpg123_getformat(mh, &rate, &channels, &encoding) != MPG123_OK || rate <= 0) return {};
     const off_t samples = mpg123_length(mh);
-    if (samples <= 0) return 0;
-    return static_cast<int64_t>(samples) * 1000 / rate;
+    if (samples <= 0) return {};
+    return {static_cast<qint64>(samples), static_cast<int>(rate)};
+}
+
+// Opens the data on the handle, measures it with `measure` and closes it;
+// nothing for data that is not MP3.
+template <class Measure>
+SampleLength scanned(mpg123_handle* mh, const std::vector<char>& f, Measure measure) {
+    if (f.empty() || !mh || looksLikeWav(f)) return {};
+    MemoryStream stream{f.data(), f.size(), 0};
+    if (mpg123_open_handle(mh, &stream) != MPG123_OK) return {};
+    const SampleLength result = measure();
+    mpg123_close(mh);
+    return result;
+}
+
+long state(mpg123_handle* mh, mpg123_state key) {
+    long value = -1;
+    double unused = 0;
+    return mpg123_getstate(mh, key, &value, &unused) == MPG123_OK ? value : -1;
 }
 
 }  // namespace
@@ -87,12 +106,20 @@ int QAudio::GetLen(QString file) {
 }
 
 int QAudio::GetLen(const std::vector<char>& f) {
-    if (f.empty() || !handle || looksLikeWav(f)) return 0;
-    MemoryStream stream{f.data(), f.size(), 0};
-    if (mpg123_open_handle(handle, &stream) != MPG123_OK) return 0;
-    const int64_t ms = lengthInMs(handle);
-    mpg123_close(handle);
-    return static_cast<int>(std::min<int64_t>(ms, INT32_MAX));
+    const SampleLength length = scanned(handle, f, [this] { return scannedLength(handle); });
+    if (length.rate <= 0) return 0;
+    return static_cast<int>(std::min<int64_t>(length.frames * 1000 / length.rate, INT32_MAX));
+}
+
+SampleLength QAudio::DecodedLength(const std::vector<char>& f) {
+    return scanned(handle, f, [this]() -> SampleLength {
+        SampleLength length = scannedLength(handle);
+        // No encoder delay known: nothing was trimmed, and lame cuts only
+        // what its own decoder adds in front.
+        if (length.frames > 0 && state(handle, MPG123_ENC_DELAY) < 0)
+            length.frames = std::max<qint64>(0, length.frames - std::max(0L, state(handle, MPG123_DEC_DELAY)));
+        return length.frames > 0 ? length : SampleLength{};
+    });
 }
 
 // The meta-object code lives in this object file, so a program that only

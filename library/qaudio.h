@@ -1,12 +1,20 @@
 #pragma once
-// The audio length probe: how long an MP3 recording plays, in milliseconds.
-// It neither plays nor decodes audio for output; it only counts MPEG frames.
+// The audio length probe: how long an MP3 recording plays, in milliseconds,
+// or in samples exactly as lame decodes it. It neither plays nor decodes
+// audio for output; it only counts MPEG frames.
 
 #include <QObject>
 #include <QString>
+#include <QtGlobal>
 #include <vector>
 
 struct mpg123_handle_struct;
+
+// A recording's length in sample frames at its own sample rate.
+struct SampleLength {
+    qint64 frames = 0;
+    int rate = 0;  // 0 with no frames: no recording
+};
 
 class QAudio : public QObject {
     Q_OBJECT
@@ -21,6 +29,14 @@ public slots:
     // Both forms return 0 for no data and for data that is not MP3 audio.
     int GetLen(QString file);
     int GetLen(const std::vector<char>& f);
+
+public:
+    // The frames "lame --decode" writes for the recording. With a LAME tag
+    // that is the trimmed length GetLen measures; without one (48 kbit/s and
+    // below, other encoders) lame drops only the decoder's delay of 529
+    // frames, and GetLen's length keeps the encoder's delay and padding.
+    // Nothing for what GetLen rejects.
+    SampleLength DecodedLength(const std::vector<char>& f);
 
 private:
     // One decoder handle, reused for every measurement: setting up a handle

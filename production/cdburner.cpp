@@ -28,8 +28,8 @@ CdBurner::CdBurner(Quran* quran, QObject* parent) : QObject(parent), preparer(qu
     connect(&writerRun, &ProcessWrap::ProcessDone, this, &CdBurner::WriterEnded);
 }
 
-CdBurner::Refusal CdBurner::Check(int totalSeconds, const std::vector<saya>& burnList) {
-    if (totalSeconds / 60 > kMaxMinutes) return Refusal::TooLong;
+CdBurner::Refusal CdBurner::Check(const DiscTime& disc, const std::vector<saya>& burnList) {
+    if (!disc.Fits()) return Refusal::TooLong;
     if (burnList.empty()) return Refusal::Empty;
     if (CountTracks(burnList) > kMaxTracks) return Refusal::TooManyTracks;
     return Refusal::None;
@@ -60,9 +60,9 @@ QStringList CdBurner::WriterCommand(const QString& device, int speed, const QStr
 
 QString CdBurner::FailureLine(const QString& reason) { return "Burning Quran CD failed: " + reason; }
 
-bool CdBurner::Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, int totalSeconds,
+bool CdBurner::Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, const DiscTime& disc,
                     const Writer& chosen) {
-    if (running || Check(totalSeconds, burnList) != Refusal::None) return false;
+    if (running || Check(disc, burnList) != Refusal::None) return false;
     writer = chosen;
     folder.clear();
     StartPreparing(burnList, groupReps);
@@ -70,8 +70,8 @@ bool CdBurner::Burn(const std::vector<saya>& burnList, const std::map<int, int>&
 }
 
 bool CdBurner::PrepareDiscFolder(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
-                                 int totalSeconds, const QString& target) {
-    if (running || Check(totalSeconds, burnList) != Refusal::None) return false;
+                                 const DiscTime& disc, const QString& target) {
+    if (running || Check(disc, burnList) != Refusal::None) return false;
     folder = target;
     StartPreparing(burnList, groupReps);
     return true;

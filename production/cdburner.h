@@ -8,6 +8,7 @@
 // the window shows them in the progress dialog, norvane-make on the terminal.
 
 #include "burnlist/saya.h"
+#include "burnlist/totaltime.h"
 #include "production/trackpreparer.h"
 #include "tools/processwrap.h"
 
@@ -27,8 +28,7 @@ public:
     enum class Refusal { None, TooLong, Empty, TooManyTracks };
     enum class Result { Done, Refused, PreparationFailed, TocFailed, WriterFailed, MediumNotWritable, Cancelled };
 
-    static constexpr int kMaxMinutes = 80;  // whole minutes; 80:59 still fits
-    static constexpr int kMaxTracks = 99;   // the CD format numbers tracks 1..99
+    static constexpr int kMaxTracks = 99;  // the CD format numbers tracks 1..99
 
     struct Writer {
         QString device;  // cdrdao's --device; empty when no writer was found
@@ -37,9 +37,9 @@ public:
 
     explicit CdBurner(Quran* quran, QObject* parent = nullptr);
 
-    // Checked in this order: too long (totalSeconds / 60 above 80 minutes),
-    // empty, more tracks than a CD can number.
-    static Refusal Check(int totalSeconds, const std::vector<saya>& burnList);
+    // Checked in this order: too long (the disc measured from the burn list
+    // does not fit, DiscTime::Fits), empty, more tracks than a CD can number.
+    static Refusal Check(const DiscTime& disc, const std::vector<saya>& burnList);
     // The text telling the user what to do about a refusal (plain text).
     static QString RefusalText(Refusal refusal);
 
@@ -51,13 +51,13 @@ public:
 
     // Starts the whole burn; false, with nothing started, when Check refuses.
     // Finished follows; the working files are removed whatever happened.
-    bool Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, int totalSeconds,
+    bool Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, const DiscTime& disc,
               const Writer& writer);
     // The same checks and tracks, moved into `folder` (created if need be)
     // beside a table of contents kFolderTocName whose FILE lines name them
     // there. Nothing of the job stays in the temp folder.
     bool PrepareDiscFolder(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
-                           int totalSeconds, const QString& folder);
+                           const DiscTime& disc, const QString& folder);
     // Stops the job; Finished(Cancelled) follows. During WritingDisc the
     // caller should ask first: a disc stopped half-way is spoilt.
     void Cancel();

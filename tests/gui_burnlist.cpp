@@ -55,16 +55,18 @@ private:
 
 private slots:
     void initTestCase() {
-        // Tagged MP3s (44.1 kHz, 128 kbit/s) measure to the millisecond: 3.6 s counts as 3, 10.2 s as 10.
+        // Tagged MP3s (44.1 kHz, 128 kbit/s) measure to the sample: 3.6 s is
+        // 270 blocks of 1/75 s, 10.2 s 765, the silence 75.
         const QByteArray shortMp3 = testenv::makeMp3(3600, 44100, 1, {"-b", "128"});
         const QByteArray longMp3 = testenv::makeMp3(10200, 44100, 1, {"-b", "128"});
+        const QByteArray silence = testenv::makeMp3(1000, 44100, 1, {"-b", "128", "--scale", "0"});
         testenv::PackEntries first;
         for (int a = 1; a <= 7; ++a) first.append({QString("001.%1.mp3").arg(a, 3, 10, QChar('0')), shortMp3});
         first << qMakePair(QString("002.001.mp3"), shortMp3) << qMakePair(QString("002.255.mp3"), shortMp3)
-              << qMakePair(QString("silence.mp3"), shortMp3);
+              << qMakePair(QString("silence.mp3"), silence);
         QVERIFY(testenv::writePack(dir.filePath("work/quran/s001_s002.mat"), first));
         QVERIFY(testenv::writePack(dir.filePath("work/quran/s009_s010.mat"),
-                                   {{"010.001.mp3", longMp3}, {"silence.mp3", shortMp3}}));
+                                   {{"010.001.mp3", longMp3}, {"silence.mp3", silence}}));
         QVERIFY(QDir::setCurrent(dir.filePath("work")) && cdrdao.setScript(""));
     }
 
@@ -108,7 +110,7 @@ private slots:
         dialogs.fileAnswers << path;
         window->LoadPlaylist();
         QCOMPARE(List(), "010.001x1+0 002.255x3+2/g4 001.002x1+0/g4");
-        QCOMPARE(window->TotalSeconds(), 10 + (3 + 2) * 3 * 5 + 3 * 5);
+        QCOMPARE(window->Disc().trackTotal, 765 + (3 * (270 + 2 * 75) + 270) * 5);
         // A folder is reported; a cancelled chooser and a vanished file are not. None changes the list.
         QVERIFY(QDir().mkpath(dir.filePath("folder.qap")));
         dialogs.fileAnswers << dir.filePath("folder.qap") << QString() << dir.filePath("gone.qap");
@@ -120,11 +122,10 @@ private slots:
         QCOMPARE(Shown(), "001.001 001.002 002.255 010.001");
         Assign({"001.001", "001.002"}, 4, 6);
         QCOMPARE(List(), "001.001x1+0/g4 001.002x1+0/g4 002.255x3+2/g1 010.001x1+0");
-        QCOMPARE(window->TotalSeconds(), 2 * 3 * 6 + (3 + 2) * 3 * 3 + 10);
         Select({"001.001"});  // removing a member keeps its group for the others
         window->RemoveOne();
-        QCOMPARE(window->TotalSeconds(), 3 * 6 + (3 + 2) * 3 * 3 + 10);
-        QVERIFY(Child<QLabel>(window.get(), "cdLengthLabel")->text().contains(">01:13<"));
+        QCOMPARE(window->Disc().trackTotal, 270 * 6 + 3 * (270 + 2 * 75) * 3 + 765);
+        QVERIFY(Child<QLabel>(window.get(), "cdLengthLabel")->text().contains(">01:24<"));  // 2 s before track 1
     }
 };
 

@@ -1,8 +1,9 @@
 // The burn-list core without the window (whose tests cover editing, groups
-// and a saved playlist coming back): the total time with its measuring
-// cache, and playlist files (bad lines are skipped and reported, absurd
+// and a saved playlist coming back): the disc's length with its measuring
+// cache and whether it fits, and playlist files (bad lines are skipped and reported, absurd
 // values clamped, failed saves reported).
 
+#include "burnlist/cdlength.h"
 #include "burnlist/playlist.h"
 #include "burnlist/totaltime.h"
 #include "library/suracatalogue.h"
@@ -11,10 +12,10 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
-#include <climits>
 #include <optional>
 
 using testenv::makeSaya;
+Q_DECLARE_METATYPE(std::vector<saya>)
 
 namespace {
 
@@ -30,20 +31,38 @@ QStringList describe(const std::vector<saya>& list) {
 class TestBurnList : public QObject {
     Q_OBJECT
 private slots:
-    // The window's tests cover whole seconds, pauses and group counts.
-    void totalTimeMeasuresEachAyaOnceAndSaturates() {
-        std::map<std::string, int> asked;
-        TotalTime total([&](const std::string& key) { ++asked[key]; return key == "009.009" ? 0 : 10000; });
-        // Group 0 with a stray count, and a group with no count yet, play once.
-        const std::vector<saya> list{makeSaya("002", "001", 1, 0, 0), makeSaya("002", "002", 2, 1, 1),
-                                     makeSaya("002", "003", 1, 0, 2), makeSaya("009", "009", 5)};
-        QCOMPARE(total.Seconds(list, {{0, 3}, {1, 2}}), 10 + (10 + 1) * 2 * 2 + 10);
-        QCOMPARE(total.Seconds(list, {}), 10 + (10 + 1) * 2 + 10);
-        QVERIFY(asked.size() == 4 && std::all_of(asked.begin(), asked.end(), [](auto& a) { return a.second == 1; }));
-        QCOMPARE(TotalTime().Seconds({makeSaya("002", "001", 5)}, {}), 0);  // nothing to measure with
-        TotalTime huge([](const std::string&) { return INT_MAX; });
-        const std::vector<saya> many(50, makeSaya("002", "001", 100, 60, 1));
-        QCOMPARE(huge.Seconds(many, {{1, 100}}), INT_MAX);
+    // Blocks of 588 frames at 44.1 kHz, each track rounded up and padded to
+    // 4 s, against the 359,849 an 80-minute CD-R holds. Ayas of 002 last
+    // 1 s, the silence recording too.
+    void discCountsTheTracksAsWritten_data() {
+        QTest::addColumn<std::vector<saya>>("list");
+        QTest::addColumn<qint64>("blocks");
+        QTest::addColumn<QString>("shown");  // with the 2 s before track 1, rounded down
+        const auto row = [](const char* name, std::vector<saya> list, qint64 blocks, const char* shown) {
+            QTest::newRow(name) << list << blocks << QString(shown);
+        };
+        row("5 s + 1 frame, 5 s + 1 frame at 22.05 kHz, 1 s padded", {makeSaya("001", "001"), makeSaya("001", "002"),
+            makeSaya("002", "001")}, 376 + 376 + 300, "00:16");
+        // (2 x (5 s + 1 frame + 1 s pause) + 1 s) x 3 passes, then 6 frames over a block.
+        row("group of pauses", {makeSaya("001", "001", 2, 1, 1), makeSaya("002", "001", 1, 0, 1)}, 2926, "00:41");
+        // 1.2 s x 100 with 47 s of pause: (1 + 47) x 100 counting whole seconds per aya.
+        row("80:00 of whole seconds", {makeSaya("001", "003", 100, 47)}, 361500, "80:22");
+        row("just under", {makeSaya("001", "005")}, 359849, "79:59");
+        row("one frame more", {makeSaya("001", "006")}, 359850, "80:00");
+    }
+    void discCountsTheTracksAsWritten() {
+        const std::map<std::string, SampleLength> lengths{{"001.001", {220501, 44100}}, {"001.002", {110251, 22050}},
+            {"001.003", {52920, 44100}}, {"001.005", {359849 * 588, 44100}}, {"001.006", {359849 * 588 + 1, 44100}}};
+        TotalTime total(
+            [&](const std::string& key) { return lengths.count(key) ? lengths.at(key) : SampleLength{48000, 48000}; });
+        QFETCH(std::vector<saya>, list);
+        QFETCH(qint64, blocks);
+        QFETCH(QString, shown);
+        const DiscTime disc = total.Disc(list, {{1, 3}});
+        QCOMPARE(disc.trackTotal, blocks);
+        QCOMPARE(disc.Fits(), blocks <= 359849);
+        QVERIFY(CdLengthHtml(disc).contains(">" + shown + "<"));
+        QCOMPARE(CdLengthHtml(disc).contains("#ffffff"), disc.Fits());  // the caption turns red
     }
 
     // Good lines load in file order; bad ones are skipped and numbered, absurd

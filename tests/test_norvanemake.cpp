@@ -33,8 +33,9 @@ private slots:
                                     {"002.255.mp3", testenv::makeMp3(2000)},
                                     {"silence.mp3", testenv::makeMp3(1000, 22050, 1, {"--scale", "0"})}}));
         testenv::writeFile(user.filePath("two.qap"), "001,001,1,1,1,2\n001,002,1,0,1,2\n002,255,1,0,0,0\n");
-        // (2.5 + 59) x 80 + (1.2 + 59): past 81 minutes.
-        testenv::writeFile(user.filePath("long.qap"), "001,001,80,59,0,0\n001,002,1,59,0,0\n");
+        // (1 + 47) x 100 s counting whole seconds per aya: 80:00. Written, the
+        // 1.2 s aya and the pauses take far more than the disc's 79:59.74.
+        testenv::writeFile(user.filePath("long.qap"), "001,002,100,47,0,0\n");
         testenv::writeFile(user.filePath("empty.qap"), "");
         testenv::writeFile(user.filePath("afile"), "not a folder");
         QVERIFY(QDir(user.path()).mkpath("out"));
@@ -47,8 +48,11 @@ private slots:
     void infoTellsTimesAndWhetherItFitsACd() {
         auto r = Make({"info", "two.qap"});
         QCOMPARE(r.exitCode, 0);
-        // Whole seconds per aya, as the window counts: group (2 + 1 + 1) x 2, then 2.
-        QVERIFY2(r.out.contains("Total: 00:10 in 2 track(s)\nFits an audio CD: yes"), r.out.constData());
+        // As written at 44.1 kHz: the group (2.536 + 1.047 + 1.230 s) x 2 makes
+        // 722 blocks of 1/75 s, the 2 s aya is padded to 4 s (300 blocks).
+        QVERIFY2(r.out.contains("Total: 00:15:47 in 2 track(s) with the 2-second pause before track 1; the tracks "
+                                "take 1022 of the 359849 blocks an 80-minute CD-R holds\nFits an audio CD: yes"),
+                 r.out.constData());
         r = Make({"info", "long.qap"});
         QVERIFY(r.out.contains("Fits an audio CD: no, more than 80 minutes"));
     }
@@ -60,7 +64,7 @@ private slots:
                                                << "--bitrate must be one of";
         QTest::newRow("file as folder") << QStringList{"mp3", "two.qap", "afile"} << "Please choose a valid dir";
         QTest::newRow("empty list") << QStringList{"mp3", "empty.qap", "out"} << "Please add some sura(s)";
-        QTest::newRow("81 minutes") << QStringList{"toc", "long.qap", "out"} << "more than 80 minutes of audio";
+        QTest::newRow("80:00 in whole seconds") << QStringList{"toc", "long.qap", "out"} << "more than 80 minutes of audio";
     }
     void refusedBeforeAnyWork() {
         QVERIFY(cdrdao->setScript(kScan));
@@ -78,6 +82,9 @@ private slots:
         QVERIFY2(r.exitCode == 0, r.err.constData());
         QCOMPARE(Files("my disc"), (QStringList{"Al-Baqara.255.wav", "group.1.wav", "quran.toc"}));
         const QString realCdrdao = QStandardPaths::findExecutable("cdrdao", {"/usr/bin", "/usr/local/bin"});
+        // The blocks info foretold are the blocks cdrdao counts.
+        const auto size = testenv::run(realCdrdao, {"toc-size", user.filePath("my disc/quran.toc")});
+        QVERIFY2(Make({"info", "two.qap"}).out.contains(" take " + size.out.trimmed() + " of "), size.out.constData());
         const auto test = testenv::run(realCdrdao, {"read-test", user.filePath("my disc/quran.toc")});
         QVERIFY2(test.exitCode == 0, test.err.constData());
         QCOMPARE(test.err.count("Writing track"), 2);

@@ -45,16 +45,11 @@ private slots:
     void init() { cdrdao->clearLog(); }
     void cleanupTestCase() { cdrdao.reset(); }
 
-    void infoTellsTimesAndWhetherItFitsACd() {
-        auto r = Make({"info", "two.qap"});
+    // What info says fits is checked against cdrdao's own count below.
+    void infoSaysWhenItDoesNotFitACd() {
+        const auto r = Make({"info", "long.qap"});
         QCOMPARE(r.exitCode, 0);
-        // As written at 44.1 kHz: the group (2.536 + 1.047 + 1.230 s) x 2 makes
-        // 722 blocks of 1/75 s, the 2 s aya is padded to 4 s (300 blocks).
-        QVERIFY2(r.out.contains("Total: 00:15:47 in 2 track(s) with the 2-second pause before track 1; the tracks "
-                                "take 1022 of the 359849 blocks an 80-minute CD-R holds\nFits an audio CD: yes"),
-                 r.out.constData());
-        r = Make({"info", "long.qap"});
-        QVERIFY(r.out.contains("Fits an audio CD: no, more than 80 minutes"));
+        QVERIFY2(r.out.contains("Fits an audio CD: no, more than 80 minutes"), r.out.constData());
     }
 
     void refusedBeforeAnyWork_data() {

@@ -157,21 +157,16 @@ private slots:
         QVERIFY(sorted.EntriesInFileOrder().front().name == "001.007.mp3" && sorted.Holds("silence.mp3"));
         QCOMPARE(asBytes(sorted.Extract("002.255.mp3")), mp3);
 
-        const testenv::RunResult r = tool({"list", "out/s078_s114.mat"});
-        const QList<QByteArray> lines = r.out.trimmed().split('\n');
-        QVERIFY(r.exitCode == 0 && lines.size() == 2);
-        const QList<QByteArray> aya = lines[0].split('\t'), silence = lines[1].split('\t');
-        QVERIFY(aya.size() == 4 && aya[0] == "114.006.mp3" && aya[1].toInt() == mp3.size() && silence.size() == 4);
-        QCOMPARE(aya[2].toUInt(nullptr, 16), PackChecksum(mp3.constData(), mp3.size()));
-        // Tagged recordings measure to the millisecond, as the window counts
-        // them; the silence lame made is one second long.
-        QVERIFY2(qAbs(aya[3].toInt() - 7250) <= 1 && qAbs(silence[3].toInt() - 1000) <= 1, r.out.constData());
+        // list gives each entry's playing time: tagged recordings measure to
+        // the millisecond, as the window counts them; lame's silence is 1 s.
+        const QList<QByteArray> lines = tool({"list", "out/s078_s114.mat"}).out.trimmed().split('\n');
+        QVERIFY2(lines.size() == 2 && qAbs(lines[0].split('\t').value(3).toInt() - 7250) <= 1 &&
+                     qAbs(lines[1].split('\t').value(3).toInt() - 1000) <= 1,
+                 lines.join('\n').constData());
         QCOMPARE(tool({"verify", "out/s078_s114.mat"}).exitCode, 0);
         // A folder in front of the name is ignored, as the window asks by bare name.
         QCOMPARE(tool({"extract", "out/s078_s114.mat", "some/where/114.006.mp3", "got.mp3"}).exitCode, 0);
         QCOMPARE(testenv::readFile(path("got.mp3")), mp3);
-        for (const QStringList& wrong : QList<QStringList>{{}, {"pack", "x"}, {"create", "out.mat"}, {"import", "in"}})
-            QVERIFY2(tool(wrong).exitCode == 2, qPrintable(wrong.join(' ')));
     }
 
     // Each failing call exits with 1, names the culprit (and not the sound

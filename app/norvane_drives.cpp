@@ -5,6 +5,7 @@
 #include "app/userdialogs.h"
 #include "settings/qinifile.h"
 #include "production/cdrdaoadvice.h"
+#include "production/trackpreparer.h"
 #include "tools/processwrap.h"
 
 #include <QComboBox>
@@ -39,9 +40,13 @@ QString FirstError(const QStringList& lines, const QString& advice) {
 }  // namespace
 
 void Norvane::DetectDrives() {
-    // Before the window shows there is nothing else to do but wait.
+    // Before the window shows there is nothing else to do but wait, though
+    // not forever for a scan that hangs. (Erasing has no limit: stopping it
+    // spoils the disc, and a long blank may print nothing for minutes.)
+    runner->SetStallLimit(TrackPreparer::kStallSeconds);
     runner->RunCommand({"cdrdao", "scanbus"});
     runner->WaitForDone();
+    runner->SetStallLimit(0);
     drives = ParseScanOutput(runner->GetText());
     if (drives.empty()) UserDialogs::Current().Information("Norvane", NoWriterMessage());
 }

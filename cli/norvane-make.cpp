@@ -349,6 +349,7 @@ int Cd(Session& session, const QStringList& args, const QCommandLineParser& pars
     QString device = parser.value("device");
     if (!parser.isSet("device")) {
         ProcessWrap scan;
+        scan.SetStallLimit(stallSeconds);
         scan.RunCommand({"cdrdao", "scanbus"});
         scan.WaitForDone();
         const std::vector<DriveEntry> drives = ParseScanOutput(scan.GetText());

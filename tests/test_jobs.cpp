@@ -99,17 +99,13 @@ private slots:
         QVERIFY(runner.LastRunSucceeded());
     }
 
-    // A program that cannot start is said once, and its run still ends
-    // through ProcessDone, never from inside RunCommand. (How tools end
-    // otherwise is tried through the encoder below.)
-    void runnerEndsARunThatCannotStart() {
+    // A blocking wait (the drive scan at start-up) gives up on a silent tool too.
+    void blockingWaitStopsAStalledTool() {
         ProcessWrap runner;
-        QSignalSpy cannot(&runner, &ProcessWrap::CannotRun), done(&runner, &ProcessWrap::ProcessDone);
-        runner.RunCommand({"/no/such/tool"});
-        QCOMPARE(done.size(), 0);
-        QVERIFY(done.wait(10000));
-        QCOMPARE(cannot.size(), 1);
-        QCOMPARE(runner.FailureText(), QString("tool could not be started"));
+        runner.SetStallLimit(1);
+        runner.RunCommand({Fake(), "out:one line", "hang"});
+        runner.WaitForDone();
+        QCOMPARE(runner.FailureText(), QString("faketool stopped responding"));
     }
 
     void poolRunsAsManyAsItIsWideAndStopsThemAll() {

@@ -201,7 +201,8 @@ void ProcessWrap::EndRun() {
 void ProcessWrap::WaitForDone() {
     while (active) {
         if (process->state() != QProcess::NotRunning) {
-            process->waitForFinished(-1);
+            // Awake every second, so that the stall limit holds here too.
+            if (!process->waitForFinished(1000) && stallLimitSeconds > 0) CheckForStall();
             continue;
         }
         // A start that failed ends through a queued call; deliver it.

@@ -48,8 +48,9 @@ public:
     // temporary files beside it whose names start with its name).
     void WatchOutput(const QString& path) { watchedOutput = path; }
 
-    // Blocks, without an event loop, until the run has ended. ProcessDone
-    // and the markers are emitted from inside the wait.
+    // Blocks, without an event loop, until the run has ended (the stall
+    // limit still holds). ProcessDone and the markers are emitted from
+    // inside the wait.
     void WaitForDone();
 
 public slots:

@@ -49,7 +49,8 @@ void QIniFile::ReadFile() {
 // starting with "[" opens a section and nothing more, whatever its name
 // holds. Otherwise the key runs to the first "=" and the value is all the
 // rest, further "=" and trailing blanks included, so every value reads back
-// as it was written. A line without "=" is a comment.
+// as it was written. A line without a key (no "=", or "=" first) is a
+// comment, kept whole, so that it is written back as it was read.
 void QIniFile::ParseLine(const QString& line, QString& currentSection) {
     qsizetype start = 0;
     while (start < line.size() && line.at(start).isSpace()) ++start;
@@ -62,7 +63,7 @@ void QIniFile::ParseLine(const QString& line, QString& currentSection) {
         return;
     }
     const qsizetype eq = text.indexOf('=');
-    if (eq >= 0)
+    if (eq > 0)
         entries.Append(std::make_unique<QIniData>(currentSection, text.left(eq), text.mid(eq + 1)));
     else if (!text.trimmed().isEmpty())
         entries.Append(std::make_unique<QIniData>(currentSection, QString(), text.trimmed()));

@@ -122,7 +122,7 @@ private slots:
         QTest::newRow("SIGINT while encoding") << int(SIGINT) << QStringList{"mp3", "two.qap", "out"}
                                                << "Cancelled after 1 of 2 tracks.";
         QTest::newRow("SIGTERM while writing") << int(SIGTERM) << QStringList{"cd", "two.qap"}
-                                               << "Cancelled after 1 of 2 tracks were written";
+                                               << "tracks were written; the disc is probably unusable";
         QTest::newRow("SIGKILL while encoding") << int(SIGKILL) << QStringList{"mp3", "two.qap", "out"} << "";
     }
     void aSignalStopsTheJob() {
@@ -136,7 +136,9 @@ private slots:
         make.setWorkingDirectory(user.path());
         QFETCH(QStringList, args);
         make.start(testenv::binDir() + "/norvane-make", QStringList{"--dir", folder.path()} + args);
-        QTRY_VERIFY_WITH_TIMEOUT(TempFiles().join(' ').contains("Al-Baqara.255.mp3") || cdrdao->anyAlive(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(TempFiles().join(' ').contains("Al-Baqara.255.mp3") ||
+                                     (!cdrdao->lastRun("write").isEmpty() && cdrdao->anyAlive()),
+                                 30000);
         QTest::qWait(300);
         QVERIFY2(make.state() == QProcess::Running, make.readAllStandardError().constData());
         ::kill(pid_t(make.processId()), signal);

@@ -52,9 +52,12 @@ void QIniFile::ReadFile() {
 // as it was written. A line without a key (no "=", or "=" first) is a
 // comment, kept whole, so that it is written back as it was read.
 void QIniFile::ParseLine(const QString& line, QString& currentSection) {
-    qsizetype start = 0;
-    while (start < line.size() && line.at(start).isSpace()) ++start;
-    const QString text = line.mid(start);
+    qsizetype start = 0, end = line.size();
+    while (start < end && line.at(start).isSpace()) ++start;
+    // Carriage returns at the end are what is left of a line end, never part
+    // of a value: the store could not write them back.
+    while (end > start && line.at(end - 1) == '\r') --end;
+    const QString text = line.mid(start, end - start);
     if (text.startsWith('[')) {
         // Blanks inside the brackets belong to the name: "[ cd ]" is " cd ".
         QString name = text.mid(1);

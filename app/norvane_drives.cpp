@@ -10,7 +10,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QRegularExpression>
 #include <utility>
 
 namespace {
@@ -27,14 +26,6 @@ QString NoWriterMessage() {
 #endif
     return "No CD drivers were found!\n" + advice +
            "\nCreating Audio CDs will not work.\nYou can, however, still create MP3s.";
-}
-
-// What the failure box says after the headline: the advice, else cdrdao's
-// own error line, else nothing more.
-QString FirstError(const QStringList& lines, const QString& advice) {
-    if (!advice.isEmpty()) return advice;
-    const QStringList errors = lines.filter(QRegularExpression("^ERROR"));
-    return errors.isEmpty() ? QString() : errors.first().trimmed();
 }
 
 }  // namespace
@@ -105,5 +96,7 @@ void Norvane::ProcessDone(const QStringList& lines) {
     emit StatMsg(failed ? "Erasing CD Failed" : "All done erasing CD!");
     if (!advice.isEmpty()) emit StatMsg(advice);
     EndJob(nullptr);
-    if (failed) UserDialogs::Current().Information("Norvane", "Erasing CD Failed\n" + FirstError(lines, advice));
+    if (failed)
+        UserDialogs::Current().Information("Norvane",
+                                           "Erasing CD Failed\n" + (advice.isEmpty() ? FirstErrorLine(lines) : advice));
 }

@@ -1,9 +1,9 @@
 #include "burnlist/playlist.h"
 
+#include "library/savefile.h"
 #include "library/suracatalogue.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 #include <set>
@@ -150,19 +150,8 @@ QByteArray PlaylistText(const std::vector<saya>& burnList, const std::map<int, i
 
 QString SavePlaylistFile(const QString& path, const std::vector<saya>& burnList,
                          const std::map<int, int>& groupReps) {
-    QSaveFile file(path);
     // Text mode writes CR LF on Windows, where the format comes from.
-    // Unbuffered, because a buffered QSaveFile takes a short write while
-    // flushing (a full disk) for success and would commit the cut playlist.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered)) return file.errorString();
-    const QByteArray text = PlaylistText(burnList, groupReps);
-    if (file.write(text) != text.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit()) return file.errorString();
-    return QString();
+    return SaveWholeFile(path, PlaylistText(burnList, groupReps), true);
 }
 
 QString PlaylistFileName(const QString& chosen) {

@@ -5,13 +5,13 @@
 // renamed into place, so a failure never leaves a half-written file.
 
 #include "library/packarchive.h"
+#include "library/savefile.h"
 #include "library/packimport.h"
 #include "library/qaudio.h"
 #include "library/suracatalogue.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -57,14 +57,9 @@ std::string Hex8(uint32_t value) {
 }
 
 // Writes bytes to a file atomically; an empty string on success, else why not.
-// Unbuffered, so that a short write (a full disk) fails here instead of
-// being committed as a cut file.
 std::string WriteWholeFile(const std::string& path, const char* data, size_t size) {
-    QSaveFile file(FileName(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data, qint64(size)) != qint64(size) ||
-        !file.commit())
-        return "cannot write " + Quoted(path) + ": " + file.errorString().toStdString();
-    return std::string();
+    const QString problem = SaveWholeFile(FileName(path), QByteArray(data, qsizetype(size)));
+    return problem.isEmpty() ? std::string() : "cannot write " + Quoted(path) + ": " + problem.toStdString();
 }
 
 bool OpenPack(PackArchive* pack, const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include "library/packarchive.h"
 #include "production/cdrdaoadvice.h"
+#include "production/drivescan.h"
 #include "production/publish.h"
 #include "production/tocwriter.h"
 #include "production/trackplan.h"
@@ -80,7 +81,6 @@ bool CdBurner::PrepareDiscFolder(const std::vector<saya>& burnList, const std::m
 void CdBurner::StartPreparing(const std::vector<saya>& burnList, const std::map<int, int>& groupReps) {
     running = true;
     trackList.clear();
-    advice.clear();
     tracksStarted = 0;
     mediumRefused = false;
     TrackPreparer::Job job;
@@ -153,7 +153,7 @@ void CdBurner::WriterEnded() {
                                           .arg(trackList.size()));
     const QString failure = WriterFailure();
     if (failure.isEmpty()) return End(Result::Done, "All done burning Quran CD!");
-    advice = CdrdaoAdvice(writerRun.GetText());
+    const QString advice = CdrdaoAdvice(writerRun.GetText());
     End(Result::WriterFailed, FailureLine(advice.isEmpty() ? failure : advice));
 }
 
@@ -161,8 +161,8 @@ void CdBurner::WriterEnded() {
 QString CdBurner::WriterFailure() const {
     if (writerRun.LastOutcome() != ProcessWrap::Outcome::Finished) return writerRun.FailureText();
     // cdrdao's own words say more than its status.
-    for (const QString& line : writerRun.GetText())
-        if (line.startsWith("ERROR")) return line.trimmed();
+    const QString error = FirstErrorLine(writerRun.GetText());
+    if (!error.isEmpty()) return error;
     return writerRun.FailureText();
 }
 

@@ -65,12 +65,8 @@ public:
     // A tool (also the writer) silent this long is stopped; see TrackPreparer.
     void SetStallSeconds(int seconds) { stallSeconds = seconds; }
 
-    bool Running() const { return running; }
     bool WritingDisc() const { return writing; }
     const std::vector<std::string>& TrackList() const { return trackList; }
-    int TracksStarted() const { return tracksStarted; }
-    // What the user can do about the writer's failure; empty when unknown.
-    QString Advice() const { return advice; }
     // The last log line of the job: how it ended.
     QString EndLine() const { return endLine; }
 
@@ -112,7 +108,6 @@ private:
     Writer writer;
     QString folder;  // set: the tracks go into this folder instead of onto a disc
     std::vector<std::string> trackList;
-    QString advice;
     QString endLine;
     int tracksStarted = 0;
     int stallSeconds = TrackPreparer::kStallSeconds;

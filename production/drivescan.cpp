@@ -38,8 +38,10 @@ std::vector<DriveEntry> ParseScanOutput(const QStringList& lines) {
     return drives;
 }
 
-bool EraseFailed(const QStringList& lines) {
+QString FirstErrorLine(const QStringList& lines) {
     for (const QString& line : lines)
-        if (line.startsWith(QLatin1String("ERROR"))) return true;
-    return false;
+        if (line.startsWith(QLatin1String("ERROR"))) return line.trimmed();
+    return QString();
 }
+
+bool EraseFailed(const QStringList& lines) { return !FirstErrorLine(lines).isEmpty(); }

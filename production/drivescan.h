@@ -18,5 +18,9 @@ struct DriveEntry {
 //   /dev/sr0 : VENDOR , MODEL , REV   a device path, as cdrdao prints it on Linux
 std::vector<DriveEntry> ParseScanOutput(const QStringList& lines);
 
+// The first line that begins with "ERROR" (how cdrdao reports a failure),
+// trimmed; empty when there is none.
+QString FirstErrorLine(const QStringList& lines);
+
 // True when any line begins with "ERROR": how a failed blank shows.
 bool EraseFailed(const QStringList& lines);

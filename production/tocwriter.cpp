@@ -1,10 +1,10 @@
 #include "production/tocwriter.h"
 
+#include "library/savefile.h"
 #include "production/tracknames.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -85,12 +85,7 @@ bool TocWriter::Write(const QString& tocPath, const std::vector<std::string>& tr
                       const QString& trackFolder) {
     const std::optional<QByteArray> toc = Compose(trackNames, trackFolder);
     if (!toc) return false;
-    QSaveFile file(tocPath);
-    // Unbuffered, as every atomic write here: buffered, a short write on a
-    // full disk would be committed as a whole file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(*toc) != toc->size() || !file.commit()) {
-        lastError = QStringLiteral("Cannot write %1: %2").arg(tocPath, file.errorString());
-        return false;
-    }
-    return true;
+    const QString problem = SaveWholeFile(tocPath, *toc);
+    if (!problem.isEmpty()) lastError = QStringLiteral("Cannot write %1: %2").arg(tocPath, problem);
+    return problem.isEmpty();
 }

@@ -53,17 +53,12 @@ public:
     // before stay whole in their folder.
     void Cancel();
 
-    bool Running() const { return running; }
     bool Cancelled() const { return cancelled; }
-    int TracksMade() const { return tracksMade; }
-    int TrackTotal() const { return int(works.size()); }
 
     // Bare WAV names of the finished tracks in disc order.
     const std::vector<std::string>& TrackList() const { return trackList; }
     // One line per track or file that could not be made, naming it and why.
     const QStringList& Failures() const { return failures; }
-    // The tracks that could not be made in the last run, by title.
-    const QStringList& FailedTracks() const { return failedTracks; }
 
     // Why an MP3 set of the burn list cannot be made in `dir`, in plain
     // text; empty when it can.

@@ -1,7 +1,8 @@
 #include "settings/qinifile.h"
 
+#include "library/savefile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 #include <QtGlobal>
 #include <algorithm>
@@ -91,17 +92,8 @@ bool QIniFile::WriteFile() {
     if (fileName.trimmed().isEmpty())
         qFatal("Fatal error. You didn't specify a ini filename to write the settings to.");
 
-    // The new contents go to a temporary file beside the old one, which is
-    // replaced only once everything is on disk: a full disk, a failed write
-    // or a crash never leaves a truncated settings file behind.
-    // Unbuffered, because a buffered QSaveFile takes a short write while
-    // flushing (a full disk) for success and would commit the cut file.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     entries.Sort();
-    const QByteArray bytes = Serialise();
-    if (file.write(bytes) != bytes.size()) return false;  // the temporary file is discarded
-    return file.commit();
+    return SaveWholeFile(fileName, Serialise()).isEmpty();
 }
 
 const QIniData* QIniFile::Find(const QString& section, const QString& key) const {

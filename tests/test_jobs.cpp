@@ -91,7 +91,6 @@ private slots:
         runner.RunCommand({Fake(), "out:WRITING TRACK 01", "err:writingtrack", "sleep:50", "crlf:a",
                            "cr:Wrote 1 of 2 MB", "sleep:50", "out:to be written; writing track 02", "readstdin",
                            "rawout:no line end"});
-        QVERIFY(runner.IsRunning());
         QVERIFY(done.wait(10000));
         QCOMPARE(seen, QStringList({"msg@0", "msg@4", "err@4"}));
         QCOMPARE(runner.GetText(), QStringList({"WRITING TRACK 01", "writingtrack", "a", "Wrote 1 of 2 MB",
@@ -165,7 +164,6 @@ private slots:
         RunJob(job, list, {});
         QVERIFY2(job.Failures().isEmpty(), qPrintable(job.Failures().join('\n')));
         const std::vector<PlannedTrack> plan = PlanTracks(list, groupReps);
-        QCOMPARE(job.TrackList().size(), plan.size());
         for (const PlannedTrack& t : plan) {
             const WavInfo wav = ReadWavInfo(TrackPreparer::TrackPath(t.wavName));
             QVERIFY(wav.IsCdAudio());

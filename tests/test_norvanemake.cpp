@@ -45,13 +45,6 @@ private slots:
     void init() { cdrdao->clearLog(); }
     void cleanupTestCase() { cdrdao.reset(); }
 
-    // What info says fits is checked against cdrdao's own count below.
-    void infoSaysWhenItDoesNotFitACd() {
-        const auto r = Make({"info", "long.qap"});
-        QCOMPARE(r.exitCode, 0);
-        QVERIFY2(r.out.contains("Fits an audio CD: no, more than 80 minutes"), r.out.constData());
-    }
-
     void refusedBeforeAnyWork_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");

@@ -29,8 +29,6 @@ public:
     int LastExitCode() const { return exitCode; }
     // True when the last program started and exited normally with status 0.
     bool LastRunSucceeded() const { return outcome == Outcome::Finished && exitCode == 0; }
-    // The program of the current or last run as it was given.
-    QString Program() const { return program; }
     // Why the last run did not succeed, for a log line ("lame ended with
     // status 1 (its last line)"); empty after a success.
     QString FailureText() const;

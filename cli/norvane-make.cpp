@@ -396,6 +396,7 @@ QString UsageText() {
     text += "\nOptions:\n";
     for (const QCommandLineOption& o : AllOptions())
         text += QString("  --%1 %2\n      %3\n").arg(o.names().first(), o.valueName(), o.description());
+    text += "  --help\n      This text.\n  --version\n      The program's version.\n";
     text += "\nPaths are taken from the working directory where the program was started.\n"
             "Exit status: 0 when everything was made, 1 otherwise.\n";
     return text;
@@ -427,11 +428,11 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addOptions(AllOptions());
-    const QCommandLineOption help(QStringList{"h", "help"});
-    parser.addOption(help);
+    const QCommandLineOption help(QStringList{"h", "help"}), version("version");
+    parser.addOptions({help, version});
     if (!parser.parse(app.arguments())) return Usage(parser.errorText());
-    if (parser.isSet(help)) {
-        Out() << UsageText() << Qt::flush;
+    if (parser.isSet(help) || parser.isSet(version)) {
+        Out() << (parser.isSet(help) ? UsageText() : "norvane-make " NORVANE_VERSION "\n") << Qt::flush;
         return kDone;
     }
 

@@ -32,6 +32,7 @@ const char kUsage[] =
     "  norvane-pack verify PACK               recompute and compare every checksum\n"
     "  norvane-pack catalogue                 sura key, aya count and pack name of every sura\n"
     "  norvane-pack --help                    this text\n"
+    "  norvane-pack --version                 the program's version\n"
     "\n"
     "Exit status: 0 on success, 1 when a job fails (the message names the file\n"
     "and the cause), 2 for wrong arguments.\n";
@@ -202,6 +203,10 @@ int main(int argc, char** argv) {
     const size_t operands = args.size() - 1;
     if (job == "--help" || job == "-h") {
         std::cout << kUsage;
+        return 0;
+    }
+    if (job == "--version") {
+        std::cout << "norvane-pack " NORVANE_VERSION "\n";
         return 0;
     }
     if (job == "create" && operands == 2) return Create(args[1], args[2]);

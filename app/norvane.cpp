@@ -98,8 +98,8 @@ QSlider* Slider(QWidget* parent, int value, const char* objectName) {
 // Installed users have no program folder to put packs into by hand.
 QString ImportHint() {
     if (Locations::Current().GetMode() == Locations::Mode::Portable) return QString();
-    return "\n\nA recitation you already have (one MP3 file per aya, named SSSAAA.mp3) can be added "
-           "with File > Import Recitation….";
+    return "\n\nTo add a recitation you already have (one MP3 file per aya, named SSSAAA.mp3), "
+           "choose File > Import Recitation…";
 }
 
 }  // namespace

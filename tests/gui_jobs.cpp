@@ -164,6 +164,7 @@ private slots:
                                                       "Ignored 078000.mp3: sura 78 has no aya 0",
                                                       "Ignored notes.txt: not named SSSAAA.mp3"}));
         QCOMPARE(Child<QComboBox>(window.get(), "suraCombo")->count(), 2 + 37);
+        QVERIFY(dialogs->Texts().last().startsWith("Imported 2 sura pack(s).\n\ns001_s002.mat: 1 of 293"));
     }
 };
 

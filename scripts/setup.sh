@@ -16,7 +16,7 @@ DIST="$ROOT/dist"
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev zlib1g-dev libmpg123-dev libsndfile1-dev libsoxr-dev
-  lame cdrdao espeak-ng fonts-dejavu-core
+  lame cdrdao espeak-ng fonts-dejavu-core python3-mutagen
   xvfb xauth imagemagick x11-utils xdotool
 )
 

@@ -68,7 +68,9 @@ private slots:
         Start("");
         Child<QLineEdit>(window.get(), "mp3DirEdit")->setText("out");
         window->MakeMP3();
-        QTRY_VERIFY_WITH_TIMEOUT(testenv::filesUnder("temp").join(' ').contains("Al-Fatiha.002.mp3"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(testenv::filesUnder("temp").join(' ').contains("Al-Fatiha.002.mp3") &&
+                                     QFile::exists("out/Al-Fatiha.001.mp3"),
+                                 30000);
         PressDialogButton();
         QTRY_VERIFY(progress->CloseEnabled());
         QCOMPARE(log.last(), QString("Cancelled after 1 of 2 tracks."));

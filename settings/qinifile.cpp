@@ -43,8 +43,13 @@ void QIniFile::ReadFile() {
     QString currentSection;
     QTextStream in(&file);
     in.setEncoding(QStringConverter::System);
+    // Bytes that look like a UTF-16 byte-order mark must not switch the
+    // decoding: the file is written back in the system's encoding and would
+    // then read differently. A UTF-8 mark (a Windows editor's) is dropped.
+    in.setAutoDetectUnicode(false);
     QString line;
-    while (in.readLineInto(&line)) ParseLine(line, currentSection);
+    for (bool first = true; in.readLineInto(&line); first = false)
+        ParseLine(first && line.startsWith(QChar(0xFEFF)) ? line.mid(1) : line, currentSection);
     entries.Sort();
 }
 

@@ -19,11 +19,15 @@
 
 namespace {
 
-QTemporaryDir* scratch = nullptr;
+// Removed when the program ends normally (libFuzzer exits so too).
+QTemporaryDir& Scratch() {
+    static QTemporaryDir dir;
+    return dir;
+}
 
 // The input as a file in the scratch folder, for readers that take a path.
 QString AsFile(const uint8_t* data, size_t size, const QString& name) {
-    const QString path = scratch->filePath(name);
+    const QString path = Scratch().filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) abort();
     file.write(reinterpret_cast<const char*>(data), qint64(size));
@@ -85,7 +89,7 @@ void Check(bool holds, const char* what) {
     // for this call only, so that libFuzzer's relative paths keep working.
     const QString before = QDir::currentPath();
     PackArchive archive;
-    if (QDir::setCurrent(scratch->path()) && archive.Open(AsFile(data, size, "img.dat").toStdString()))
+    if (QDir::setCurrent(Scratch().path()) && archive.Open(AsFile(data, size, "img.dat").toStdString()))
         for (const PackArchive::IndexEntry& entry : archive.EntriesInFileOrder()) LoadPackedImage(entry.name);
     QDir::setCurrent(before);
 }
@@ -93,8 +97,7 @@ void Check(bool holds, const char* what) {
 void Setup(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);  // QPixmap needs one
-    scratch = new QTemporaryDir;
-    if (!scratch->isValid()) abort();
+    if (!Scratch().isValid()) abort();
 }
 
 }  // namespace

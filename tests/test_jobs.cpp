@@ -230,6 +230,29 @@ private slots:
         QVERIFY(!fake.anyAlive());
     }
 
+    // Two tools at a time and never more; a failing encode fails only its
+    // track, and the others go into the folder and its playlist in order.
+    void toolsWorkSideBySideWithinTheLimit() {
+        MakeRealPacks();
+        const QString lame = QStandardPaths::findExecutable("lame");
+        testenv::FakeTool fake(work->path(), "lame");
+        QVERIFY(fake.setScript("ifarg:--decode\nexec:" + lame + "\nendif\nifarg:Al-Fatiha.002.mp3\nexit:1\nendif\n"
+                               "sleep:300\nexec:" + lame));
+        int most = 0;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] { most = qMax(most, fake.aliveCount()); });
+        poll.start(5);
+        Quran quran;
+        quran.Setup();
+        TrackPreparer job(&quran);
+        const std::vector<saya> singles{Entry("001", "001", 1, 0), Entry("001", "002", 1, 0), Entry("001", "003", 1, 0),
+                                        Entry("002", "255", 1, 0)};
+        QCOMPARE(RunJob(job, singles, {true, "out", 64, 2}).last(), QString("Failed to make 1 of 4 tracks: Al-Fatiha.002"));
+        QCOMPARE(most, 2);
+        QCOMPARE(QString(testenv::readFile("out/Norvane.m3u8")).split("\r\n").filter(".mp3"),
+                 QStringList({"Al-Fatiha.001.mp3", "Al-Fatiha.003.mp3", "Al-Baqara.255.mp3"}));
+    }
+
     // A copy to another file system that fails part-way (a full disk)
     // leaves the earlier file whole and nothing beside it.
     void publishingAcrossFileSystemsIsWholeOrNothing() {

@@ -128,12 +128,13 @@ void FakeTool::clearLog() const {
     QFile::remove(argsLogPath + ".pids");
 }
 
-bool FakeTool::anyAlive() const {
+int FakeTool::aliveCount() const {
+    int alive = 0;
     for (const QByteArray& pid : readFile(argsLogPath + ".pids").split('\n')) {
         const QByteArray stat = readFile("/proc/" + QString::fromLatin1(pid) + "/stat");
-        if (!pid.isEmpty() && !stat.isEmpty() && stat.mid(stat.lastIndexOf(')') + 2, 1) != "Z") return true;
+        alive += !pid.isEmpty() && !stat.isEmpty() && stat.mid(stat.lastIndexOf(')') + 2, 1) != "Z";
     }
-    return false;
+    return alive;
 }
 
 QList<QStringList> FakeTool::runs() const {

@@ -61,7 +61,8 @@ public:
     void clearLog() const;
     QList<QStringList> runs() const;  // the arguments of every run so far, one list per run
     QStringList lastRun(const QString& firstArg) const;  // the last run whose first argument is firstArg
-    bool anyAlive() const;  // whether a run of this fake still lives (not a zombie)
+    int aliveCount() const;  // runs of this fake that still live (not zombies)
+    bool anyAlive() const { return aliveCount() > 0; }
     QString scriptPath, argsLogPath;
 
 private:

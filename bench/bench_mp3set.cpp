@@ -14,6 +14,7 @@
 //                 in BUILD/bench-data/quran, made by scripts/make-demo-packs.sh
 //                 when it is missing.
 
+#include "library/locations.h"
 #include "library/quran.h"
 #include "library/suracatalogue.h"
 #include "production/trackpreparer.h"
@@ -28,6 +29,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <sys/resource.h>
 #include <map>
 
 namespace {
@@ -103,20 +105,45 @@ QList<QStringList> RecordedRuns(const QString& stash) {
     return runs;
 }
 
-// Makes the set and gives its wall time in ns, or -1 when it failed.
-qint64 MakeSet(Quran& quran, const std::vector<saya>& list, const std::map<int, int>& groupReps, int parallel) {
+// CPU seconds of this process (the job's own thread) and of the tools it
+// waited for, and the peak memory of each.
+struct Usage {
+    double self = 0, tools = 0;
+    long selfPeakKb = 0, toolPeakKb = 0;
+};
+
+Usage UsageNow() {
+    rusage self{}, children{};
+    getrusage(RUSAGE_SELF, &self);
+    getrusage(RUSAGE_CHILDREN, &children);
+    auto seconds = [](const rusage& u) {
+        return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    };
+    return {seconds(self), seconds(children), self.ru_maxrss, children.ru_maxrss};
+}
+
+Usage lastUsage;  // of the last MakeSet: CPU spent during it, peaks so far
+
+// Makes the set (or, with mp3 false, the CD tracks) and gives its wall time
+// in ns, or -1 when it failed.
+qint64 MakeSet(Quran& quran, const std::vector<saya>& list, const std::map<int, int>& groupReps, int parallel,
+               bool mp3 = true) {
     TrackPreparer preparer(&quran);
     TrackPreparer::Job job;
-    job.mp3 = true;
+    job.mp3 = mp3;
     job.mp3Dir = "out";
     job.bitrate = kBitrate;
     job.parallel = parallel;
     QEventLoop loop;
     QObject::connect(&preparer, &TrackPreparer::Finished, &loop, &QEventLoop::quit);
     QElapsedTimer timer;
+    const Usage before = UsageNow();
     timer.start();
     preparer.Start(list, groupReps, job);
     loop.exec();
+    const Usage after = UsageNow();
+    lastUsage = {after.self - before.self, after.tools - before.tools, after.selfPeakKb, after.toolPeakKb};
+    if (!mp3) Locations::Current().EndJob();  // the CD tracks are not needed
     if (preparer.Failures().isEmpty()) return timer.nsecsElapsed();
     std::fprintf(stderr, "bench_mp3set: the job failed:\n%s\n", qPrintable(preparer.Failures().join('\n')));
     return -1;
@@ -154,8 +181,12 @@ int main(int argc, char* argv[]) {
     const QList<QStringList> lameRuns = RecordedRuns(work.filePath("stash"));
 
     const int cores = QThread::idealThreadCount();
-    const qint64 oneNs = MakeSet(quran, list, groupReps, 1), manyNs = MakeSet(quran, list, groupReps, cores);
-    if (oneNs < 0 || manyNs < 0) return 1;
+    const qint64 oneNs = MakeSet(quran, list, groupReps, 1);
+    const qint64 manyNs = MakeSet(quran, list, groupReps, cores);
+    const Usage many = lastUsage;
+    const qint64 cdOneNs = MakeSet(quran, list, groupReps, 1, false);
+    const qint64 cdManyNs = MakeSet(quran, list, groupReps, cores, false);
+    if (oneNs < 0 || manyNs < 0 || cdOneNs < 0 || cdManyNs < 0) return 1;
 
     // The same lame runs, alone and back to back.
     QElapsedTimer timer;
@@ -174,5 +205,12 @@ int main(int argc, char* argv[]) {
                 double(oneNs) / double(lameNs));
     std::printf("  job, %d tools at a time:          %8.2f s  (%.2f x the lame runs)\n", cores, Seconds(manyNs),
                 double(manyNs) / double(lameNs));
+    std::printf("    CPU: %.2f s in the job's own thread, %.2f s in its tools\n", many.self, many.tools);
+    std::printf("CD tracks of the same list (no writing):\n");
+    std::printf("  one tool at a time:              %8.2f s\n", Seconds(cdOneNs));
+    std::printf("  %d tools at a time:               %8.2f s  (%.2f x one at a time)\n", cores, Seconds(cdManyNs),
+                double(cdManyNs) / double(cdOneNs));
+    std::printf("peak memory: the job %ld MB, the largest tool %ld MB\n", lastUsage.selfPeakKb / 1024,
+                lastUsage.toolPeakKb / 1024);
     return 0;
 }

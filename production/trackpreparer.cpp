@@ -295,7 +295,9 @@ void TrackPreparer::Cancel() {
 void TrackPreparer::LaunchTracks() {
     if (launching) return;  // a track ended while the loop below started it
     launching = true;
-    while (!cancelled && inFlight < pool->Width() && nextTrack < works.size()) {
+    // One track more than tools: while a track does its quick in-process
+    // steps on this thread, the pool still has a tool to run on every core.
+    while (!cancelled && inFlight < pool->Width() + 1 && nextTrack < works.size()) {
         ++inFlight;
         Advance(*works[nextTrack++]);
     }

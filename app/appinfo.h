@@ -6,6 +6,4 @@ namespace appinfo {
 inline constexpr const char* kWebSiteName = "norvane.org";
 inline constexpr const char* kWebSiteUrl = "https://norvane.org";
 inline constexpr const char* kContactMail = "contact@norvane.org";
-inline constexpr const char* kGuideFile = "norvane-guide.html";
-inline constexpr const char* kSettingsFile = "norvane.ini";
 }  // namespace appinfo

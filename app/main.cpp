@@ -1,8 +1,10 @@
 #include "app/norvane.h"
+#include "library/locations.h"
 #include "library/packarchive.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 #include <cstring>
 
@@ -29,14 +31,21 @@ bool AnsweredOnTheTerminal(int argc, char* argv[]) {
     return false;
 }
 
+// A broken install shows as a window without icons or a Help that opens
+// nothing; say on the terminal what is missing and where it was looked for.
+void WarnAboutMissingFiles() {
+    const Locations& where = Locations::Current();
+    for (const QString& path : {where.DataFile("img.dat"), where.GuideFile()})
+        if (!QFileInfo::exists(path)) std::fprintf(stderr, "norvane: missing %s\n", qPrintable(QDir::toNativeSeparators(path)));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (AnsweredOnTheTerminal(argc, argv)) return 0;
     QApplication app(argc, argv);
-    // Packs, icons, settings and the guide live beside the program; find them
-    // however the program was started.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    Locations::ChooseForProgram();
+    WarnAboutMissingFiles();
 
     auto* window = new Norvane();
     window->setWindowIcon(QIcon(LoadPackedImage("cd_burn.png")));

@@ -5,6 +5,7 @@
 #include "app/textsizecache.h"
 #include "app/userdialogs.h"
 #include "burnlist/cdlength.h"
+#include "library/locations.h"
 #include "library/qaudio.h"
 #include "library/quran.h"
 #include "library/suracatalogue.h"
@@ -94,12 +95,19 @@ QSlider* Slider(QWidget* parent, int value, const char* objectName) {
     return slider;
 }
 
+// Installed users have no program folder to put packs into by hand.
+QString ImportHint() {
+    if (Locations::Current().GetMode() == Locations::Mode::Portable) return QString();
+    return "\n\nA recitation you already have (one MP3 file per aya, named SSSAAA.mp3) can be added "
+           "with File > Import Recitation….";
+}
+
 }  // namespace
 
 Norvane::Norvane() : QMainWindow(nullptr) {
     BuildMenus();
     BuildStatusBar();
-    settings = new QIniFile(appinfo::kSettingsFile);
+    settings = new QIniFile(Locations::Current().SettingsFile());
     quran = new Quran();
 
     // Rows 1 to 4: central box, outer splitter, its box, main splitter.
@@ -144,6 +152,7 @@ Norvane::~Norvane() {
 
 void Norvane::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
+    file->addAction(Icon("cd_add.png"), "&Import Recitation…", this, &Norvane::ImportRecitation);
     file->addAction(Icon("exit.png"), "&Exit", this, &Norvane::Exit);
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction(Icon("help.png"), "&Help", this, &Norvane::Help);
@@ -216,7 +225,7 @@ void Norvane::FillSuraList() {
     if (suraCombo->count() == 0) {
         UserDialogs::Current().Information(
             "Norvane", QString("It seems like you do not have any sura packs installed!\nPlease go to ") +
-                           appinfo::kWebSiteName + " and download some!");
+                           appinfo::kWebSiteName + " and download some!" + ImportHint());
     }
 }
 
@@ -368,7 +377,7 @@ void Norvane::Help() {
 #ifdef Q_OS_WIN
     ShellExecuteA(nullptr, "open", "norvane.chm", nullptr, nullptr, 3);
 #else
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(appinfo::kGuideFile)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(Locations::Current().GuideFile()));
 #endif
 }
 

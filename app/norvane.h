@@ -82,6 +82,8 @@ public slots:
     void Help();
     void About();
     void Exit();
+    // File > Import Recitation...: packs from a folder of SSSAAA.mp3 files.
+    void ImportRecitation();
     // The progress dialog's Cancel: stops the running job (asking first when
     // stopping spoils the disc).
     void CancelJob();
@@ -93,6 +95,9 @@ private:
     QWidget* BuildPlaylistColumn(QWidget* parent);
     QWidget* BuildSurasBox(QWidget* parent);
     void FillSuraList();
+    // After new packs arrived: the list again, the shown sura kept.
+    void RefreshSuraList();
+    void ImportFinished(bool ok);
     QWidget* BuildAyaControls(QWidget* parent);
     QWidget* BuildTabs(QWidget* parent);
     QWidget* BuildCdPage();
@@ -115,6 +120,7 @@ private:
     // The job in hand (at most one: the progress dialog is modal).
     class TrackPreparer* trackJob = nullptr;
     class CdBurner* burnJob = nullptr;
+    class RecitationImport* importJob = nullptr;
 
     ProcessWrap* runner = nullptr;
     QAudio* audio = nullptr;

@@ -5,6 +5,7 @@
 #include "app/progress.h"
 #include "app/userdialogs.h"
 #include "library/quran.h"
+#include "library/recitationimport.h"
 #include "production/cdburner.h"
 #include "production/trackpreparer.h"
 #include "tools/processwrap.h"
@@ -55,6 +56,7 @@ void Norvane::CancelJob() {
         return;
     progress->Cancelling();
     if (trackJob) trackJob->Cancel();
+    if (importJob) importJob->Cancel();
     if (burnJob) burnJob->Cancel();
     if (runnerUse == RunnerUse::Erase) runner->KillIt();
 }

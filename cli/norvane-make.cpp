@@ -1,7 +1,8 @@
 // norvane-make: makes what the window makes, from a playlist file, without
-// the window. It works in a program folder as the window does (the packs in
-// quran/, the working files in temp/): the working directory, or the folder
-// given with --dir. Playlists are read by the same loader as "Load
+// the window. It finds packs and works where the window does (see
+// Locations): in its program folder when that is a portable one, else in
+// the user's folders; --dir names a portable program folder to work in
+// instead. Playlists are read by the same loader as "Load
 // Playlist", and the jobs run the same core as the window, printing the
 // progress dialog's log lines with the bar's figure in front.
 //
@@ -16,6 +17,7 @@
 #include "burnlist/burnlist.h"
 #include "burnlist/playlist.h"
 #include "burnlist/totaltime.h"
+#include "library/locations.h"
 #include "library/qaudio.h"
 #include "library/quran.h"
 #include "production/cdburner.h"
@@ -117,7 +119,9 @@ public:
     bool HasPacks() {
         quran.Setup();
         if (!quran.AvailableSuras().empty()) return true;
-        return Fail("no sura packs installed in " + QDir::current().absoluteFilePath("quran")) == kDone;
+        QStringList folders;
+        for (const QString& folder : Locations::Current().PackFolders()) folders << QDir(folder).absolutePath();
+        return Fail("no sura packs installed in " + folders.join(", ")) == kDone;
     }
 };
 
@@ -368,7 +372,7 @@ int Cd(Session& session, const QStringList& args, const QCommandLineParser& pars
 
 const QList<QCommandLineOption>& AllOptions() {
     static const QList<QCommandLineOption> options = {
-        {"dir", "Work in the program folder FOLDER instead of the working directory.", "FOLDER"},
+        {"dir", "Work in the portable program folder FOLDER (its quran/ and temp/).", "FOLDER"},
         {"bitrate", "MP3 bit rate in kbit/s: 8, 16, 32, 48, 64 (default), 96, 128 or 160.", "KBPS"},
         {"device", "The CD writer for cdrdao's --device (default: the first one cdrdao scanbus finds).", "DEV"},
         {"speed", "CD writing speed: 1, 2, 4 (default), 8, 16, 24, 32 or 48.", "X"},
@@ -449,8 +453,12 @@ int main(int argc, char* argv[]) {
     }
 
     const QStringList args = Absolute(positional.mid(1));
-    if (parser.isSet("dir") && !QDir::setCurrent(parser.value("dir")))
-        return Fail("cannot work in the program folder " + parser.value("dir"));
+    Locations::ChooseForProgram();
+    if (parser.isSet("dir")) {
+        if (!QDir::setCurrent(parser.value("dir")))
+            return Fail("cannot work in the program folder " + parser.value("dir"));
+        Locations::Use(Locations::Portable());
+    }
     Session session;
     return command->run(session, args, parser);
 }

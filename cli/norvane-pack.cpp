@@ -4,9 +4,10 @@
 // end it with status 2. Output files are written beside their target and
 // renamed into place, so a failure never leaves a half-written file.
 
+#include "library/locations.h"
 #include "library/packarchive.h"
-#include "library/savefile.h"
 #include "library/packimport.h"
+#include "library/savefile.h"
 #include "library/qaudio.h"
 #include "library/suracatalogue.h"
 
@@ -25,7 +26,8 @@ const int kBadArguments = 2;
 const char kUsage[] =
     "Usage:\n"
     "  norvane-pack create OUT.mat LISTFILE   archive the files named in LISTFILE, in order\n"
-    "  norvane-pack import FOLDER OUTDIR      make sura packs from FOLDER/SSSAAA.mp3 recordings\n"
+    "  norvane-pack import FOLDER [OUTDIR]    make sura packs from FOLDER/SSSAAA.mp3 recordings,\n"
+    "                                         by default into the packs the programs use\n"
     "  norvane-pack list PACK                 name, size, checksum and playing length (ms)\n"
     "                                         of every index entry\n"
     "  norvane-pack extract PACK NAME OUT     write one entry's bytes to OUT\n"
@@ -210,6 +212,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (job == "create" && operands == 2) return Create(args[1], args[2]);
+    Locations::ChooseForProgram(false);
+    if (job == "import" && operands == 1)
+        return Import(args[1], QFile::encodeName(Locations::Current().NewPackFolder()).toStdString());
     if (job == "import" && operands == 2) return Import(args[1], args[2]);
     if (job == "list" && operands == 1) return List(args[1]);
     if (job == "extract" && operands == 3) return Extract(args[1], args[2], args[3]);

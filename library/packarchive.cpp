@@ -1,5 +1,7 @@
 #include "library/packarchive.h"
 
+#include "library/locations.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
@@ -265,7 +267,7 @@ bool PackArchive::Write(const std::string& target) const {
 
 QPixmap LoadPackedImage(const std::string& name) {
     PackArchive archive;
-    archive.Open("img.dat");
+    archive.Open(QFile::encodeName(Locations::Current().DataFile("img.dat")).toStdString());
     const std::vector<char> bytes = archive.Extract(name);
     if (bytes.empty() || bytes.size() > size_t(std::numeric_limits<int>::max())) return QPixmap();
     const QImage image = QImage::fromData(QByteArray::fromRawData(bytes.data(), int(bytes.size())));

@@ -89,7 +89,7 @@ private:
     bool Fail(const std::string& message) const;
 };
 
-// Loads an icon out of img.dat in the working directory; a null pixmap when
+// Loads an icon out of the program's img.dat (see Locations); a null pixmap when
 // the archive or the entry is missing or the bytes are no image. Needs a
 // QGuiApplication, as every QPixmap does.
 QPixmap LoadPackedImage(const std::string& name);

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <sndfile.h>
 
 namespace {
@@ -116,8 +117,10 @@ bool PackImport::Scan(const std::string& folderPath) {
     const QDir folder(FileName(folderPath));
     if (!folder.exists()) return Fail(Quoted(folderPath) + " is not a folder");
     QAudio audio;
-    for (const QString& name : folder.entryList(QDir::Files, QDir::Name))
+    for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
+        if (Cancelled()) return Fail("the import was cancelled");
         Classify(LocalPath(name), LocalPath(folder.filePath(name)), audio);
+    }
     if (recordings.empty()) return Fail(Quoted(folderPath) + " holds no aya recordings named SSSAAA.mp3");
     return true;
 }
@@ -156,6 +159,12 @@ bool PackImport::LoadSilence(std::vector<char>* silence) {
     return error.empty() || Fail(error);
 }
 
+int PackImport::PacksToWrite() const {
+    const std::vector<JMapEntry>& rows = JMapRows();
+    return int(std::count_if(rows.begin(), rows.end(),
+                             [this](const JMapEntry& row) { return HoldsAyaOf(row.first, row.last); }));
+}
+
 bool PackImport::HoldsAyaOf(int firstSura, int lastSura) const {
     const auto first = recordings.lower_bound(firstSura);
     return first != recordings.end() && first->first <= lastSura;
@@ -189,6 +198,7 @@ bool PackImport::WritePack(const std::string& packName, int firstSura, int lastS
             const bool present = found != recordings.end() && found->second.count(a);
             missing.push_back(!present);
             if (!present) continue;
+            if (Cancelled()) return Fail("the import was cancelled");
             std::string error;
             PackArchive::PendingEntry entry = PackArchive::ReadFileEntry(found->second.at(a), &error);
             if (!error.empty()) return Fail(error);
@@ -198,6 +208,7 @@ bool PackImport::WritePack(const std::string& packName, int firstSura, int lastS
     }
     ImportedPack written{packName, int(stems.size()), int(pack.Pending().size()), MissingRuns(stems, missing)};
     pack.AddPending(PackArchive::EntryFromBytes(kSilenceName, silence));
+    if (Cancelled()) return Fail("the import was cancelled");
     if (!pack.Write(packFolder + "/" + packName)) return Fail(pack.LastError());
     result.packs.push_back(std::move(written));
     return true;

@@ -8,6 +8,7 @@
 // its name. Nothing here prints; the caller shows the result (norvane-pack
 // import on a terminal, the window in a dialog).
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <string>
@@ -55,12 +56,21 @@ public:
                     const std::function<void(const ImportedPack&)>& onPackWritten = {});
 
     const PackImportResult& Result() const { return result; }
+    // How many packs WritePacks will write, once the folder is scanned.
+    int PacksToWrite() const;
+
+    // A flag another thread may raise to stop the import between two files;
+    // Scan and WritePacks then fail with Cancelled() true. A pack being
+    // written when it is raised is dropped whole, never half-written.
+    void SetCancelFlag(const std::atomic<bool>* flag) { cancelFlag = flag; }
+    bool Cancelled() const { return cancelFlag && cancelFlag->load(); }
 
 private:
     // Recording paths by sura number, then aya number.
     std::map<int, std::map<int, std::string>> recordings;
     std::string silencePath;  // the folder's own silence.mp3; empty when it has none
     PackImportResult result;
+    const std::atomic<bool>* cancelFlag = nullptr;
 
     void Classify(const std::string& fileName, const std::string& path, QAudio& audio);
     bool Fail(const std::string& message);

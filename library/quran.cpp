@@ -1,15 +1,13 @@
 #include "library/quran.h"
 
+#include "library/locations.h"
+
 #include <QDir>
 #include <QFile>
 #include <algorithm>
 
 Quran::Quran() = default;
 
-std::string Quran::PackFolder() {
-    const std::string separator = QString(QDir::separator()).toStdString();
-    return "." + separator + "quran" + separator;
-}
 
 void Quran::SetupJMap() {
     for (const JMapEntry& row : JMapRows()) jmap[row.name] = row;
@@ -45,27 +43,26 @@ PackArchive Quran::PackForSura(int suraNumber) const {
 
 void Quran::GetSuras() {
     SetupJMap();
-    const QDir folder(QString::fromStdString(PackFolder()));
-    const QStringList listed =
-        folder.entryList({QStringLiteral("*.mat")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-
+    // Pack names to their files; of packs of one name the first folder's wins.
+    std::map<std::string, std::string> found;
+    for (const QString& folderPath : Locations::Current().PackFolders()) {
+        const QDir folder(folderPath);
+        for (const QString& name : folder.entryList({QStringLiteral("*.mat")}, QDir::Files))
+            found.emplace(QFile::encodeName(name).toStdString(), QFile::encodeName(folderPath + name).toStdString());
+    }
     availableSuras.clear();
     installedPacks.clear();
     openPacks.clear();
 
-    std::vector<std::string> names;
-    for (const QString& name : listed) names.push_back(QFile::encodeName(name).toStdString());
     // Byte order puts the packs, whose names start with their zero-padded
     // first sura, in sura order.
-    std::sort(names.begin(), names.end());
-
-    for (const std::string& name : names) {
+    for (const auto& [name, path] : found) {
         const auto row = jmap.find(name);
         if (row == jmap.end()) continue;  // not a sura pack: it has no sura range
         installedPacks.push_back(row->second);
         for (int n = row->second.first; n <= row->second.last; ++n) availableSuras.push_back(n);
         PackArchive pack;
-        pack.Open(PackFolder() + name);  // an unreadable pack still lists its suras
+        pack.Open(path);  // an unreadable pack still lists its suras
         openPacks[name] = pack;
     }
 }

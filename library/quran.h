@@ -1,6 +1,6 @@
 #pragma once
-// The installed sura packs: found in the folder "quran" of the working
-// directory, opened once, and activated by list index or sura key.
+// The installed sura packs: found in the pack folders of the locations in
+// use, opened once, and activated by list index or sura key.
 
 #include "library/packarchive.h"
 #include "library/suracatalogue.h"
@@ -14,9 +14,6 @@ class Quran : public QObject {
     Q_OBJECT
 public:
     Quran();
-
-    // The pack folder, relative to the working directory, ending in a separator.
-    static std::string PackFolder();
 
 public slots:
     void SetupJMap();

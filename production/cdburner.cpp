@@ -1,5 +1,6 @@
 #include "production/cdburner.h"
 
+#include "library/locations.h"
 #include "library/packarchive.h"
 #include "production/cdrdaoadvice.h"
 #include "production/drivescan.h"
@@ -190,4 +191,4 @@ void CdBurner::MediumNotWritable() {
     writerRun.KillIt();
 }
 
-void CdBurner::RemoveWorkingFiles() { QDir(TempFolderPath()).removeRecursively(); }
+void CdBurner::RemoveWorkingFiles() { Locations::Current().EndJob(); }

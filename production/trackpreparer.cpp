@@ -1,5 +1,6 @@
 #include "production/trackpreparer.h"
 
+#include "library/locations.h"
 #include "library/packarchive.h"
 #include "library/qaudio.h"
 #include "library/quran.h"
@@ -77,36 +78,10 @@ TrackPreparer::TrackPreparer(Quran* quran, QObject* parent) : QObject(parent), q
 
 TrackPreparer::~TrackPreparer() = default;
 
-QString TrackPreparer::TempFolder() {
-    return "." + Sep() + "temp" + Sep() + "job-" + QString::number(QCoreApplication::applicationPid()) + Sep();
-}
-
-void TrackPreparer::RemoveAbandonedWork() {
-    static const QRegularExpression jobFolder(R"(^job-(\d+)$)");
-    QDir temp(QDir::cleanPath(QDir(TempFolder()).absoluteFilePath("..")));
-    for (const QString& name : temp.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QRegularExpressionMatch match = jobFolder.match(name);
-        if (match.hasMatch() && !ProcessAlive(match.captured(1).toLongLong())) QDir(temp.filePath(name)).removeRecursively();
-    }
-    // This process's own earlier work is over too.
-    QDir(TempFolder()).removeRecursively();
-}
+QString TrackPreparer::TempFolder() { return Locations::Current().JobFolder(); }
 
 QString TrackPreparer::TrackPath(const std::string& wavName) {
     return TempFolder() + Sep() + QString::fromStdString(wavName);
-}
-
-QString TrackPreparer::ToolPath(const QString& name) {
-    if (QCoreApplication::instance()) {
-#ifdef Q_OS_WIN
-        const QString file = name + ".exe";
-#else
-        const QString file = name;
-#endif
-        const QFileInfo beside(QCoreApplication::applicationDirPath() + "/" + file);
-        if (beside.isFile() && beside.isExecutable()) return beside.filePath();
-    }
-    return name;
 }
 
 QString TrackPreparer::Mp3Refusal(const QString& dir, const std::vector<saya>& burnList) {
@@ -130,7 +105,7 @@ TrackPreparer::Step TrackPreparer::ToolStep(const QStringList& command, const QS
 
 TrackPreparer::Step TrackPreparer::JoinStep(const QStringList& inputs, const QString& output,
                                             const QString& what) const {
-    Step step = ToolStep(QStringList{ToolPath("joinwav")} + inputs + QStringList{output}, output, false,
+    Step step = ToolStep(QStringList{Locations::HelperProgram("joinwav")} + inputs + QStringList{output}, output, false,
                          what + ": joining failed: ");
     step.needsWholeTrack = true;
     return step;
@@ -251,6 +226,9 @@ void TrackPreparer::Start(const std::vector<saya>& burnList, const std::map<int,
                           const Job& newJob) {
     if (running) return;  // one job at a time; the running one goes on
     job = newJob;
+    // The steps name files in the job's own folder, so it comes first. Files
+    // of a run that was killed half-way must not pass for this run's.
+    folderMade = Locations::Current().BeginJob();
     plan = PlanTracks(burnList, groupReps);
     pool = std::make_unique<ToolPool>(job.parallel);
     pool->SetStallLimit(job.stallSeconds);
@@ -285,9 +263,7 @@ void TrackPreparer::Start(const std::vector<saya>& burnList, const std::map<int,
 
 void TrackPreparer::Kick() {
     if (!running) return;  // cancelled before it began
-    // Files of a run that was killed half-way must not pass for this run's.
-    RemoveAbandonedWork();
-    if (!QDir().mkpath(TempFolder())) {
+    if (!folderMade) {
         failures << "Cannot create the temp folder " + TempFolder();
         emit StatMsg(failures.back());
         for (const PlannedTrack& track : plan) failedTracks << Title(track);
@@ -449,7 +425,7 @@ void TrackPreparer::Finish() {
     for (const auto& work : works)
         if (work->done && !work->failed && !work->stopped) trackList.push_back(work->track->wavName);
     // CD tracks wait in the job's folder for the writer; nothing else stays.
-    if (job.mp3 || !ok) QDir(TempFolder()).removeRecursively();
+    if (job.mp3 || !ok) Locations::Current().EndJob();
     QFile::remove(TempFile(kSilence + ".mp3"));
     QFile::remove(TempFile(kSilence + ".wav"));
     if (cancelled)

@@ -73,16 +73,10 @@ public:
     static constexpr int kCdRate = 44100;
     // How far a made MP3 may play from the track it was made of.
     static constexpr double kMp3LengthTolerance = 0.2;
-    // This program's working folder, "./temp/job-PID/" with the platform's
-    // separator: each running program has its own, so that two can work at
-    // once and the leftovers of a killed one are known by its gone process.
+    // The working folder of the job (see Locations), ending in a separator:
+    // each running program has its own, so that two can work at once and
+    // the leftovers of a killed one are known by its gone process.
     static QString TempFolder();
-    // Removes the working folders of programs that are gone, and this
-    // program's own earlier one.
-    static void RemoveAbandonedWork();
-    // A tool's program path: beside this program first, else the bare name
-    // for the usual program search.
-    static QString ToolPath(const QString& name);
 
 signals:
     void StatMsg(QString line);     // a log line
@@ -132,6 +126,7 @@ private:
 
     bool running = false;
     bool cancelled = false;
+    bool folderMade = false;  // the job's working folder could be made
     bool launching = false;
     size_t nextTrack = 0;  // the next track to start
     size_t shownTrack = 0; // the first track whose log lines are not all shown

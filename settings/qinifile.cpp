@@ -2,7 +2,9 @@
 
 #include "library/savefile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 #include <QtGlobal>
 #include <algorithm>
@@ -93,6 +95,7 @@ bool QIniFile::WriteFile() {
         qFatal("Fatal error. You didn't specify a ini filename to write the settings to.");
 
     entries.Sort();
+    QDir().mkpath(QFileInfo(fileName).absolutePath());  // a user's first start has no settings folder yet
     return SaveWholeFile(fileName, Serialise()).isEmpty();
 }
 

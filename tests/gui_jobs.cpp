@@ -7,6 +7,7 @@
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -135,6 +136,34 @@ private slots:
         QTRY_VERIFY(progress->CloseEnabled());
         QCOMPARE(log.last(), QString("Erasing CD Failed"));
         QCOMPARE(dialogs->Texts(), QStringList{"Erasing CD Failed\nERROR: Odd thing"});
+    }
+
+    // File > Import Recitation: a folder with an aya 0, a text file and a
+    // sub-folder gives a pack of what is usable, a report of the rest and
+    // the new suras in the list. A Cancel while lame makes the silence
+    // leaves the earlier pack as it was.
+    void importRecitationReportsAndCancels() {
+        Start("");
+        const QByteArray mp3 = testenv::makeMp3(1000), before = testenv::readFile("quran/s001_s002.mat");
+        QVERIFY(QDir().mkpath("rec/sub"));
+        for (const char* name : {"rec/078001.mp3", "rec/078000.mp3", "rec/001001.mp3", "rec/sub/078002.mp3"})
+            QVERIFY(testenv::writeFile(name, mp3));
+        QVERIFY(testenv::writeFile("rec/notes.txt", "words") && lame->setScript("sleep:400\nexec:/usr/bin/lame"));
+        dialogs->fileAnswers = QStringList{"rec", "rec"};
+        window->ImportRecitation();
+        window->CancelJob();
+        QTRY_VERIFY(progress->CloseEnabled());
+        QVERIFY(log.last().startsWith("Import cancelled"));
+        QCOMPARE(testenv::readFile("quran/s001_s002.mat"), before);
+        QCOMPARE(Files("quran"), QStringList{"s001_s002.mat"});
+
+        window->ImportRecitation();
+        QTRY_VERIFY_WITH_TIMEOUT(progress->CloseEnabled(), 30000);
+        QCOMPARE(log.mid(log.size() - 4), (QStringList{"s001_s002.mat: 1 of 293 ayas, missing: 001.002-002.286",
+                                                      "s078_s114.mat: 1 of 564 ayas, missing: 078.002-114.006",
+                                                      "Ignored 078000.mp3: sura 78 has no aya 0",
+                                                      "Ignored notes.txt: not named SSSAAA.mp3"}));
+        QCOMPARE(Child<QComboBox>(window.get(), "suraCombo")->count(), 2 + 37);
     }
 };
 

@@ -1,0 +1,52 @@
+// Importing a recitation from the window: a folder of per-aya recordings
+// becomes sura packs in the user's pack folder, with the progress dialog
+// counting the packs and a report of what was written, missing and left out.
+#include "app/norvane.h"
+
+#include "app/progress.h"
+#include "app/userdialogs.h"
+#include "library/locations.h"
+#include "library/quran.h"
+#include "library/recitationimport.h"
+
+#include <QComboBox>
+
+void Norvane::ImportRecitation() {
+    const QString folder = UserDialogs::Current().ExistingDirectory(
+        this, "Choose a folder of aya recordings (SSSAAA.mp3)", UserDialogs::StartDir());
+    if (folder.isEmpty()) return;
+    importJob = new RecitationImport(this);
+    connect(importJob, &RecitationImport::Scanned, this, [this](int packs) {
+        progress->SendMsg(QString("Writing %1 sura pack(s) ...").arg(packs));
+        progress->SetProgress(0, packs);
+    });
+    connect(importJob, &RecitationImport::PackWritten, this, [this](int written, int total, const QString& name) {
+        StatMsg("Written " + name);
+        progress->SetProgress(written, total);
+    });
+    connect(importJob, &RecitationImport::Finished, this, &Norvane::ImportFinished);
+    progress->show();
+    progress->SendMsg("Reading the recordings ...");
+    importJob->Start(folder, Locations::Current().NewPackFolder());
+}
+
+void Norvane::ImportFinished(bool ok) {
+    const PackImportResult& result = importJob->Result();
+    for (const QString& line : RecitationImport::ReportLines(result, importJob->WasCancelled())) StatMsg(line);
+    progress->SendMsg(ok ? QString("Imported %1 sura pack(s).").arg(result.packs.size())
+                         : importJob->WasCancelled() ? QString("Import cancelled.") : QString("Import failed."));
+    if (!result.packs.empty()) RefreshSuraList();
+    EndJob(std::exchange(importJob, nullptr));
+}
+
+void Norvane::RefreshSuraList() {
+    const std::string shown = currentSura;
+    suraCombo->clear();
+    suraByIndex.clear();
+    FillSuraList();
+    int index = 0;
+    for (const auto& [i, key] : suraByIndex)
+        if (key == shown) index = i;
+    suraCombo->setCurrentIndex(index);
+    SuraSelected(index);
+}

@@ -1,0 +1,161 @@
+#include "library/locations.h"
+
+#include "tools/processwrap.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+// Installed files, relative to the folder of the programs; the build sets
+// them from its install layout.
+#ifndef NORVANE_REL_LIBEXEC
+#define NORVANE_REL_LIBEXEC "../libexec/norvane"
+#endif
+#ifndef NORVANE_REL_DATA
+#define NORVANE_REL_DATA "../share/norvane"
+#endif
+#ifndef NORVANE_REL_DOC
+#define NORVANE_REL_DOC "../share/doc/norvane"
+#endif
+
+namespace {
+
+const char kSettingsName[] = "norvane.ini";
+const char kGuideName[] = "norvane-guide.html";
+
+QString Sep() { return QString(QDir::separator()); }
+QString Pid() { return QString::number(QCoreApplication::applicationPid()); }
+
+QString InFolder(const QString& folder, const QString& name) { return folder + Sep() + name; }
+
+QString ProgramFolder() {
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+}
+
+// The first of `candidates` that exists, else the first.
+QString FirstExisting(const QStringList& candidates) {
+    for (const QString& path : candidates)
+        if (QFileInfo::exists(path)) return path;
+    return candidates.first();
+}
+
+}  // namespace
+
+Locations Locations::Portable(const QString& root) {
+    Locations l;
+    l.mode = Mode::Portable;
+    l.root = root;
+    l.packFolders = {InFolder(root, "quran") + Sep()};
+    l.settingsFile = root == "." ? kSettingsName : InFolder(root, kSettingsName);
+    l.workRoot = InFolder(root, "temp");
+    l.jobFolder = InFolder(l.workRoot, "job-" + Pid()) + Sep();
+    return l;
+}
+
+Locations Locations::Installed(const QString& programFolder) {
+    Locations l;
+    l.mode = Mode::Installed;
+    l.programFolder = programFolder;
+    l.settingsFile =
+        InFolder(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), kSettingsName);
+    // The user's folder first, then the install's own data beside the
+    // program, then every system data folder; each folder once.
+    QStringList folders{QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/quran",
+                        QDir(programFolder).filePath(NORVANE_REL_DATA "/quran")};
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        folders << data + "/norvane/quran";
+    for (const QString& folder : folders) {
+        const QString clean = QDir::toNativeSeparators(QDir::cleanPath(folder)) + Sep();
+        if (!l.packFolders.contains(clean)) l.packFolders << clean;
+    }
+    l.workRoot = QDir::tempPath();
+    return l;
+}
+
+bool Locations::IsPortableFolder(const QString& folder) {
+    const QDir dir(folder);
+    return QFileInfo(dir.filePath("quran")).isDir() || QFileInfo::exists(dir.filePath(kSettingsName));
+}
+
+void Locations::ChooseForProgram(bool enterFolder) {
+    QCoreApplication::setApplicationName("norvane");
+    const QString folder = ProgramFolder();
+    if (!IsPortableFolder(folder))
+        Use(Installed(folder));
+    else if (!enterFolder)
+        Use(Portable(folder));
+    else if (QDir::setCurrent(folder))
+        Use(Portable());
+}
+
+Locations& Locations::Current() {
+    static Locations current = Portable();
+    return current;
+}
+
+void Locations::Use(const Locations& locations) { Current() = locations; }
+
+QString Locations::DataFile(const QString& name) const {
+    if (mode == Mode::Portable) return root == "." ? name : InFolder(root, name);
+    const QString beside = QDir::cleanPath(QDir(programFolder).filePath(NORVANE_REL_DATA "/" + name));
+    const QString system = QStandardPaths::locate(QStandardPaths::GenericDataLocation, "norvane/" + name);
+    return FirstExisting({beside, system.isEmpty() ? beside : system});
+}
+
+QString Locations::GuideFile() const {
+    if (mode == Mode::Portable) return QDir(root).absoluteFilePath(kGuideName);
+    const QString beside = QDir::cleanPath(QDir(programFolder).filePath(NORVANE_REL_DOC "/" + QString(kGuideName)));
+    const QString system =
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation, "doc/norvane/" + QString(kGuideName));
+    return FirstExisting({beside, system.isEmpty() ? beside : system});
+}
+
+QString Locations::HelperProgram(const QString& name) {
+#ifdef Q_OS_WIN
+    const QString file = name + ".exe";
+#else
+    const QString file = name;
+#endif
+    if (!QCoreApplication::instance()) return name;
+    const QDir programs(QCoreApplication::applicationDirPath());
+    for (const QString& path : {programs.filePath(file), programs.filePath(NORVANE_REL_LIBEXEC "/" + file)}) {
+        const QFileInfo found(path);
+        if (found.isFile() && found.isExecutable()) return QDir::cleanPath(found.filePath());
+    }
+    return name;
+}
+
+void Locations::RemoveAbandonedJobFolders() const {
+    static const QRegularExpression portable(R"(^job-(\d+)$)"), installed(R"(^norvane-job-(\d+)-\w+$)");
+    const QRegularExpression& pattern = mode == Mode::Portable ? portable : installed;
+    const QDir work(workRoot);
+    for (const QString& name : work.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QRegularExpressionMatch match = pattern.match(name);
+        // Another user's folder in a shared temporary location cannot be
+        // removed and is left alone; their process counts as alive anyway.
+        if (match.hasMatch() && !ProcessAlive(match.captured(1).toLongLong()))
+            QDir(work.filePath(name)).removeRecursively();
+    }
+}
+
+void Locations::EndJob() const {
+    if (!jobFolder.isEmpty()) QDir(jobFolder).removeRecursively();
+}
+
+bool Locations::BeginJob() {
+    RemoveAbandonedJobFolders();
+    if (mode == Mode::Portable) {
+        // This process's own earlier work is over too.
+        QDir(jobFolder).removeRecursively();
+        return QDir().mkpath(jobFolder);
+    }
+    // A private folder (only its owner may enter) of a name no one can foresee.
+    QTemporaryDir folder(InFolder(workRoot, "norvane-job-" + Pid() + "-XXXXXX"));
+    if (!folder.isValid()) return false;
+    folder.setAutoRemove(false);
+    jobFolder = folder.path() + Sep();
+    return true;
+}

@@ -108,11 +108,23 @@ tmpdir_empty() { [ -z "$(find "$TMPDIR" -mindepth 1 -print -quit)" ]; }
 # The user's own recitation of sura 1: ten seconds of silence per aya, far
 # longer than any of the demo pack's spoken numbers, so the playing times
 # tell whose recording was used.
+little_endian() {  # VALUE BYTES
+  local i
+  for ((i = 0; i < $2; i++)); do printf "\\x$(printf %02x $((($1 >> (8 * i)) & 255)))"; done
+}
+silent_wav() {  # FILE SECONDS: 22050 Hz, mono, 16 bits
+  local bytes=$((22050 * 2 * $2))
+  {
+    printf 'RIFF'; little_endian $((36 + bytes)) 4; printf 'WAVEfmt '; little_endian 16 4
+    little_endian 1 2; little_endian 1 2; little_endian 22050 4; little_endian 44100 4
+    little_endian 2 2; little_endian 16 2; printf 'data'; little_endian "$bytes" 4
+    head -c "$bytes" /dev/zero
+  } >"$1"
+}
 mkdir -p "$SCRATCH/recitation"
+silent_wav "$SCRATCH/silence.wav" 10
 for aya in 1 2 3 4 5 6 7; do
-  head -c $((22050 * 2 * 10)) /dev/zero |
-    lame --silent -r -s 22.05 -m m --bitwidth 16 --signed --little-endian -b 32 - \
-      "$SCRATCH/recitation/$(printf '001%03d' "$aya").mp3"
+  lame --silent -b 32 "$SCRATCH/silence.wav" "$SCRATCH/recitation/$(printf '001%03d' "$aya").mp3"
 done
 "$BIN/norvane-pack" import "$SCRATCH/recitation" >"$SCRATCH/import.log" 2>&1
 import_status=$?
@@ -135,6 +147,7 @@ check "sura 1 plays the user's ten-second recordings" \
 check "sura 78 plays from the installed demo pack" \
   bash -c '[ "$0" -gt 0 ] && [ "$0" -lt 10 ]' "$(track_seconds 078.001)"
 
+mkdir "$SCRATCH/mp3"
 "$BIN/norvane-make" mp3 plan.qap "$SCRATCH/mp3" >"$SCRATCH/mp3.log" 2>&1
 mp3_status=$?
 check "norvane-make mp3 PLAYLIST OUT succeeds (status $mp3_status)" [ $mp3_status -eq 0 ]

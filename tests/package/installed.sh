@@ -12,6 +12,8 @@
 #   - norvane-make mp3 and toc make their files (lame, and joinwav from the
 #     package's libexec folder) and leave nothing in TMPDIR;
 #   - the window starts (offscreen) and finds img.dat and the guide;
+#   - the programs find the installed files relative to their own folder, so
+#     they work with no XDG data folder naming the tree;
 #   - nothing of this writes anything inside the unpacked tree.
 set -uo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -138,9 +140,9 @@ info_status=$?
 cat "$SCRATCH/info.log"
 check "norvane-make info PLAYLIST succeeds (status $info_status)" [ $info_status -eq 0 ]
 # A track line: "  1  Al-Fatiha.001   00:10:00  001.001 x1 pause 0" (minutes:seconds:frames).
-track_seconds() {
+track_seconds() {  # KEY [LOG]
   awk -v key="$1" '$4 == key { split($3, t, ":"); print t[1] * 60 + t[2]; found = 1 }
-                   END { if (!found) print -1 }' "$SCRATCH/info.log"
+                   END { if (!found) print -1 }' "${2:-$SCRATCH/info.log}"
 }
 check "sura 1 plays the user's ten-second recordings" \
   bash -c '[ "$0" -ge 10 ] && [ "$1" -ge 10 ]' "$(track_seconds 001.001)" "$(track_seconds 001.002)"
@@ -168,6 +170,16 @@ QT_QPA_PLATFORM=offscreen timeout 6 "$BIN/norvane" >"$SCRATCH/window.out" 2>"$SC
 window_status=$?
 check "the window keeps running until stopped (status $window_status)" [ $window_status -eq 124 ]
 check "the window finds img.dat and the guide" bash -c '! grep "^norvane: missing " "$0"' "$SCRATCH/window.err"
+
+# The tree is relocatable: with no XDG data folder naming it, the programs
+# find the installed packs, img.dat and the guide relative to their own folder.
+XDG_DATA_DIRS="$SCRATCH/share" "$BIN/norvane-make" info plan.qap >"$SCRATCH/info-moved.log" 2>&1
+check "found relative to the program: norvane-make info finds the installed demo pack" \
+  bash -c '[ "$0" -gt 0 ] && [ "$0" -lt 10 ]' "$(track_seconds 078.001 "$SCRATCH/info-moved.log")"
+XDG_DATA_DIRS="$SCRATCH/share" QT_QPA_PLATFORM=offscreen timeout 6 "$BIN/norvane" >/dev/null 2>"$SCRATCH/window-moved.err"
+window_status=$?
+check "found relative to the program: the window runs (status $window_status) and finds img.dat and the guide" \
+  bash -c '[ "$0" -eq 124 ] && ! grep "^norvane: missing " "$1"' "$window_status" "$SCRATCH/window-moved.err"
 
 listing >"$SCRATCH/tree-after"
 check "nothing was written inside the unpacked tree" diff "$SCRATCH/tree-before" "$SCRATCH/tree-after"

@@ -13,6 +13,7 @@
 #include "tools/processwrap.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -98,8 +99,8 @@ QSlider* Slider(QWidget* parent, int value, const char* objectName) {
 // Installed users have no program folder to put packs into by hand.
 QString ImportHint() {
     if (Locations::Current().GetMode() == Locations::Mode::Portable) return QString();
-    return "\n\nA recitation you already have (one MP3 file per aya, named SSSAAA.mp3) can be added "
-           "with File > Import Recitation….";
+    return "\n\nTo add a recitation you already have (one MP3 file per aya, named SSSAAA.mp3), "
+           "choose File > Import Recitation…";
 }
 
 }  // namespace
@@ -134,6 +135,7 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     BuildTabs(tabColumn);
     setCentralWidget(central);
     mp3DirEdit->setText(settings->ReadString("dir", "mp3dir"));
+    numberedCheck->setChecked(settings->ReadInt("dir", "numbered") == 1);
 
     SetUpRunner();
     DetectDrives();
@@ -220,6 +222,8 @@ void Norvane::FillSuraList() {
             const std::string key = PadKey(std::to_string(s));
             suraByIndex[index++] = key;
             suraCombo->addItem(QString::fromStdString(catalogue.ShortName(key)));
+            const QString reciter = quran->Reciter(s);
+            if (!reciter.isEmpty()) suraCombo->setItemData(suraCombo->count() - 1, "Recited by " + reciter, Qt::ToolTipRole);
         }
     }
     if (suraCombo->count() == 0) {
@@ -316,6 +320,11 @@ QWidget* Norvane::BuildMp3Page() {
     mp3DirEdit = Add(saveRow, new QLineEdit(saveRow));
     mp3DirEdit->setObjectName("mp3DirEdit");
     connect(Button(saveRow, "Browse...", "folder.png"), &QPushButton::clicked, this, &Norvane::BrowseMP3);
+
+    numberedCheck = Add(page, new QCheckBox("Number files in playing order", page));
+    numberedCheck->setObjectName("numberedCheck");
+    connect(numberedCheck, &QCheckBox::toggled, this,
+            [this](bool on) { settings->WriteInt("dir", "numbered", on ? 1 : 0); });
 
     connect(Button(page, " Make MP3", "music.png"), &QPushButton::clicked, this, &Norvane::MakeMP3);
     return page;

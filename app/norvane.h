@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -139,6 +140,10 @@ private:
     QLabel* cdLengthLabel = nullptr;
     QLabel* statusLabel = nullptr;
     QLineEdit* mp3DirEdit = nullptr;
+    QCheckBox* numberedCheck = nullptr;
+    // The playlist file the list was last loaded from or saved to, which
+    // names an MP3 set's album; empty for a list made from scratch.
+    QString playlistName;
     QIniFile* settings = nullptr;
     Quran* quran = nullptr;
     QProgressBar* statusProgress = nullptr;

@@ -150,6 +150,7 @@ void Norvane::RemoveOne() {
 void Norvane::RemoveAll() {
     burnListBox->clear();
     burnCore.Clear();
+    playlistName.clear();  // a new list, no longer the loaded playlist
     UpdateTotalTime();
 }
 
@@ -205,6 +206,7 @@ void Norvane::SavePlaylist() {
                            ":<br>" + error.toHtmlEscaped());
         return;
     }
+    playlistName = QFileInfo(path).completeBaseName();
     statusLabel->setText("Finished Saving Playlist");
 }
 
@@ -222,6 +224,7 @@ void Norvane::LoadPlaylist() {
         return;
     }
     burnCore.Replace(load);
+    playlistName = QFileInfo(chosen).completeBaseName();
     // Built after every line is read, so each group shows the repetitions
     // it will be made with.
     FillBurnListBox(burnListBox, burnCore.ItemTexts());

@@ -17,6 +17,7 @@ void Norvane::ImportRecitation() {
     if (folder.isEmpty()) return;
     importJob = new RecitationImport(this);
     connect(importJob, &RecitationImport::Scanned, this, [this](int packs) {
+        progress->DisableAuto(true);
         progress->SendMsg(QString("Writing %1 sura pack(s) ...").arg(packs));
         progress->SetProgress(0, packs);
     });
@@ -32,11 +33,19 @@ void Norvane::ImportRecitation() {
 
 void Norvane::ImportFinished(bool ok) {
     const PackImportResult& result = importJob->Result();
-    for (const QString& line : RecitationImport::ReportLines(result, importJob->WasCancelled())) StatMsg(line);
-    progress->SendMsg(ok ? QString("Imported %1 sura pack(s).").arg(result.packs.size())
-                         : importJob->WasCancelled() ? QString("Import cancelled.") : QString("Import failed."));
+    const QStringList report = RecitationImport::ReportLines(result, importJob->WasCancelled());
+    for (const QString& line : report) StatMsg(line);
+    const QString outcome = ok ? QString("Imported %1 sura pack(s).").arg(result.packs.size())
+                               : importJob->WasCancelled() ? QString("Import cancelled.") : QString("Import failed.");
+    progress->SendMsg(outcome);
     if (!result.packs.empty()) RefreshSuraList();
     EndJob(std::exchange(importJob, nullptr));
+    // The report in a box of its own, where long lines can be read; a folder
+    // full of other files is summed up after the first of them.
+    const int shown = 25;
+    QString text = outcome + "\n\n" + report.mid(0, shown).join('\n');
+    if (report.size() > shown) text += QString("\n… and %1 more lines in the log.").arg(report.size() - shown);
+    UserDialogs::Current().Information("Import Recitation", text);
 }
 
 void Norvane::RefreshSuraList() {

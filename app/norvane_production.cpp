@@ -10,8 +10,10 @@
 #include "production/trackpreparer.h"
 #include "tools/processwrap.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QSlider>
+#include <QThread>
 
 void Norvane::WriteMP3(std::string name, std::string dir) { WritePackEntry(*quran, name, dir); }
 
@@ -42,6 +44,9 @@ void Norvane::PrepareTracks(bool mp3) {
     job.mp3 = mp3;
     job.mp3Dir = mp3DirEdit->text();
     job.bitrate = BitrateAt(bitrateSlider->value());
+    job.parallel = QThread::idealThreadCount();
+    if (!playlistName.isEmpty()) job.set.album = playlistName;
+    job.set.numbered = numberedCheck->isChecked();
     progress->show();
     progress->DisableAuto(true);
     trackJob->Start(burnList, groupReps, job);

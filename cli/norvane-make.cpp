@@ -33,6 +33,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QSocketNotifier>
+#include <QThread>
 #include <QTextStream>
 #include <algorithm>
 #include <csignal>
@@ -286,6 +287,9 @@ int Mp3(Session& session, const QStringList& args, const QCommandLineParser& par
     job.mp3Dir = outDir;
     job.bitrate = bitrate;
     job.stallSeconds = stallSeconds;
+    job.parallel = QThread::idealThreadCount();
+    job.set.album = QFileInfo(args[0]).completeBaseName();
+    job.set.numbered = parser.isSet("numbered");
     return RunJob(
         preparer, &TrackPreparer::Finished, [&] { preparer.Start(session.burnList, session.groupReps, job); },
         [&] { return preparer.Failures().isEmpty(); });
@@ -377,6 +381,7 @@ const QList<QCommandLineOption>& AllOptions() {
         {"device", "The CD writer for cdrdao's --device (default: the first one cdrdao scanbus finds).", "DEV"},
         {"speed", "CD writing speed: 1, 2, 4 (default), 8, 16, 24, 32 or 48.", "X"},
         {"stall-seconds", "Stop a tool that neither prints nor writes for N seconds (default 60).", "N"},
+        {"numbered", "Number the MP3 files in playing order (01 group.1.mp3, ...)."},
     };
     return options;
 }
@@ -385,7 +390,9 @@ const QList<Command>& Commands() {
     static const QList<Command> commands = {
         {"info", "PLAYLIST", "the tracks in disc order with their playing times, the total, whether it fits a CD",
          1, {}, Info},
-        {"mp3", "PLAYLIST OUTDIR [--bitrate KBPS]", "make the MP3 set of the playlist in OUTDIR", 2, {"bitrate", "stall-seconds"}, Mp3},
+        {"mp3", "PLAYLIST OUTDIR [--bitrate KBPS] [--numbered]",
+         "make the MP3 set of the playlist in OUTDIR, tagged, with a playlist OUTDIR/PLAYLIST.m3u8", 2,
+         {"bitrate", "stall-seconds", "numbered"}, Mp3},
         {"toc", "PLAYLIST DIR", "make the CD's tracks and its table of contents quran.toc in DIR, for cdrdao write",
          2, {"stall-seconds"}, Toc},
         {"cd", "PLAYLIST [--device DEV] [--speed X]", "burn the playlist as an audio CD", 1, {"device", "speed", "stall-seconds"}, Cd},

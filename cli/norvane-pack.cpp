@@ -7,12 +7,13 @@
 #include "library/locations.h"
 #include "library/packarchive.h"
 #include "library/packimport.h"
-#include "library/savefile.h"
 #include "library/qaudio.h"
+#include "library/savefile.h"
 #include "library/suracatalogue.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -26,8 +27,10 @@ const int kBadArguments = 2;
 const char kUsage[] =
     "Usage:\n"
     "  norvane-pack create OUT.mat LISTFILE   archive the files named in LISTFILE, in order\n"
-    "  norvane-pack import FOLDER [OUTDIR]    make sura packs from FOLDER/SSSAAA.mp3 recordings,\n"
-    "                                         by default into the packs the programs use\n"
+    "  norvane-pack import FOLDER [OUTDIR] [--reciter NAME]\n"
+    "                                         make sura packs from FOLDER/SSSAAA.mp3 recordings,\n"
+    "                                         by default into the packs the programs use;\n"
+    "                                         NAME is stored as the packs' reciter\n"
     "  norvane-pack list PACK                 name, size, checksum and playing length (ms)\n"
     "                                         of every index entry\n"
     "  norvane-pack extract PACK NAME OUT     write one entry's bytes to OUT\n"
@@ -104,6 +107,8 @@ int List(const std::string& packPath) {
     if (!OpenPack(&pack, packPath)) return kFailed;
     QAudio audio;
     int status = 0;
+    const QString reciter = ReciterOfPack(pack);
+    if (!reciter.isEmpty()) std::cout << "# reciter: " << reciter.toStdString() << '\n';
     for (const PackArchive::IndexEntry& entry : pack.EntriesInFileOrder()) {
         const std::vector<std::string> columns = ListColumns(pack, entry, audio);
         for (size_t i = 0; i < columns.size(); ++i) std::cout << (i ? "\t" : "") << columns[i];
@@ -186,8 +191,22 @@ void PrintImportedPack(const ImportedPack& pack) {
     std::cout << '\n';
 }
 
-int Import(const std::string& folderPath, const std::string& outDir) {
+// FOLDER [OUTDIR] [--reciter NAME]; without OUTDIR the packs go where the
+// programs look for new packs.
+int Import(std::vector<std::string> operands) {
+    std::string reciter;
+    const auto option = std::find(operands.begin(), operands.end(), "--reciter");
+    if (option != operands.end()) {
+        if (option + 1 == operands.end()) return Usage();
+        reciter = *(option + 1);
+        operands.erase(option, option + 2);
+    }
+    if (operands.empty() || operands.size() > 2) return Usage();
+    const std::string folderPath = operands[0];
+    const std::string outDir = operands.size() == 2 ? operands[1]
+                                                    : QFile::encodeName(Locations::Current().NewPackFolder()).toStdString();
     PackImport import;
+    import.SetReciter(QString::fromLocal8Bit(reciter.c_str()).toStdString());
     const bool scanned = import.Scan(folderPath);
     PrintIgnored(import.Result().ignored);
     if (!scanned || !import.WritePacks(outDir, PrintImportedPack)) return Failure(import.Result().error);
@@ -213,9 +232,7 @@ int main(int argc, char** argv) {
     }
     if (job == "create" && operands == 2) return Create(args[1], args[2]);
     Locations::ChooseForProgram(false);
-    if (job == "import" && operands == 1)
-        return Import(args[1], QFile::encodeName(Locations::Current().NewPackFolder()).toStdString());
-    if (job == "import" && operands == 2) return Import(args[1], args[2]);
+    if (job == "import") return Import(std::vector<std::string>(args.begin() + 1, args.end()));
     if (job == "list" && operands == 1) return List(args[1]);
     if (job == "extract" && operands == 3) return Extract(args[1], args[2], args[3]);
     if (job == "verify" && operands == 1) return Verify(args[1]);

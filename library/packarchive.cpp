@@ -265,6 +265,12 @@ bool PackArchive::Write(const std::string& target) const {
     return true;
 }
 
+QString ReciterOfPack(const PackArchive& pack) {
+    const std::vector<char> bytes = pack.Extract(kReciterEntry);
+    // A name, not a document: one line of reasonable length.
+    return QString::fromUtf8(bytes.data(), qsizetype(std::min<size_t>(bytes.size(), 200))).section('\n', 0, 0).trimmed();
+}
+
 QPixmap LoadPackedImage(const std::string& name) {
     PackArchive archive;
     archive.Open(QFile::encodeName(Locations::Current().DataFile("img.dat")).toStdString());

@@ -89,6 +89,11 @@ private:
     bool Fail(const std::string& message) const;
 };
 
+// The entry in which a pack names its reciter (UTF-8 text); readers that
+// look up ayas by name never see it.
+inline constexpr const char* kReciterEntry = "reciter.txt";
+QString ReciterOfPack(const PackArchive& pack);
+
 // Loads an icon out of the program's img.dat (see Locations); a null pixmap when
 // the archive or the entry is missing or the bytes are no image. Needs a
 // QGuiApplication, as every QPixmap does.

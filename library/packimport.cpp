@@ -208,6 +208,7 @@ bool PackImport::WritePack(const std::string& packName, int firstSura, int lastS
     }
     ImportedPack written{packName, int(stems.size()), int(pack.Pending().size()), MissingRuns(stems, missing)};
     pack.AddPending(PackArchive::EntryFromBytes(kSilenceName, silence));
+    if (!reciter.empty()) pack.AddPending(PackArchive::EntryFromBytes(kReciterEntry, {reciter.begin(), reciter.end()}));
     if (Cancelled()) return Fail("the import was cancelled");
     if (!pack.Write(packFolder + "/" + packName)) return Fail(pack.LastError());
     result.packs.push_back(std::move(written));

@@ -62,6 +62,9 @@ public:
     // A flag another thread may raise to stop the import between two files;
     // Scan and WritePacks then fail with Cancelled() true. A pack being
     // written when it is raised is dropped whole, never half-written.
+    // The reciter's name, stored in every pack written (empty: none).
+    void SetReciter(const std::string& name) { reciter = name; }
+
     void SetCancelFlag(const std::atomic<bool>* flag) { cancelFlag = flag; }
     bool Cancelled() const { return cancelFlag && cancelFlag->load(); }
 
@@ -71,6 +74,7 @@ private:
     std::string silencePath;  // the folder's own silence.mp3; empty when it has none
     PackImportResult result;
     const std::atomic<bool>* cancelFlag = nullptr;
+    std::string reciter;  // UTF-8
 
     void Classify(const std::string& fileName, const std::string& path, QAudio& audio);
     bool Fail(const std::string& message);

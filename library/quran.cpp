@@ -67,6 +67,13 @@ void Quran::GetSuras() {
     }
 }
 
+QString Quran::Reciter(int suraNumber) const {
+    const PackArchive* pack = FindPack(suraNumber);
+    return pack ? ReciterOfPack(*pack) : QString();
+}
+
+QString Quran::Reciter(const saya& entry) const { return Reciter(Sura().SuraNumber(entry.sura)); }
+
 void Quran::Setup() {
     GetSuras();
     indexToSura.clear();

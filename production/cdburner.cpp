@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QThread>
 
 namespace {
 
@@ -86,6 +87,7 @@ void CdBurner::StartPreparing(const std::vector<saya>& burnList, const std::map<
     mediumRefused = false;
     TrackPreparer::Job job;
     job.stallSeconds = stallSeconds;
+    job.parallel = QThread::idealThreadCount();
     writerRun.SetStallLimit(stallSeconds);
     preparer.Start(burnList, groupReps, job);
 }

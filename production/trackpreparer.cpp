@@ -4,6 +4,7 @@
 #include "library/packarchive.h"
 #include "library/qaudio.h"
 #include "library/quran.h"
+#include "library/savefile.h"
 #include "production/publish.h"
 #include "production/wavfile.h"
 #include "tools/toolpool.h"
@@ -65,6 +66,8 @@ struct TrackPreparer::Step {
 // The steps of one track (or of the silence recording) and how far they got.
 struct TrackPreparer::Work {
     const PlannedTrack* track = nullptr;  // none for the silence recording
+    double seconds = 0;                   // how long the finished track plays
+    QString encoded, target, fileName;    // MP3 mode: where the MP3 is made and where it goes
     std::vector<Step> steps;
     size_t next = 0;
     std::set<int> failedMembers;
@@ -125,7 +128,8 @@ std::vector<TrackPreparer::Step> TrackPreparer::SilenceSteps() const {
     return {extract, decode};
 }
 
-std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(const PlannedTrack& track) const {
+std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(Work& work, int position) const {
+    const PlannedTrack& track = *work.track;
     std::vector<Step> steps;
     const bool group = track.group > 0;
     QStringList blocks;
@@ -166,29 +170,33 @@ std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(const PlannedTrack& trac
     Step finish;
     finish.needsWholeTrack = true;
     finish.failure = title + ": ";
-    finish.local = [this, &track] { return FinishTrack(track); };
+    finish.local = [this, &work] {
+        work.seconds = ReadWavInfo(TrackPath(work.track->wavName)).Seconds();
+        return FinishTrack(*work.track);
+    };
     steps.push_back(finish);
 
     if (job.mp3) {
-        // The MP3 is made in the working folder and shown in the user's
-        // folder only once it is whole and plays as long as it should.
-        const QString name = title + ".mp3", encoded = TempFile(name), target = job.mp3Dir + Sep() + name;
-        Step encode = ToolStep({"lame", "--silent", "-b" + QString::number(job.bitrate), wav, encoded}, encoded, true,
-                               name + ": encoding failed: ");
+        // The MP3 is made in the working folder; it goes into the user's
+        // folder once it is whole, plays as long as it should and every
+        // track before it is concluded (see ConcludeInOrder).
+        const int count = int(plan.size());
+        work.fileName = SetFileName(track, position, count, job.set.numbered);
+        work.encoded = TempFile(work.fileName);
+        work.target = job.mp3Dir + Sep() + work.fileName;
+        const QStringList tags = TagArguments(track, position, count, job.set, quran->Reciter(track.members.front()));
+        Step encode = ToolStep(QStringList{"lame", "--silent", "-b" + QString::number(job.bitrate)} + tags +
+                                   QStringList{wav, work.encoded},
+                               work.encoded, true, work.fileName + ": encoding failed: ");
         encode.needsWholeTrack = true;
         encode.log = group ? "Encoding MP3 Group: " + QString::number(track.group) + " ..."
                            : "Encoding MP3: " + Key(track.members.front()) + ".mp3 ...";
         steps.push_back(encode);
-        Step publish;
-        publish.needsWholeTrack = true;
-        publish.local = [wav, encoded, target] { return PublishMp3(wav, encoded, target); };
-        steps.push_back(publish);
     }
     return steps;
 }
 
-QString TrackPreparer::PublishMp3(const QString& wav, const QString& mp3, const QString& target) {
-    const double planned = ReadWavInfo(wav).Seconds();
+QString TrackPreparer::PublishMp3(double planned, const QString& mp3, const QString& target) {
     QFile file(mp3);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     const double plays = QAudio().GetLen(std::vector<char>(bytes.begin(), bytes.end())) / 1000.0;
@@ -237,7 +245,7 @@ void TrackPreparer::Start(const std::vector<saya>& burnList, const std::map<int,
     for (const PlannedTrack& track : plan) {
         works.push_back(std::make_unique<Work>());
         works.back()->track = &track;
-        works.back()->steps = StepsOf(track);
+        works.back()->steps = StepsOf(*works.back(), int(works.size() - 1));
     }
     silence = std::make_unique<Work>();
     silence->steps = SilenceSteps();
@@ -250,6 +258,7 @@ void TrackPreparer::Start(const std::vector<saya>& burnList, const std::map<int,
     for (const auto& work : works) stepTotal += int(work->steps.size());
     silenceProblem.clear();
     trackList.clear();
+    published.clear();
     failures.clear();
     failedTracks.clear();
     unstartable.clear();
@@ -395,11 +404,8 @@ void TrackPreparer::WorkDone(Work& work) {
     work.done = true;
     --inFlight;
     if (work.track) {
-        const bool made = !work.failed && !work.stopped;
-        if (made) ++tracksMade;
-        if (!made && !work.stopped) failedTracks << Title(*work.track);
-        RemoveTrackFiles(*work.track, made && !job.mp3);
-        ShowHeldLines();
+        RemoveTrackFiles(*work.track, !work.failed && !work.stopped && !job.mp3);
+        ConcludeInOrder();
     }
     LaunchTracks();
 }
@@ -407,20 +413,45 @@ void TrackPreparer::WorkDone(Work& work) {
 void TrackPreparer::Log(Work& work, const QString& line) {
     if (!work.track) return emit StatMsg(line);
     work.heldLog << line;
-    ShowHeldLines();
+    ConcludeInOrder();
 }
 
-void TrackPreparer::ShowHeldLines() {
+void TrackPreparer::ConcludeInOrder() {
     while (shownTrack < works.size()) {
         Work& work = *works[shownTrack];
+        // A made MP3 waits for the tracks before it; after a Cancel it
+        // stays out of the folder.
+        if (work.done && job.mp3 && !work.failed && !work.stopped) cancelled ? void(work.stopped = true) : Publish(work);
         for (const QString& line : std::exchange(work.heldLog, {})) emit StatMsg(line);
         if (!work.done) break;
+        if (!work.failed && !work.stopped) ++tracksMade;
+        if (work.failed) failedTracks << Title(*work.track);
         ++shownTrack;
     }
 }
 
+void TrackPreparer::Publish(Work& work) {
+    const QString why = PublishMp3(work.seconds, work.encoded, work.target);
+    QFile::remove(work.encoded);
+    if (why.isEmpty()) return published.push_back({work.fileName, int(std::lround(work.seconds)), TagTitle(*work.track)});
+    work.failed = true;
+    failures << work.fileName + ": " + why;
+    work.heldLog << failures.back();
+}
+
+// The set's playlist lists what this job put into the folder.
+void TrackPreparer::WriteM3u8() {
+    if (!job.mp3 || cancelled || published.empty()) return;
+    const QString name = M3u8FileName(job.set.album);
+    const QString why = SaveWholeFile(job.mp3Dir + Sep() + name, M3u8Text(published));
+    if (why.isEmpty()) return;
+    failures << name + ": " + why;
+    emit StatMsg(failures.back());
+}
+
 void TrackPreparer::Finish() {
     running = false;
+    WriteM3u8();
     const bool ok = failures.isEmpty() && !cancelled;
     for (const auto& work : works)
         if (work->done && !work->failed && !work->stopped) trackList.push_back(work->track->wavName);

@@ -8,6 +8,7 @@
 // disc order whatever order the tracks finish in.
 
 #include "burnlist/saya.h"
+#include "production/mp3set.h"
 #include "production/trackplan.h"
 
 #include <QObject>
@@ -37,6 +38,7 @@ public:
         int bitrate = 64;  // MP3 mode: kbit/s
         int parallel = 1;  // tracks worked on at once
         int stallSeconds = kStallSeconds;  // a tool silent this long is stopped
+        Mp3SetOptions set = {};  // MP3 mode: album name and numbered file names
     };
 
     explicit TrackPreparer(Quran* quran, QObject* parent = nullptr);
@@ -91,7 +93,7 @@ private:
     struct Step;
     struct Work;
 
-    std::vector<Step> StepsOf(const PlannedTrack& track) const;
+    std::vector<Step> StepsOf(Work& work, int position) const;
     std::vector<Step> SilenceSteps() const;
     Step ToolStep(const QStringList& command, const QString& output, bool mp3, const QString& failure) const;
     Step JoinStep(const QStringList& inputs, const QString& output, const QString& what) const;
@@ -107,11 +109,16 @@ private:
     void StepCounted();
     void WorkDone(Work& work);
     void Log(Work& work, const QString& line);
-    void ShowHeldLines();
+    // Walks the tracks in disc order as far as they are done: publishes
+    // each made MP3 (so the folder fills in playing order), counts it, and
+    // shows its held log lines.
+    void ConcludeInOrder();
+    void Publish(Work& work);
+    void WriteM3u8();
     void Finish();
 
     QString ExtractAya(const saya& entry) const;
-    static QString PublishMp3(const QString& wav, const QString& mp3, const QString& target);
+    static QString PublishMp3(double plannedSeconds, const QString& mp3, const QString& target);
     static bool JoinedWhole(const QStringList& inputs, const WavInfo& joined);
     QString FinishTrack(const PlannedTrack& track) const;
     void RemoveTrackFiles(const PlannedTrack& track, bool keepWav) const;
@@ -129,13 +136,14 @@ private:
     bool folderMade = false;  // the job's working folder could be made
     bool launching = false;
     size_t nextTrack = 0;  // the next track to start
-    size_t shownTrack = 0; // the first track whose log lines are not all shown
+    size_t shownTrack = 0; // the first track not yet concluded
     int inFlight = 0;      // works started and not yet done
     int stepsDone = 0;
     int stepTotal = 0;
     int tracksMade = 0;
 
     QString silenceProblem;  // why the silence recording could not be made
+    std::vector<SetEntry> published;  // MP3 mode: the files in the folder, in playing order
     std::vector<std::string> trackList;
     QStringList failures;
     QStringList failedTracks;

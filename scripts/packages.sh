@@ -7,7 +7,7 @@ PACKAGES=(
   qt6-base-dev zlib1g-dev libmpg123-dev libsndfile1-dev libsoxr-dev
   help2man librsvg2-bin
   # the tools the programs run, and the demo packs' voice
-  lame cdrdao espeak-ng fonts-dejavu-core
+  lame cdrdao espeak-ng fonts-dejavu-core python3-mutagen
   # the window on a virtual display (run.sh, screenshot.sh)
   xvfb xauth imagemagick x11-utils xdotool
   # the .deb and its checks (package.sh, the package test)

@@ -68,7 +68,9 @@ private slots:
         Start("");
         Child<QLineEdit>(window.get(), "mp3DirEdit")->setText("out");
         window->MakeMP3();
-        QTRY_VERIFY_WITH_TIMEOUT(testenv::filesUnder("temp").join(' ').contains("Al-Fatiha.002.mp3"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(testenv::filesUnder("temp").join(' ').contains("Al-Fatiha.002.mp3") &&
+                                     QFile::exists("out/Al-Fatiha.001.mp3"),
+                                 30000);
         PressDialogButton();
         QTRY_VERIFY(progress->CloseEnabled());
         QCOMPARE(log.last(), QString("Cancelled after 1 of 2 tracks."));
@@ -164,6 +166,7 @@ private slots:
                                                       "Ignored 078000.mp3: sura 78 has no aya 0",
                                                       "Ignored notes.txt: not named SSSAAA.mp3"}));
         QCOMPARE(Child<QComboBox>(window.get(), "suraCombo")->count(), 2 + 37);
+        QVERIFY(dialogs->Texts().last().startsWith("Imported 2 sura pack(s).\n\ns001_s002.mat: 1 of 293"));
     }
 };
 

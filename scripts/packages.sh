@@ -6,7 +6,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev zlib1g-dev libmpg123-dev libsndfile1-dev libsoxr-dev
   help2man librsvg2-bin
-  # the tools the programs run, and the demo packs' voice
+  # the tools the programs run, the demo packs' voice, the tests' MP3 tag reader
   lame cdrdao espeak-ng fonts-dejavu-core python3-mutagen
   # the window on a virtual display (run.sh, screenshot.sh)
   xvfb xauth imagemagick x11-utils xdotool

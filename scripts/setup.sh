@@ -13,28 +13,11 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 DIST="$ROOT/dist"
 
-PACKAGES=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev zlib1g-dev libmpg123-dev libsndfile1-dev libsoxr-dev
-  lame cdrdao espeak-ng fonts-dejavu-core python3-mutagen
-  xvfb xauth imagemagick x11-utils xdotool
-)
-
-install_missing() {
-  local missing=()
-  for p in "${PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "setup: installing ${missing[*]}"
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
-}
+# shellcheck source=scripts/packages.sh
+source "$ROOT/scripts/packages.sh"
 
 TARGETS=()
-[ "${1:-}" = "--programs-only" ] && TARGETS=(--target norvane norvane-pack norvane-make joinwav norvane-icons)
+[ "${1:-}" = "--programs-only" ] && TARGETS=(--target norvane norvane-pack norvane-make joinwav norvane-data)
 
 build() {
   # shellcheck disable=SC2086
@@ -43,10 +26,9 @@ build() {
 }
 
 prepare_folder() {
-  cmake --install "$BUILD" --prefix "$DIST" >/dev/null
-  if [ ! -s "$DIST/img.dat" ] || [ "$BUILD/bin/norvane-icons" -nt "$DIST/img.dat" ]; then
-    "$BUILD/bin/norvane-icons" "$DIST/img.dat"
-  fi
+  # The portable layout: programs, img.dat (made by the build) and the guide
+  # side by side (see packaging/CMakeLists.txt).
+  cmake --install "$BUILD" --prefix "$DIST" --component portable >/dev/null
   mkdir -p "$DIST/quran"
   "$ROOT/scripts/make-demo-packs.sh" "$BUILD/bin" "$DIST/quran"
 }

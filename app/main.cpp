@@ -44,6 +44,7 @@ void WarnAboutMissingFiles() {
 int main(int argc, char* argv[]) {
     if (AnsweredOnTheTerminal(argc, argv)) return 0;
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName("org.norvane.Norvane");  // desktops match the window to its menu entry
     Locations::ChooseForProgram();
     WarnAboutMissingFiles();
 

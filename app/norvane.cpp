@@ -218,11 +218,11 @@ void Norvane::FillSuraList() {
     quran->Setup();
     int index = 0;
     for (const JMapEntry& pack : quran->WhichSuras()) {
+        const QString reciter = quran->Reciter(pack.first);  // one look into each pack
         for (int s = pack.first; s <= pack.last; ++s) {
             const std::string key = PadKey(std::to_string(s));
             suraByIndex[index++] = key;
             suraCombo->addItem(QString::fromStdString(catalogue.ShortName(key)));
-            const QString reciter = quran->Reciter(s);
             if (!reciter.isEmpty()) suraCombo->setItemData(suraCombo->count() - 1, "Recited by " + reciter, Qt::ToolTipRole);
         }
     }

@@ -35,13 +35,6 @@ QString ProgramFolder() {
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
 }
 
-// The first of `candidates` that exists, else the first.
-QString FirstExisting(const QStringList& candidates) {
-    for (const QString& path : candidates)
-        if (QFileInfo::exists(path)) return path;
-    return candidates.first();
-}
-
 }  // namespace
 
 Locations Locations::Portable(const QString& root) {
@@ -98,19 +91,22 @@ Locations& Locations::Current() {
 
 void Locations::Use(const Locations& locations) { Current() = locations; }
 
+// An installed file: relative to the program first, else in the XDG data
+// folders; where it would be beside the program when it is nowhere.
+QString Locations::InstalledFile(const QString& relativeFolder, const QString& dataPath) const {
+    const QString beside = QDir::cleanPath(QDir(programFolder).filePath(relativeFolder));
+    const QString system = QStandardPaths::locate(QStandardPaths::GenericDataLocation, dataPath);
+    return system.isEmpty() || QFileInfo::exists(beside) ? beside : system;
+}
+
 QString Locations::DataFile(const QString& name) const {
     if (mode == Mode::Portable) return root == "." ? name : InFolder(root, name);
-    const QString beside = QDir::cleanPath(QDir(programFolder).filePath(NORVANE_REL_DATA "/" + name));
-    const QString system = QStandardPaths::locate(QStandardPaths::GenericDataLocation, "norvane/" + name);
-    return FirstExisting({beside, system.isEmpty() ? beside : system});
+    return InstalledFile(NORVANE_REL_DATA "/" + name, "norvane/" + name);
 }
 
 QString Locations::GuideFile() const {
     if (mode == Mode::Portable) return QDir(root).absoluteFilePath(kGuideName);
-    const QString beside = QDir::cleanPath(QDir(programFolder).filePath(NORVANE_REL_DOC "/" + QString(kGuideName)));
-    const QString system =
-        QStandardPaths::locate(QStandardPaths::GenericDataLocation, "doc/norvane/" + QString(kGuideName));
-    return FirstExisting({beside, system.isEmpty() ? beside : system});
+    return InstalledFile(NORVANE_REL_DOC "/" + QString(kGuideName), "doc/norvane/" + QString(kGuideName));
 }
 
 QString Locations::HelperProgram(const QString& name) {

@@ -68,4 +68,5 @@ private:
     QString jobFolder;
 
     void RemoveAbandonedJobFolders() const;
+    QString InstalledFile(const QString& relativeFolder, const QString& dataPath) const;
 };

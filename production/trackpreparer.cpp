@@ -197,9 +197,8 @@ std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(Work& work, int position
 }
 
 QString TrackPreparer::PublishMp3(double planned, const QString& mp3, const QString& target) {
-    QFile file(mp3);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    const double plays = QAudio().GetLen(std::vector<char>(bytes.begin(), bytes.end())) / 1000.0;
+    if (!lengthProbe) lengthProbe = std::make_unique<QAudio>();
+    const double plays = lengthProbe->GetLen(mp3) / 1000.0;
     if (std::abs(plays - planned) > kMp3LengthTolerance)
         return QString("%1 is damaged: it plays %2 s, not %3 s")
             .arg(QFileInfo(target).fileName())
@@ -423,7 +422,12 @@ void TrackPreparer::ConcludeInOrder() {
         Work& work = *works[shownTrack];
         // A made MP3 waits for the tracks before it; after a Cancel it
         // stays out of the folder.
-        if (work.done && job.mp3 && !work.failed && !work.stopped) cancelled ? void(work.stopped = true) : Publish(work);
+        if (work.done && job.mp3 && !work.failed && !work.stopped) {
+            if (cancelled)
+                work.stopped = true;
+            else
+                Publish(work);
+        }
         for (const QString& line : std::exchange(work.heldLog, {})) emit StatMsg(line);
         if (!work.done) break;
         if (!work.failed && !work.stopped) ++tracksMade;

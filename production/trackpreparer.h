@@ -21,6 +21,7 @@
 #include <vector>
 
 class ProcessWrap;
+class QAudio;
 class Quran;
 struct WavInfo;
 class ToolPool;
@@ -118,7 +119,7 @@ private:
     void Finish();
 
     QString ExtractAya(const saya& entry) const;
-    static QString PublishMp3(double plannedSeconds, const QString& mp3, const QString& target);
+    QString PublishMp3(double plannedSeconds, const QString& mp3, const QString& target);
     static bool JoinedWhole(const QStringList& inputs, const WavInfo& joined);
     QString FinishTrack(const PlannedTrack& track) const;
     void RemoveTrackFiles(const PlannedTrack& track, bool keepWav) const;
@@ -126,6 +127,7 @@ private:
 
     Quran* quran;
     std::unique_ptr<ToolPool> pool;
+    std::unique_ptr<QAudio> lengthProbe;  // one decoder handle for every MP3 of the job
     Job job;
     std::vector<PlannedTrack> plan;
     std::vector<std::unique_ptr<Work>> works;  // one per planned track, in disc order

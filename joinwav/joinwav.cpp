@@ -19,7 +19,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <random>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -147,21 +149,53 @@ private:
     uint64_t dataBytes_ = 0;
 };
 
-// Writes mono or stereo frames to the output as stereo.
+// Writes mono or stereo frames to the output as stereo. While an input is
+// kept (see keepNext), what it adds is also kept, up to a bound.
 class StereoWriter {
 public:
     explicit StereoWriter(CdWavOutput& out) : out_(out) {}
 
     std::string write(const short* frames, sf_count_t count, int channels) {
-        if (channels == kCdChannels) return out_.write(frames, count);
-        widened_.resize(size_t(count) * kCdChannels);
-        for (sf_count_t i = 0; i < count; ++i) widened_[2 * i] = widened_[2 * i + 1] = frames[i];
-        return out_.write(widened_.data(), count);
+        if (channels != kCdChannels) {
+            widened_.resize(size_t(count) * kCdChannels);
+            for (sf_count_t i = 0; i < count; ++i) widened_[2 * i] = widened_[2 * i + 1] = frames[i];
+            frames = widened_.data();
+        }
+        if (keeping_) keep(frames, count);
+        return out_.write(frames, count);
+    }
+
+    std::string writeStereo(const std::vector<short>& frames) {
+        return out_.write(frames.data(), sf_count_t(frames.size() / kCdChannels));
+    }
+
+    // Keeps what the next input adds in `kept`, which is left empty when
+    // the input turns out to be larger than `limitBytes`.
+    void keepNext(std::vector<short>* kept, size_t limitBytes) {
+        keeping_ = kept;
+        limitSamples_ = limitBytes / sizeof(short);
+        overflowed_ = false;
+    }
+    void stopKeeping() {
+        if (keeping_ && overflowed_) std::vector<short>().swap(*keeping_);
+        keeping_ = nullptr;
     }
 
 private:
+    void keep(const short* frames, sf_count_t count) {
+        const size_t samples = size_t(count) * kCdChannels;
+        if (overflowed_ || keeping_->size() + samples > limitSamples_) {
+            overflowed_ = true;
+            return;
+        }
+        keeping_->insert(keeping_->end(), frames, frames + samples);
+    }
+
     CdWavOutput& out_;
     std::vector<short> widened_;
+    std::vector<short>* keeping_ = nullptr;
+    size_t limitSamples_ = 0;
+    bool overflowed_ = false;
 };
 
 // A 44.1 kHz input: its samples go across unchanged (16-bit PCM stays
@@ -248,13 +282,51 @@ std::string appendInput(const std::string& path, StereoWriter& out) {
     return in.rate() == kCdRate ? copyAtCdRate(in, out) : convertToCdRate(in, out);
 }
 
+// An input named several times (an aya and its pause, repeated) is read and
+// converted once: its CD-format audio is kept and written again. Converting
+// it again would give the very same samples, since the converter starts
+// afresh for each input and does not dither.
+class RepeatedInputs {
+    // Bounds the memory a join may take for this; a larger input is simply
+    // read again each time.
+    static constexpr size_t kKeepLimitBytes = size_t(32) << 20;
+
+public:
+    explicit RepeatedInputs(const std::vector<std::string>& inputs) {
+        std::map<std::string, int> uses;
+        for (const std::string& input : inputs) ++uses[input];
+        for (const auto& [input, count] : uses)
+            if (count > 1) worthKeeping_.insert(input);
+    }
+
+    std::string append(const std::string& input, StereoWriter& out) {
+        const auto known = kept_.find(input);
+        if (known != kept_.end()) return out.writeStereo(known->second);
+        if (!worthKeeping_.count(input) || keptBytes_ >= kKeepLimitBytes) return appendInput(input, out);
+        std::vector<short>& audio = kept_[input];
+        out.keepNext(&audio, kKeepLimitBytes - keptBytes_);
+        const std::string problem = appendInput(input, out);
+        out.stopKeeping();
+        worthKeeping_.erase(input);
+        keptBytes_ += audio.size() * sizeof(short);
+        if (audio.empty()) kept_.erase(input);  // too large to keep (or silent)
+        return problem;
+    }
+
+private:
+    std::set<std::string> worthKeeping_;
+    std::map<std::string, std::vector<short>> kept_;
+    size_t keptBytes_ = 0;
+};
+
 std::string join(const std::vector<std::string>& inputs, const std::string& target) {
     CdWavOutput output(target);
     std::string problem = output.open();
     if (!problem.empty()) return problem;
     StereoWriter writer(output);
+    RepeatedInputs repeated(inputs);
     for (const std::string& input : inputs) {
-        problem = appendInput(input, writer);
+        problem = repeated.append(input, writer);
         if (!problem.empty()) return problem;
     }
     return output.commit();

@@ -37,12 +37,6 @@ QString Title(const PlannedTrack& track) {
     return track.wavName.empty() ? Key(track.members.front()) : QString::fromStdString(track.Title());
 }
 
-QString SubgroupWav(int group, size_t member) {
-    return TrackPreparer::TrackPath("subgroup." + std::to_string(group) + "." + std::to_string(member) + ".wav");
-}
-
-QString PassWav(int group) { return TrackPreparer::TrackPath("subgroup." + std::to_string(group) + ".wav"); }
-
 // The sura key of a pack entry name: its file-name part up to the first dot.
 std::string SuraKeyOf(const std::string& name) {
     const std::string file = FileNamePart(name);
@@ -131,8 +125,10 @@ std::vector<TrackPreparer::Step> TrackPreparer::SilenceSteps() const {
 std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(Work& work, int position) const {
     const PlannedTrack& track = *work.track;
     std::vector<Step> steps;
-    const bool group = track.group > 0;
-    QStringList blocks;
+    // One pass of the track: each aya's repetitions, each followed by its
+    // pause. The whole track is made by one join of its passes, so that no
+    // intermediate file as large as the track is written and read again.
+    QStringList pass;
     for (size_t j = 0; j < track.members.size(); ++j) {
         const saya& entry = track.members[j];
         const QString key = Key(entry), mp3 = TempFile(key + ".mp3"), wav = TempFile(key + ".wav");
@@ -156,17 +152,13 @@ std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(Work& work, int position
             needsSilence.local = [this] { return silenceProblem; };
             steps.push_back(needsSilence);
         }
-        QStringList inputs;
-        for (int r = 0; r < PlayCount(entry); ++r) inputs << wav << QStringList(pause, TempFile(kSilence + ".wav"));
-        blocks << (group ? SubgroupWav(track.group, j) : TrackPath(track.wavName));
-        steps.push_back(JoinStep(inputs, blocks.back(), key));
+        for (int r = 0; r < PlayCount(entry); ++r) pass << wav << QStringList(pause, TempFile(kSilence + ".wav"));
     }
 
     const QString wav = TrackPath(track.wavName), title = Title(track);
-    if (group) {
-        steps.push_back(JoinStep(blocks, PassWav(track.group), title));
-        steps.push_back(JoinStep(QStringList(track.passes, PassWav(track.group)), wav, title));
-    }
+    QStringList inputs;
+    for (int p = 0; p < std::max(1, track.passes); ++p) inputs << pass;
+    steps.push_back(JoinStep(inputs, wav, title));
     Step finish;
     finish.needsWholeTrack = true;
     finish.failure = title + ": ";
@@ -189,7 +181,7 @@ std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(Work& work, int position
                                    QStringList{wav, work.encoded},
                                work.encoded, true, work.fileName + ": encoding failed: ");
         encode.needsWholeTrack = true;
-        encode.log = group ? "Encoding MP3 Group: " + QString::number(track.group) + " ..."
+        encode.log = track.group > 0 ? "Encoding MP3 Group: " + QString::number(track.group) + " ..."
                            : "Encoding MP3: " + Key(track.members.front()) + ".mp3 ...";
         steps.push_back(encode);
     }
@@ -367,8 +359,10 @@ void TrackPreparer::ToolEnded(Work& work, const Step& step, const ProcessWrap& r
 bool TrackPreparer::JoinedWhole(const QStringList& inputs, const WavInfo& joined) {
     double expected = 0;
     int converted = 0;
+    std::map<QString, WavInfo> read;  // a track names each aya many times
     for (const QString& input : inputs) {
-        const WavInfo in = ReadWavInfo(input);
+        const auto known = read.find(input);
+        const WavInfo in = known != read.end() ? known->second : read[input] = ReadWavInfo(input);
         if (in.rate <= 0) return false;
         expected += double(in.Frames()) * kCdRate / in.rate;
         converted += in.rate != kCdRate;
@@ -477,16 +471,13 @@ void TrackPreparer::Finish() {
 // --- clean-up ------------------------------------------------------------------
 
 void TrackPreparer::RemoveTrackFiles(const PlannedTrack& track, bool keepWav) const {
-    for (size_t j = 0; j < track.members.size(); ++j) {
-        const saya& entry = track.members[j];
+    for (const saya& entry : track.members) {
         // A malformed key never named a file, and must not be used to name one now.
         if (EntryProblem(entry).empty()) {
             QFile::remove(TempFile(Key(entry) + ".mp3"));
             QFile::remove(TempFile(Key(entry) + ".wav"));
         }
-        if (track.group > 0) QFile::remove(SubgroupWav(track.group, j));
     }
-    if (track.group > 0) QFile::remove(PassWav(track.group));
     if (!keepWav && !track.wavName.empty()) QFile::remove(TrackPath(track.wavName));
 }
 

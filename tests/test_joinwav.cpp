@@ -56,6 +56,12 @@ private slots:
             QVERIFY(std::abs(peak - 8000) < 200);
         }
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 5);  // no temporary file left
+        // An input named again (kept in memory, not read again) gives the
+        // very samples it gave the first time.
+        const auto alone = [this](const QString& in) { return joinwav({in, "one.wav"}), readCdAudio("one.wav"); };
+        const QByteArray low = alone("low.wav"), high = alone("high.wav");
+        QCOMPARE(joinwav({"low.wav", "high.wav", "low.wav", "low.wav", "high.wav", "out.wav"}).exitCode, 0);
+        QCOMPARE(readCdAudio("out.wav"), low + high + low + low + high);
         // The output may be one of the inputs.
         QCOMPARE(joinwav({"a.wav", "m.wav", "a.wav", "a.wav"}).exitCode, 0);
         QCOMPARE(readCdAudio("a.wav"), stereo + doubled + stereo);

@@ -3,6 +3,7 @@
 #include "library/packarchive.h"
 #include "library/quran.h"
 #include "production/trackplan.h"
+#include "production/trackscript.h"
 #include "production/trackpreparer.h"
 
 #include <algorithm>
@@ -12,12 +13,11 @@
 
 namespace {
 
-// Far beyond any disc (800 years of audio): sums and products stop here
-// instead of overflowing.
-constexpr qint64 kHuge = qint64(1) << 50;
+// Far beyond any disc (800 years of audio): sums stop here instead of
+// overflowing.
+constexpr qint64 kHuge = kMeasureLimit;
 
 qint64 Plus(qint64 a, qint64 b) { return std::min(kHuge, a + b); }
-qint64 Times(qint64 a, qint64 b) { return b > 0 && a > kHuge / b ? kHuge : std::min(kHuge, a * b); }
 
 // Track preparation pads shorter tracks to this many frames.
 const qint64 kMinimumTrackFrames = qint64(std::ceil(TrackPreparer::kMinimumCdTrackSeconds * AudioCd::kRate));
@@ -63,14 +63,12 @@ SampleLength TotalTime::Length(const std::string& key) {
 }
 
 qint64 TotalTime::TrackFrames(const PlannedTrack& track) {
-    qint64 pass = 0;
-    for (const saya& member : track.members) {
-        qint64 play = AudioCd::CdFrames(Length(member.Key()));
-        if (PauseSeconds(member) > 0)
-            play = Plus(play, Times(AudioCd::CdFrames(Length(kSilenceKey)), PauseSeconds(member)));
-        pass = Plus(pass, Times(play, PlayCount(member)));
-    }
-    return std::max(kMinimumTrackFrames, Times(pass, track.passes));
+    PieceWeights frames;
+    frames.recording = [this, &track](size_t member) {
+        return AudioCd::CdFrames(Length(track.members[member].Key()));
+    };
+    frames.silenceSecond = AudioCd::CdFrames(Length(kSilenceKey));
+    return std::max(kMinimumTrackFrames, MeasureTrack(track, frames));
 }
 
 DiscTime TotalTime::Disc(const std::vector<saya>& burnList, const std::map<int, int>& groupReps) {

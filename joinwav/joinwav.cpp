@@ -1,7 +1,9 @@
 // joinwav IN1 IN2 ... OUT
 //
 // Writes OUT as one WAV whose audio is the inputs one after the other, in
-// argument order (an input may be named several times). OUT is always CD
+// argument order (an input may be named several times). An argument @LIST
+// stands for the inputs that the text file LIST names, one per line, so
+// that a long track does not need a command line of its length. OUT is always CD
 // audio: 44.1 kHz, 16-bit PCM, stereo. Mono inputs are copied to both
 // channels, other sample rates are converted; inputs with more than two
 // channels are refused, because no single down-mix suits every layout and
@@ -17,11 +19,12 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <random>
-#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -282,6 +285,46 @@ std::string appendInput(const std::string& path, StereoWriter& out) {
     return in.rate() == kCdRate ? copyAtCdRate(in, out) : convertToCdRate(in, out);
 }
 
+// The inputs in joining order. A track names a few files many times over,
+// so each file is kept once and the order as numbers.
+struct InputList {
+    std::vector<std::string> files;
+    std::vector<uint32_t> order;
+    std::map<std::string, uint32_t> numbers;
+
+    void add(const std::string& path) {
+        const auto known = numbers.emplace(path, uint32_t(files.size()));
+        if (known.second) files.push_back(path);
+        order.push_back(known.first->second);
+    }
+
+    // An argument @FILE names a text file listing inputs, one per line.
+    std::string addArgument(const std::string& argument) {
+        if (argument.size() < 2 || argument[0] != '@') {
+            add(argument);
+            return std::string();
+        }
+        const std::string listPath = argument.substr(1);
+        std::FILE* list = std::fopen(listPath.c_str(), "rb");
+        if (!list) return "cannot read the input list " + inQuotes(listPath) + ": " + std::strerror(errno);
+        std::string line;
+        for (int c; (c = std::fgetc(list)) != EOF;) {
+            if (c != '\n') {
+                line += char(c);
+                continue;
+            }
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (!line.empty()) add(line);
+            line.clear();
+        }
+        const bool failed = std::ferror(list);
+        std::fclose(list);
+        if (failed) return "cannot read the input list " + inQuotes(listPath);
+        if (!line.empty()) add(line);
+        return std::string();
+    }
+};
+
 // An input named several times (an aya and its pause, repeated) is read and
 // converted once: its CD-format audio is kept and written again. Converting
 // it again would give the very same samples, since the converter starts
@@ -292,41 +335,37 @@ class RepeatedInputs {
     static constexpr size_t kKeepLimitBytes = size_t(32) << 20;
 
 public:
-    explicit RepeatedInputs(const std::vector<std::string>& inputs) {
-        std::map<std::string, int> uses;
-        for (const std::string& input : inputs) ++uses[input];
-        for (const auto& [input, count] : uses)
-            if (count > 1) worthKeeping_.insert(input);
+    explicit RepeatedInputs(const InputList& inputs) : kept_(inputs.files.size()), uses_(inputs.files.size()) {
+        for (const uint32_t number : inputs.order) ++uses_[number];
     }
 
-    std::string append(const std::string& input, StereoWriter& out) {
-        const auto known = kept_.find(input);
-        if (known != kept_.end()) return out.writeStereo(known->second);
-        if (!worthKeeping_.count(input) || keptBytes_ >= kKeepLimitBytes) return appendInput(input, out);
-        std::vector<short>& audio = kept_[input];
+    std::string append(const InputList& inputs, uint32_t number, StereoWriter& out) {
+        std::vector<short>& audio = kept_[number];
+        if (!audio.empty()) return out.writeStereo(audio);
+        const std::string& path = inputs.files[number];
+        if (uses_[number] < 2 || keptBytes_ >= kKeepLimitBytes) return appendInput(path, out);
         out.keepNext(&audio, kKeepLimitBytes - keptBytes_);
-        const std::string problem = appendInput(input, out);
-        out.stopKeeping();
-        worthKeeping_.erase(input);
+        const std::string problem = appendInput(path, out);
+        out.stopKeeping();  // leaves `audio` empty when it was too large to keep
+        uses_[number] = 0;  // kept, or not worth trying again
         keptBytes_ += audio.size() * sizeof(short);
-        if (audio.empty()) kept_.erase(input);  // too large to keep (or silent)
         return problem;
     }
 
 private:
-    std::set<std::string> worthKeeping_;
-    std::map<std::string, std::vector<short>> kept_;
+    std::vector<std::vector<short>> kept_;
+    std::vector<int> uses_;
     size_t keptBytes_ = 0;
 };
 
-std::string join(const std::vector<std::string>& inputs, const std::string& target) {
+std::string join(const InputList& inputs, const std::string& target) {
     CdWavOutput output(target);
     std::string problem = output.open();
     if (!problem.empty()) return problem;
     StereoWriter writer(output);
     RepeatedInputs repeated(inputs);
-    for (const std::string& input : inputs) {
-        problem = repeated.append(input, writer);
+    for (const uint32_t number : inputs.order) {
+        problem = repeated.append(inputs, number, writer);
         if (!problem.empty()) return problem;
     }
     return output.commit();
@@ -340,7 +379,18 @@ int main(int argc, char** argv) {
         report(argc == 2 ? "no input files to join into " + inQuotes(argv[1]) : "no input files given");
         return 1;
     }
-    const std::vector<std::string> inputs(argv + 1, argv + argc - 1);
+    InputList inputs;
+    for (int i = 1; i < argc - 1; ++i) {
+        const std::string problem = inputs.addArgument(argv[i]);
+        if (!problem.empty()) {
+            report(problem);
+            return 1;
+        }
+    }
+    if (inputs.order.empty()) {
+        report("no input files to join into " + inQuotes(argv[argc - 1]));
+        return 1;
+    }
     const std::string problem = join(inputs, argv[argc - 1]);
     if (!problem.empty()) {
         report(problem);

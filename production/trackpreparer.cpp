@@ -1,11 +1,13 @@
 #include "production/trackpreparer.h"
 
+#include "burnlist/totaltime.h"
 #include "library/locations.h"
 #include "library/packarchive.h"
 #include "library/qaudio.h"
 #include "library/quran.h"
 #include "library/savefile.h"
 #include "production/publish.h"
+#include "production/trackscript.h"
 #include "production/wavfile.h"
 #include "tools/toolpool.h"
 
@@ -54,6 +56,7 @@ struct TrackPreparer::Step {
     QStringList command;              // otherwise the tool to run
     QString output;                   // the file the tool must leave
     bool mp3 = false;                 // the output is an MP3 (else a WAV)
+    bool join = false;                // the output must hold the track's planned frames
     QString failure;                  // put before the reason in the report
 };
 
@@ -61,6 +64,8 @@ struct TrackPreparer::Step {
 struct TrackPreparer::Work {
     const PlannedTrack* track = nullptr;  // none for the silence recording
     double seconds = 0;                   // how long the finished track plays
+    qint64 plannedFrames = 0;             // what the join must make, give or take
+    qint64 frameTolerance = 0;            // one frame per input it converts
     QString encoded, target, fileName;    // MP3 mode: where the MP3 is made and where it goes
     std::vector<Step> steps;
     size_t next = 0;
@@ -100,12 +105,20 @@ TrackPreparer::Step TrackPreparer::ToolStep(const QStringList& command, const QS
     return step;
 }
 
-TrackPreparer::Step TrackPreparer::JoinStep(const QStringList& inputs, const QString& output,
-                                            const QString& what) const {
-    Step step = ToolStep(QStringList{Locations::HelperProgram("joinwav")} + inputs + QStringList{output}, output, false,
+std::vector<TrackPreparer::Step> TrackPreparer::JoinSteps(Work& work, const QString& what) const {
+    // The inputs go into a list file: a long group names more of them than
+    // a command line holds. It is written once every recording is decoded.
+    const QString list = TrackPath(work.track->wavName) + ".list";
+    Step write;
+    write.needsWholeTrack = true;
+    write.failure = what + ": ";
+    write.local = [this, &work, list] { return WriteJoinList(work, list); };
+    const QString output = TrackPath(work.track->wavName);
+    Step join = ToolStep({Locations::HelperProgram("joinwav"), "@" + list, output}, output, false,
                          what + ": joining failed: ");
-    step.needsWholeTrack = true;
-    return step;
+    join.needsWholeTrack = true;
+    join.join = true;
+    return {write, join};
 }
 
 std::vector<TrackPreparer::Step> TrackPreparer::SilenceSteps() const {
@@ -125,14 +138,11 @@ std::vector<TrackPreparer::Step> TrackPreparer::SilenceSteps() const {
 std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(Work& work, int position) const {
     const PlannedTrack& track = *work.track;
     std::vector<Step> steps;
-    // One pass of the track: each aya's repetitions, each followed by its
-    // pause. The whole track is made by one join of its passes, so that no
-    // intermediate file as large as the track is written and read again.
-    QStringList pass;
+    // The whole track is made by one join of every piece it plays, so that
+    // no intermediate file as large as the track is written and read again.
     for (size_t j = 0; j < track.members.size(); ++j) {
         const saya& entry = track.members[j];
         const QString key = Key(entry), mp3 = TempFile(key + ".mp3"), wav = TempFile(key + ".wav");
-
         Step extract;
         extract.log = "Creating track: " + key + " ...";
         extract.member = int(j);
@@ -152,13 +162,10 @@ std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(Work& work, int position
             needsSilence.local = [this] { return silenceProblem; };
             steps.push_back(needsSilence);
         }
-        for (int r = 0; r < PlayCount(entry); ++r) pass << wav << QStringList(pause, TempFile(kSilence + ".wav"));
     }
 
     const QString wav = TrackPath(track.wavName), title = Title(track);
-    QStringList inputs;
-    for (int p = 0; p < std::max(1, track.passes); ++p) inputs << pass;
-    steps.push_back(JoinStep(inputs, wav, title));
+    for (Step& step : JoinSteps(work, title)) steps.push_back(std::move(step));
     Step finish;
     finish.needsWholeTrack = true;
     finish.failure = title + ": ";
@@ -345,7 +352,7 @@ void TrackPreparer::ToolEnded(Work& work, const Step& step, const ProcessWrap& r
     }
     QString why = run.FailureText();
     if (run.LastOutcome() == ProcessWrap::Outcome::FailedToStart) unstartable.insert(step.command.first());
-    if (why.isEmpty()) why = OutputProblem(step);
+    if (why.isEmpty()) why = OutputProblem(work, step);
     if (!why.isEmpty()) {
         QFile::remove(step.output);
         StepFailed(work, step, why);
@@ -354,29 +361,48 @@ void TrackPreparer::ToolEnded(Work& work, const Step& step, const ProcessWrap& r
     Advance(work);
 }
 
-// A join must hold every input, each converted to 44.1 kHz: exactly the
-// sum of the frames, give or take one frame for each input converted.
-bool TrackPreparer::JoinedWhole(const QStringList& inputs, const WavInfo& joined) {
-    double expected = 0;
-    int converted = 0;
-    std::map<QString, WavInfo> read;  // a track names each aya many times
-    for (const QString& input : inputs) {
-        const auto known = read.find(input);
-        const WavInfo in = known != read.end() ? known->second : read[input] = ReadWavInfo(input);
-        if (in.rate <= 0) return false;
-        expected += double(in.Frames()) * kCdRate / in.rate;
-        converted += in.rate != kCdRate;
+QString TrackPreparer::WriteJoinList(Work& work, const QString& listPath) const {
+    const PlannedTrack& track = *work.track;
+    std::vector<QString> files;
+    std::vector<WavInfo> infos;
+    for (const saya& member : track.members) {
+        files.push_back(TempFile(Key(member) + ".wav"));
+        infos.push_back(ReadWavInfo(files.back()));
     }
-    return joined.rate == kCdRate && std::abs(double(joined.Frames()) - expected) <= converted + 0.5;
+    const QString silenceFile = TempFile(kSilence + ".wav");
+    const WavInfo silenceInfo = ReadWavInfo(silenceFile);
+    const auto cdFrames = [](const WavInfo& info) { return AudioCd::CdFrames({info.Frames(), info.rate}); };
+
+    if (MeasureTrack(track, {[](size_t) { return qint64(1); }, 1}) > kMaxJoinPieces)
+        return QString("the track is made of more than %1 pieces, too many to join").arg(kMaxJoinPieces);
+    work.plannedFrames = MeasureTrack(track, {[&](size_t j) { return cdFrames(infos[j]); }, cdFrames(silenceInfo)});
+    if (work.plannedFrames > kMaxWavFrames) return "the track would play longer than a WAV file can hold";
+    work.frameTolerance = MeasureTrack(
+        track, {[&](size_t j) { return qint64(infos[j].rate != kCdRate); }, qint64(silenceInfo.rate != kCdRate)});
+
+    QFile list(listPath);
+    if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate)) return "cannot write " + listPath;
+    QByteArray text;
+    const auto flush = [&list, &text] { return list.write(text) == text.size() ? (text.clear(), true) : false; };
+    bool written = true;
+    WalkTrack(track, [&](const TrackPiece& piece) {
+        const QByteArray line = QFile::encodeName(piece.kind == TrackPiece::Kind::Recording ? files[piece.member]
+                                                                                            : silenceFile) + '\n';
+        for (int n = piece.kind == TrackPiece::Kind::Recording ? 1 : piece.seconds; n > 0; --n) text += line;
+        if (text.size() > (1 << 16)) written = written && flush();
+    });
+    if (!(written && flush() && list.flush())) return "cannot write " + listPath + ": " + list.errorString();
+    return QString();
 }
 
 // lame reports success even for input it could not read, so only the file
 // it leaves tells whether it worked.
-QString TrackPreparer::OutputProblem(const Step& step) const {
+QString TrackPreparer::OutputProblem(const Work& work, const Step& step) const {
     const QString tool = QFileInfo(step.command.first()).fileName();
     const WavInfo wav = step.mp3 ? WavInfo() : ReadWavInfo(step.output);
     if (!step.mp3 && !wav.HoldsAudio()) return tool + " left no audio in " + step.output;
-    if (tool.startsWith("joinwav") && !JoinedWhole(step.command.mid(1, step.command.size() - 2), wav))
+    // Every piece, each converted to 44.1 kHz (a frame more or less for each).
+    if (step.join && (wav.rate != kCdRate || std::abs(wav.Frames() - work.plannedFrames) > work.frameTolerance))
         return tool + " left a cut " + step.output;
     if (step.mp3 && QFileInfo(step.output).size() <= 0) return tool + " left no MP3 file at " + step.output;
     return QString();
@@ -478,7 +504,9 @@ void TrackPreparer::RemoveTrackFiles(const PlannedTrack& track, bool keepWav) co
             QFile::remove(TempFile(Key(entry) + ".wav"));
         }
     }
-    if (!keepWav && !track.wavName.empty()) QFile::remove(TrackPath(track.wavName));
+    if (track.wavName.empty()) return;
+    QFile::remove(TrackPath(track.wavName) + ".list");
+    if (!keepWav) QFile::remove(TrackPath(track.wavName));
 }
 
 QString TrackPreparer::FinalLine() const {

@@ -74,6 +74,10 @@ public:
     // tracks with silence at their end.
     static constexpr double kMinimumCdTrackSeconds = 4.0;
     static constexpr int kCdRate = 44100;
+    // A track is joined from at most this many pieces (a long group played
+    // often), and must fit a WAV file (4 GiB).
+    static constexpr qint64 kMaxJoinPieces = 1000000;
+    static constexpr qint64 kMaxWavFrames = (0xFFFFFFFFll - 44) / 4;
     // How far a made MP3 may play from the track it was made of.
     static constexpr double kMp3LengthTolerance = 0.2;
     // The working folder of the job (see Locations), ending in a separator:
@@ -97,7 +101,8 @@ private:
     std::vector<Step> StepsOf(Work& work, int position) const;
     std::vector<Step> SilenceSteps() const;
     Step ToolStep(const QStringList& command, const QString& output, bool mp3, const QString& failure) const;
-    Step JoinStep(const QStringList& inputs, const QString& output, const QString& what) const;
+    std::vector<Step> JoinSteps(Work& work, const QString& what) const;
+    QString WriteJoinList(Work& work, const QString& listPath) const;
 
     void Kick();
     void LaunchTracks();
@@ -105,7 +110,7 @@ private:
     bool Skipped(const Work& work, const Step& step) const;
     bool StartTool(Work& work, const Step& step);
     void ToolEnded(Work& work, const Step& step, const ProcessWrap& run);
-    QString OutputProblem(const Step& step) const;
+    QString OutputProblem(const Work& work, const Step& step) const;
     void StepFailed(Work& work, const Step& step, const QString& why);
     void StepCounted();
     void WorkDone(Work& work);
@@ -120,7 +125,6 @@ private:
 
     QString ExtractAya(const saya& entry) const;
     QString PublishMp3(double plannedSeconds, const QString& mp3, const QString& target);
-    static bool JoinedWhole(const QStringList& inputs, const WavInfo& joined);
     QString FinishTrack(const PlannedTrack& track) const;
     void RemoveTrackFiles(const PlannedTrack& track, bool keepWav) const;
     QString FinalLine() const;

@@ -66,13 +66,14 @@ class TestJobs : public QObject {
     const std::map<int, int> groupReps{{0, 0}, {1, 2}, {2, 0}};
 
     // Runs a whole job; the log lines it printed.
-    QStringList RunJob(TrackPreparer& job, const std::vector<saya>& burnList, TrackPreparer::Job options) {
+    QStringList RunJob(TrackPreparer& job, const std::vector<saya>& burnList, TrackPreparer::Job options,
+                       std::map<int, int> reps = {{0, 0}, {1, 2}, {2, 0}}) {
         QStringList log;
         connect(&job, &TrackPreparer::StatMsg, this, [&log](const QString& line) { log << line; });
         int bar = 0;  // the bar never runs backwards
         connect(&job, &TrackPreparer::ProgressChanged, this, [&bar](int value) { QVERIFY(value >= bar); bar = value; });
         QSignalSpy done(&job, &TrackPreparer::Finished);
-        job.Start(burnList, groupReps, options);
+        job.Start(burnList, reps, options);
         if (!done.wait(120000)) qWarning("the job did not end");
         return log;
     }
@@ -174,8 +175,9 @@ private slots:
                                                "notes.txt"}));
     }
 
-    // Missing and damaged recordings fail only their tracks and are all
-    // named; single ayas before a group of three keep the bar going forward.
+    // Missing and damaged recordings, and a group longer than a WAV file
+    // holds, fail only their tracks and are all named; single ayas before a
+    // group of three keep the bar going forward.
     void badRecordingsFailOnlyTheirTracksAndAreAllNamed() {
         MakeRealPacks();
         PackArchive pack;
@@ -189,11 +191,13 @@ private slots:
         TrackPreparer job(&quran);
         const QStringList log = RunJob(job,
                                        {Entry("001", "001", 1, 1), Entry("001", "002", 1, 0), Entry("002", "200", 1, 0),
-                                        Entry("001", "004", 1, 0, 1), Entry("001", "005", 1, 0, 1), Entry("001", "003", 1, 0, 1)},
-                                       {true, "out", 64});
+                                        Entry("001", "004", 1, 0, 1), Entry("001", "005", 1, 0, 1), Entry("001", "003", 1, 0, 1),
+                                        Entry("002", "255", 100, 60, 4)},
+                                       {true, "out", 64}, {{1, 1}, {4, 100}});
         QCOMPARE(job.Failures().filter("not in the installed packs").size(), 3);
         QCOMPARE(job.Failures().filter("damaged in its pack s001_s002.mat").size(), 1);
-        QCOMPARE(log.last(), QString("Failed to make 3 of 4 tracks: group.1, Al-Fatiha.002, Al-Baqara.200"));
+        QCOMPARE(job.Failures().filter("group.4: the track would play longer than a WAV file can hold").size(), 1);
+        QCOMPARE(log.last(), QString("Failed to make 4 of 5 tracks: group.1, group.4, Al-Fatiha.002, Al-Baqara.200"));
         QCOMPARE(FilesIn("out"), QStringList({"Al-Fatiha.001.mp3", "Norvane.m3u8"}));
         QCOMPARE(FilesIn("temp"), QStringList());
     }

@@ -57,11 +57,13 @@ private slots:
         }
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 5);  // no temporary file left
         // An input named again (kept in memory, not read again) gives the
-        // very samples it gave the first time.
+        // very samples it gave the first time; @LIST names inputs in a file.
         const auto alone = [this](const QString& in) { return joinwav({in, "one.wav"}), readCdAudio("one.wav"); };
         const QByteArray low = alone("low.wav"), high = alone("high.wav");
-        QCOMPARE(joinwav({"low.wav", "high.wav", "low.wav", "low.wav", "high.wav", "out.wav"}).exitCode, 0);
+        QVERIFY(testenv::writeFile(path("list.txt"), "high.wav\r\n\nlow.wav\nlow.wav"));
+        QCOMPARE(joinwav({"low.wav", "@list.txt", "high.wav", "out.wav"}).exitCode, 0);
         QCOMPARE(readCdAudio("out.wav"), low + high + low + low + high);
+        QFile::remove(path("list.txt"));
         // The output may be one of the inputs.
         QCOMPARE(joinwav({"a.wav", "m.wav", "a.wav", "a.wav"}).exitCode, 0);
         QCOMPARE(readCdAudio("a.wav"), stereo + doubled + stereo);
@@ -84,6 +86,7 @@ private slots:
             {{"quad.wav", "out.wav"}, "quad.wav"},
             {{"good.wav", "nofolder/out.wav"}, "nofolder/out.wav"},
             {{"good.wav", "missing.wav", "kept.wav"}, "missing.wav"},
+            {{"@nolist.txt", "out.wav"}, "nolist.txt"},
             {{"good.wav", "good.wav", "folder"}, "folder"}};
         for (const auto& [args, named] : cases) {
             const auto r = joinwav(args);

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace {
@@ -58,6 +59,32 @@ QList<QByteArray> NonEmptyFields(const QByteArray& line) {
     return fields;
 }
 
+// The name=value fields after the sixth. False when a known field holds
+// no number at all; values out of range are brought into it.
+bool ParseNamedFields(const QList<QByteArray>& fields, saya& entry, bool& adjusted) {
+    for (int i = 6; i < fields.size(); ++i) {
+        const int equals = fields[i].indexOf('=');
+        const QByteArray name = fields[i].left(equals).trimmed(), value = fields[i].mid(equals + 1).trimmed();
+        bool number = false;
+        if (equals < 0) continue;
+        if (name == "px") {
+            const double times = value.toDouble(&number);
+            if (!number || !std::isfinite(times)) return false;
+            const double quarters = std::clamp(times * 4, 0.0, double(kMaxLengthPauseQuarters));
+            entry.lengthPauseQuarters = int(std::lround(quarters));
+            adjusted |= quarters != times * 4 || entry.lengthPauseQuarters != quarters;
+        } else if (name == "gp") {
+            const long long seconds = value.toLongLong(&number);
+            if (!number) return false;
+            entry.groupPause = Clamped(seconds, 0, kMaxGroupPause, adjusted);
+        } else if (name == "gm") {
+            entry.buildUp = value == "build";
+            adjusted |= !entry.buildUp && value != "normal";
+        }
+    }
+    return true;
+}
+
 QString LineNumbers(const std::vector<int>& numbers) {
     QStringList texts;
     for (int n : numbers) texts << QString::number(n);
@@ -70,6 +97,7 @@ PlaylistLoad ParsePlaylist(const QByteArray& text) {
     PlaylistLoad load;
     const Sura catalogue;
     std::set<std::string> seenKeys;
+    std::map<int, saya> groupPlay;  // of each group, the last line's pause and mode
     // Windows editors start a UTF-8 file with a byte-order mark; it is no
     // part of the first line.
     const QByteArray byteOrderMark("\xEF\xBB\xBF");
@@ -102,15 +130,26 @@ PlaylistLoad ParsePlaylist(const QByteArray& text) {
                 continue;
             }
             entry.group = int(group);
+            if (!ParseNamedFields(fields, entry, adjusted)) {
+                load.skippedLines.push_back(lineNumber);
+                continue;
+            }
             // Group 0 is "no group": its repetitions mean nothing.
-            if (entry.group > 0)
+            if (entry.group > 0) {
                 load.groupReps[entry.group] =
                     Clamped(LeadingInteger(fields[5]), kMinGroupReps, kMaxGroupReps, adjusted);
+                groupPlay[entry.group] = entry;
+            }
         }
         if (adjusted) load.adjustedLines.push_back(lineNumber);
         // The group repetitions above are taken even from a duplicate line.
         if (!seenKeys.insert(entry.Key()).second) continue;
         load.entries.push_back(entry);
+    }
+    for (saya& entry : load.entries) {
+        const saya& group = entry.group > 0 ? groupPlay[entry.group] : saya();
+        entry.groupPause = group.groupPause;
+        entry.buildUp = group.buildUp;
     }
     return load;
 }
@@ -143,7 +182,11 @@ QByteArray PlaylistText(const std::vector<saya>& burnList, const std::map<int, i
         const int repsOfGroup = e.group > 0 && reps != groupReps.end() ? reps->second : 0;
         text += QByteArray::fromStdString(e.sura) + ',' + QByteArray::fromStdString(e.aya) + ',' +
                 QByteArray::number(e.reps) + ',' + QByteArray::number(e.pause) + ',' +
-                QByteArray::number(e.group) + ',' + QByteArray::number(repsOfGroup) + '\n';
+                QByteArray::number(e.group) + ',' + QByteArray::number(repsOfGroup);
+        if (e.lengthPauseQuarters > 0) text += ",px=" + QByteArray::number(e.lengthPauseQuarters / 4.0);
+        if (e.group > 0 && e.groupPause > 0) text += ",gp=" + QByteArray::number(e.groupPause);
+        if (e.group > 0 && e.buildUp) text += ",gm=build";
+        text += '\n';
     }
     return text;
 }

@@ -1,6 +1,11 @@
 #pragma once
 // Playlist files (*.qap): one line per burn-list entry,
-// "sura,aya,reps,pause,group,groupReps", in burn-list order. The window's
+// "sura,aya,reps,pause,group,groupReps", in burn-list order, then optional
+// name=value fields that readers skip when they do not know the name:
+// px=K (the pause grows by K times the aya's length, K in quarters up to
+// 3), gp=S (a group's pause after each pass) and gm=build (a group played
+// in build-up stages). They are written only when not at their default,
+// so a list without them is saved as it always was. The window's
 // Save and Load Playlist and the command-line maker read and write them
 // through these functions, so both accept exactly the same files.
 
@@ -17,6 +22,8 @@ inline constexpr int kMinReps = 1, kMaxReps = 100;
 inline constexpr int kMinPause = 0, kMaxPause = 60;
 inline constexpr int kMaxGroup = 100;
 inline constexpr int kMinGroupReps = 1, kMaxGroupReps = 100;
+inline constexpr int kMaxLengthPauseQuarters = 12;  // 3 times the aya's length
+inline constexpr int kMaxGroupPause = 60;
 }  // namespace playlistlimits
 
 struct PlaylistLoad {
@@ -28,11 +35,13 @@ struct PlaylistLoad {
     std::map<int, int> groupReps;
     // 1-based numbers of lines that were left out: fewer than four fields,
     // exactly five, a sura or aya that is not all digits or names no aya,
-    // a group outside 0..100. Empty lines are not counted.
+    // a group outside 0..100, a px or gp value that is no number. Empty
+    // lines are not counted.
     std::vector<int> skippedLines;
-    // 1-based numbers of loaded lines whose repetitions, pause or group
-    // repetitions lay outside what the window allows and were brought
-    // to the nearest allowed value.
+    // 1-based numbers of loaded lines whose repetitions, pauses or group
+    // settings lay outside what the window allows and were brought to the
+    // nearest allowed value. A group's pause and build-up mode, like its
+    // repetitions, are those of its last line.
     std::vector<int> adjustedLines;
     // Set when the file could not be opened or read, or is far too large to
     // be a playlist; nothing else is set then.

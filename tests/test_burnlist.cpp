@@ -94,6 +94,30 @@ private slots:
         QVERIFY(!PlaylistLoadNote(load).isEmpty());
     }
 
+    // Named fields after the sixth: read in any order, unknown ones skipped,
+    // a group's taken from its last line, written back only when set; a
+    // file without them is written back byte for byte.
+    void namedFieldsLoadAndSaveAndOldFilesStay() {
+        const QByteArray old = "002,255,3,2,1,2\n003,001,1,0,0,0\n";
+        const PlaylistLoad plain = ParsePlaylist(old);
+        QCOMPARE(PlaylistText(plain.entries, plain.groupReps), old);
+        const PlaylistLoad load = ParsePlaylist("002,001,1,0,1,2,gm=build,zz=1,px=1.5,gp=9\n"
+                                                "002,002,1,0,1,2,gp=5,gm=build\n"
+                                                "002,003,2,1,0,0,px=0.25\n"
+                                                "002,004,1,0,0,0,px=9\n"           // clamped to 3
+                                                "002,005,1,0,0,0,px=abc\n"         // skipped
+                                                "002,006,1,0,2,1,gp=99,gm=fast\n"  // 60 s, normal
+                                                "002,007,1,0,0,0,gp=5,gm=build\n");  // no group: no group pause
+        QCOMPARE(load.skippedLines, std::vector<int>{5});
+        QCOMPARE(load.adjustedLines, (std::vector<int>{4, 6}));
+        const QByteArray saved = "002,001,1,0,1,2,px=1.5,gp=5,gm=build\n002,002,1,0,1,2,gp=5,gm=build\n"
+                                 "002,003,2,1,0,0,px=0.25\n002,004,1,0,0,0,px=3\n002,006,1,0,2,1,gp=60\n"
+                                 "002,007,1,0,0,0\n";
+        QCOMPARE(PlaylistText(load.entries, load.groupReps), saved);
+        const PlaylistLoad again = ParsePlaylist(saved);
+        QCOMPARE(PlaylistText(again.entries, again.groupReps), saved);
+    }
+
     // A save that cannot be made whole is reported and keeps the old file.
     // A huge file picked by mistake is refused, not read into memory.
     void savesWholeOrNotAtAllAndRefusesHugeFiles() {

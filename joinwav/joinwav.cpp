@@ -1,9 +1,12 @@
-// joinwav IN1 IN2 ... OUT
+// joinwav [--speed S] IN1 IN2 ... OUT
 //
 // Writes OUT as one WAV whose audio is the inputs one after the other, in
 // argument order (an input may be named several times). An argument @LIST
 // stands for the inputs that the text file LIST names, one per line, so
-// that a long track does not need a command line of its length. OUT is always CD
+// that a long track does not need a command line of its length. An input
+// "--length-pause=K" is silence K times as long as the input before it.
+// With --speed S (0.5 to 2, in hundredths) every input is played S times
+// as fast, keeping its pitch. OUT is always CD
 // audio: 44.1 kHz, 16-bit PCM, stereo. Mono inputs are copied to both
 // channels, other sample rates are converted; inputs with more than two
 // channels are refused, because no single down-mix suits every layout and
@@ -14,8 +17,12 @@
 // the audio goes to a temporary file beside OUT that is renamed over it only
 // when complete.
 
+#include <SoundTouch.h>
 #include <sndfile.h>
 #include <soxr.h>
+
+#include <algorithm>
+#include <cmath>
 
 #include <chrono>
 #include <cstdint>
@@ -71,6 +78,7 @@ public:
     SNDFILE* handle() const { return file_; }
     int channels() const { return info_.channels; }
     int rate() const { return info_.samplerate; }
+    sf_count_t frames() const { return info_.frames; }
 
 private:
     std::string path_;
@@ -154,11 +162,19 @@ private:
 
 // Writes mono or stereo frames to the output as stereo. While an input is
 // kept (see keepNext), what it adds is also kept, up to a bound.
-class StereoWriter {
+// Where an input's frames at 44.1 kHz go, in the input's channel count.
+class FrameSink {
+public:
+    virtual ~FrameSink() = default;
+    virtual std::string write(const short* frames, sf_count_t count, int channels) = 0;
+};
+
+class StereoWriter : public FrameSink {
 public:
     explicit StereoWriter(CdWavOutput& out) : out_(out) {}
 
-    std::string write(const short* frames, sf_count_t count, int channels) {
+    std::string write(const short* frames, sf_count_t count, int channels) override {
+        written_ += count;
         if (channels != kCdChannels) {
             widened_.resize(size_t(count) * kCdChannels);
             for (sf_count_t i = 0; i < count; ++i) widened_[2 * i] = widened_[2 * i + 1] = frames[i];
@@ -169,8 +185,21 @@ public:
     }
 
     std::string writeStereo(const std::vector<short>& frames) {
+        written_ += sf_count_t(frames.size() / kCdChannels);
         return out_.write(frames.data(), sf_count_t(frames.size() / kCdChannels));
     }
+
+    std::string writeSilence(sf_count_t count) {
+        const std::vector<short> block(size_t(kBlockFrames) * kCdChannels, 0);
+        for (; count > 0; count -= kBlockFrames) {
+            const std::string problem = write(block.data(), std::min(count, kBlockFrames), kCdChannels);
+            if (!problem.empty()) return problem;
+        }
+        return std::string();
+    }
+
+    // All frames written so far.
+    sf_count_t written() const { return written_; }
 
     // Keeps what the next input adds in `kept`, which is left empty when
     // the input turns out to be larger than `limitBytes`.
@@ -199,11 +228,12 @@ private:
     std::vector<short>* keeping_ = nullptr;
     size_t limitSamples_ = 0;
     bool overflowed_ = false;
+    sf_count_t written_ = 0;
 };
 
 // A 44.1 kHz input: its samples go across unchanged (16-bit PCM stays
 // bit-exact because it is read as 16-bit integers).
-std::string copyAtCdRate(SoundInput& in, StereoWriter& out) {
+std::string copyAtCdRate(SoundInput& in, FrameSink& out) {
     std::vector<short> block(size_t(kBlockFrames) * in.channels());
     for (;;) {
         const sf_count_t got = sf_readf_short(in.handle(), block.data(), kBlockFrames);
@@ -239,7 +269,7 @@ public:
     std::string setupProblem() const { return error_ ? in_.conversionError(error_) : std::string(); }
 
     // Feeds frames (nullptr at the end of the input, to drain the filter).
-    std::string feed(const float* frames, size_t count, StereoWriter& out) {
+    std::string feed(const float* frames, size_t count, FrameSink& out) {
         for (;;) {
             size_t used = 0, made = 0;
             error_ = soxr_process(soxr_, frames, count, &used, converted_.data(), kOutCapacity, &made);
@@ -265,7 +295,7 @@ private:
     std::vector<short> converted_;
 };
 
-std::string convertToCdRate(SoundInput& in, StereoWriter& out) {
+std::string convertToCdRate(SoundInput& in, FrameSink& out) {
     RateConverter converter(in);
     if (!converter.setupProblem().empty()) return converter.setupProblem();
     std::vector<float> block(size_t(kBlockFrames) * in.channels());
@@ -278,11 +308,96 @@ std::string convertToCdRate(SoundInput& in, StereoWriter& out) {
     }
 }
 
+// The frames an input makes at 44.1 kHz, as the rate conversion rounds them.
+sf_count_t cdFrames(sf_count_t frames, int rate) {
+    if (rate == kCdRate) return frames;
+    return sf_count_t(std::floor(double(frames) / (double(rate) / kCdRate) + 0.5));
+}
+
+// A speed in hundredths: 0.75 plays in 4/3 of the time, at the same pitch.
+// An input of n frames at 44.1 kHz lasts exactly (100 n + p/2) / p frames
+// at p hundredths, so that the length is known before the work is done.
+sf_count_t stretchedFrames(sf_count_t frames, int percent) { return (frames * 100 + percent / 2) / percent; }
+
+// Time-stretches what passes through it, keeping the pitch (SoundTouch's
+// overlap-add, made for speech), and delivers exactly `target` frames:
+// the end is cut or filled with silence by the few frames it is off.
+class Stretcher : public FrameSink {
+public:
+    Stretcher(FrameSink& out, int percent, int channels, sf_count_t target)
+        : out_(out), channels_(channels), left_(target) {
+        touch_.setSampleRate(kCdRate);
+        touch_.setChannels(unsigned(channels));
+        touch_.setTempo(percent / 100.0);
+        touch_.setSetting(SETTING_USE_QUICKSEEK, 0);
+    }
+
+    std::string write(const short* frames, sf_count_t count, int channels) override {
+        in_.resize(size_t(count) * size_t(channels));
+        for (size_t i = 0; i < in_.size(); ++i) in_[i] = frames[i] / 32768.0f;
+        touch_.putSamples(in_.data(), unsigned(count));
+        return drain();
+    }
+
+    std::string finish() {
+        touch_.flush();
+        const std::string problem = drain();
+        if (!problem.empty() || left_ == 0) return problem;
+        const std::vector<short> silence(size_t(left_) * size_t(channels_), 0);
+        return out_.write(silence.data(), left_, channels_);
+    }
+
+private:
+    std::string drain() {
+        constexpr unsigned kChunk = 8192;
+        std::vector<float> got(size_t(kChunk) * size_t(channels_));
+        for (unsigned n; (n = touch_.receiveSamples(got.data(), kChunk)) > 0;) {
+            const sf_count_t take = std::min(sf_count_t(n), left_);
+            out16_.resize(size_t(take) * size_t(channels_));
+            for (size_t i = 0; i < out16_.size(); ++i)
+                out16_[i] = short(std::lround(std::clamp(got[i] * 32768.0f, -32768.0f, 32767.0f)));
+            left_ -= take;
+            const std::string problem = take ? out_.write(out16_.data(), take, channels_) : std::string();
+            if (!problem.empty()) return problem;
+        }
+        return std::string();
+    }
+
+    FrameSink& out_;
+    int channels_;
+    sf_count_t left_;
+    soundtouch::SoundTouch touch_;
+    std::vector<float> in_;
+    std::vector<short> out16_;
+};
+
+int speedPercent = 100;  // --speed
+
 std::string appendInput(const std::string& path, StereoWriter& out) {
     SoundInput in(path);
     const std::string problem = in.problem();
     if (!problem.empty()) return problem;
-    return in.rate() == kCdRate ? copyAtCdRate(in, out) : convertToCdRate(in, out);
+    const auto pass = [&in](FrameSink& sink) {
+        return in.rate() == kCdRate ? copyAtCdRate(in, sink) : convertToCdRate(in, sink);
+    };
+    if (speedPercent == 100) return pass(out);
+    Stretcher stretcher(out, speedPercent, in.channels(),
+                        stretchedFrames(cdFrames(in.frames(), in.rate()), speedPercent));
+    const std::string stretched = pass(stretcher);
+    return stretched.empty() ? stretcher.finish() : stretched;
+}
+
+// "--length-pause=K": silence K times as long as the input before it, K in
+// hundredths, rounded to the nearest frame.
+constexpr const char* kLengthPause = "--length-pause=";
+
+// A decimal number in hundredths ("1.5" is 150); -1 for anything else.
+long hundredths(const std::string& text) {
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !std::isfinite(value) || value < 0 || value > 1000) return -1;
+    const long rounded = std::lround(value * 100);
+    return std::abs(value * 100 - double(rounded)) < 1e-6 ? rounded : -1;
 }
 
 // The inputs in joining order. A track names a few files many times over,
@@ -364,8 +479,18 @@ std::string join(const InputList& inputs, const std::string& target) {
     if (!problem.empty()) return problem;
     StereoWriter writer(output);
     RepeatedInputs repeated(inputs);
+    sf_count_t lastInput = 0;  // the frames of the file input just before
     for (const uint32_t number : inputs.order) {
-        problem = repeated.append(inputs, number, writer);
+        const std::string& input = inputs.files[number];
+        if (input.rfind(kLengthPause, 0) == 0) {
+            const long times = hundredths(input.substr(std::strlen(kLengthPause)));
+            if (times < 0) return "cannot read the pause " + inQuotes(input);
+            problem = writer.writeSilence((lastInput * times + 50) / 100);
+        } else {
+            const sf_count_t before = writer.written();
+            problem = repeated.append(inputs, number, writer);
+            lastInput = writer.written() - before;
+        }
         if (!problem.empty()) return problem;
     }
     return output.commit();
@@ -379,8 +504,18 @@ int main(int argc, char** argv) {
         report(argc == 2 ? "no input files to join into " + inQuotes(argv[1]) : "no input files given");
         return 1;
     }
+    int first = 1;
+    if (argc > 3 && std::strcmp(argv[1], "--speed") == 0) {
+        const long percent = hundredths(argv[2]);
+        if (percent < 50 || percent > 200) {
+            report("the speed must be a number from 0.5 to 2 in hundredths, not " + inQuotes(argv[2]));
+            return 1;
+        }
+        speedPercent = int(percent);
+        first = 3;
+    }
     InputList inputs;
-    for (int i = 1; i < argc - 1; ++i) {
+    for (int i = first; i < argc - 1; ++i) {
         const std::string problem = inputs.addArgument(argv[i]);
         if (!problem.empty()) {
             report(problem);

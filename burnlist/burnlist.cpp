@@ -3,12 +3,17 @@
 #include <algorithm>
 
 QString ItemText(const saya& s) {
+    const QString byLength =
+        s.lengthPauseQuarters > 0 ? " + " + QString::number(s.lengthPauseQuarters / 4.0) + " × aya" : QString();
     return QString::fromStdString(s.Key()) + " x " + QString::number(s.reps) + " - pause: " +
-           QString::number(s.pause) + " secs b/w reps";
+           QString::number(s.pause) + " secs" + byLength + " b/w reps";
 }
 
 QString GroupItemText(const saya& s, int groupReps) {
-    return ItemText(s) + " (GRP: " + QString::number(s.group) + " x " + QString::number(groupReps) + ")";
+    QString play;
+    if (s.groupPause > 0) play += ", pause " + QString::number(s.groupPause) + " secs";
+    if (s.buildUp) play += ", build-up";
+    return ItemText(s) + " (GRP: " + QString::number(s.group) + " x " + QString::number(groupReps) + play + ")";
 }
 
 QString KeyOfItemText(const QString& text) {
@@ -80,14 +85,20 @@ void BurnListCore::Replace(const PlaylistLoad& load) {
 }
 
 int BurnListCore::AssignGroup(const std::set<std::pair<std::string, std::string>>& suraAyas, int group,
-                              int repsOfGroup) {
+                              int repsOfGroup, int groupPause, bool buildUp) {
     int assigned = 0;
     for (saya& e : burnList) {
         if (!suraAyas.count({e.sura, e.aya})) continue;
         e.group = group;
         ++assigned;
     }
-    if (assigned) groupReps[group] = repsOfGroup;
+    if (!assigned) return 0;
+    groupReps[group] = repsOfGroup;
+    for (saya& e : burnList) {
+        if (e.group != group) continue;
+        e.groupPause = group > 0 ? groupPause : 0;
+        e.buildUp = group > 0 && buildUp;
+    }
     return assigned;
 }
 

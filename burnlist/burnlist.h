@@ -15,9 +15,11 @@
 #include <utility>
 #include <vector>
 
-// "002.255 x 3 - pause: 2 secs b/w reps": the list-box text of an entry.
+// "002.255 x 3 - pause: 2 secs b/w reps": the list-box text of an entry;
+// a pause that grows with the aya reads "pause: 2 secs + 1.5 × aya".
 QString ItemText(const saya& s);
-// ItemText followed by " (GRP: group x groupReps)".
+// ItemText followed by " (GRP: group x groupReps)", with ", pause 5 secs"
+// and ", build-up" inside the brackets when the group has them.
 QString GroupItemText(const saya& s, int groupReps);
 // The burn key at the front of an item text.
 QString KeyOfItemText(const QString& text);
@@ -53,7 +55,10 @@ public:
     // Puts the entries with these (sura, aya) pairs into a group and sets
     // the group's repetitions, which the group's earlier members share.
     // Returns how many entries were assigned; with none, nothing changes.
-    int AssignGroup(const std::set<std::pair<std::string, std::string>>& suraAyas, int group, int repsOfGroup);
+    // The group's pause after each pass and its build-up mode go to all
+    // its members, the earlier ones included.
+    int AssignGroup(const std::set<std::pair<std::string, std::string>>& suraAyas, int group, int repsOfGroup,
+                    int groupPause = 0, bool buildUp = false);
 
     int RepsOfGroup(int group) const;
     // The list-box text of an entry: with the group suffix when it has a group.

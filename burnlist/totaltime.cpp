@@ -62,19 +62,27 @@ SampleLength TotalTime::Length(const std::string& key) {
     return length;
 }
 
-qint64 TotalTime::TrackFrames(const PlannedTrack& track) {
-    PieceWeights frames;
-    frames.recording = [this, &track](size_t member) {
-        return AudioCd::CdFrames(Length(track.members[member].Key()));
-    };
-    frames.silenceSecond = AudioCd::CdFrames(Length(kSilenceKey));
-    return std::max(kMinimumTrackFrames, MeasureTrack(track, frames));
+qint64 TotalTime::RecordingFrames(const std::string& key, const PlayOptions& options) {
+    const qint64 frames = AudioCd::CdFrames(Length(key));
+    return options.Stretches() ? StretchedFrames(frames, options.speedPercent) : frames;
 }
 
-DiscTime TotalTime::Disc(const std::vector<saya>& burnList, const std::map<int, int>& groupReps) {
+qint64 TotalTime::TrackFrames(const PlannedTrack& track, const PlayOptions& options) {
+    PieceWeights frames;
+    frames.recording = [&](size_t member) { return RecordingFrames(track.members[member].Key(), options); };
+    frames.lengthPause = [&](size_t member) {
+        return LengthPauseFrames(frames.recording(member), track.members[member].lengthPauseQuarters);
+    };
+    frames.silenceSecond = AudioCd::CdFrames(Length(kSilenceKey));
+    if (options.basmala) frames.basmala = RecordingFrames(kBasmalaKey, options);
+    return std::max(kMinimumTrackFrames, MeasureTrack(track, options, frames));
+}
+
+DiscTime TotalTime::Disc(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
+                         const PlayOptions& options) {
     DiscTime disc;
     for (const PlannedTrack& track : PlanTracks(burnList, groupReps)) {
-        const qint64 frames = TrackFrames(track);
+        const qint64 frames = TrackFrames(track, options);
         disc.trackBlocks.push_back((frames + AudioCd::kFramesPerBlock - 1) / AudioCd::kFramesPerBlock);
         disc.trackTotal = Plus(disc.trackTotal, disc.trackBlocks.back());
     }

@@ -7,6 +7,7 @@
 
 #include "burnlist/saya.h"
 #include "library/qaudio.h"
+#include "production/trackscript.h"
 
 #include <QtGlobal>
 #include <functional>
@@ -22,6 +23,8 @@ struct PlannedTrack;
 // when there is no such recording.
 using LengthSource = std::function<SampleLength(const std::string& key)>;
 inline const std::string kSilenceKey = "silence";
+// The basmala is played from aya 1 of sura 1.
+inline const std::string kBasmalaKey = "001.001";
 
 // Measures recordings in the installed sura packs (the entry
 // "002.255.mp3" of the pack that holds sura 2; silence.mp3 of the pack of
@@ -73,11 +76,14 @@ public:
     // The disc, measuring the recordings not measured before. Built from
     // the tracks as track preparation makes them: each aya's repetitions
     // followed by its pause seconds of the silence recording, a group's
-    // passes, the padding of short tracks.
-    DiscTime Disc(const std::vector<saya>& burnList, const std::map<int, int>& groupReps);
+    // passes, the padding of short tracks, and the ways of playing that
+    // the options add (see trackscript.h).
+    DiscTime Disc(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
+                  const PlayOptions& options = {});
 
 private:
-    qint64 TrackFrames(const PlannedTrack& track);
+    qint64 RecordingFrames(const std::string& key, const PlayOptions& options);
+    qint64 TrackFrames(const PlannedTrack& track, const PlayOptions& options);
 
     LengthSource measure;
     std::map<std::string, SampleLength> lengths;

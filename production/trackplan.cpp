@@ -61,6 +61,8 @@ std::vector<PlannedTrack> PlanTracks(const std::vector<saya>& burnList, const st
         group.group = entry.group;
         group.members = {entry};
         group.passes = GroupPasses(groupReps, entry.group);
+        group.groupPause = std::max(0, entry.groupPause);  // alike on every member
+        group.buildUp = entry.buildUp;
         group.wavName = "group." + std::to_string(entry.group) + ".wav";
         groupSlot[entry.group] = groups.size();
         groups.push_back(group);

@@ -12,6 +12,8 @@ struct PlannedTrack {
     int group = 0;               // 0: a single-aya track
     std::vector<saya> members;   // in burn-list order; exactly one for a single-aya track
     int passes = 1;              // how often the group plays; 1 for a single aya
+    int groupPause = 0;          // a group's seconds of silence after each pass
+    bool buildUp = false;        // a group played in build-up stages
     std::string wavName;         // "group.3.wav" or "Al-Baqara.255.wav"
 
     // The CD-TEXT title and MP3 base name: the WAV name without its extension.

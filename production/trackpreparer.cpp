@@ -25,6 +25,9 @@
 namespace {
 
 const QString kSilence = QStringLiteral("silence");
+const QString kBasmala = QStringLiteral("basmala");
+// The steps of the shared recordings name which one they make.
+constexpr int kSilenceMember = 0, kBasmalaMember = 1;
 // The final line names at most this many failed tracks.
 constexpr int kNamedFailures = 20;
 
@@ -57,6 +60,7 @@ struct TrackPreparer::Step {
     QString output;                   // the file the tool must leave
     bool mp3 = false;                 // the output is an MP3 (else a WAV)
     bool join = false;                // the output must hold the track's planned frames
+    QString stretchOf;                // a stretch: the WAV it plays faster or slower
     QString failure;                  // put before the reason in the report
 };
 
@@ -84,6 +88,13 @@ QString TrackPreparer::TempFolder() { return Locations::Current().JobFolder(); }
 
 QString TrackPreparer::TrackPath(const std::string& wavName) {
     return TempFolder() + Sep() + QString::fromStdString(wavName);
+}
+
+QString TrackPreparer::PlayRefusal(const Quran& quran, const std::vector<saya>& burnList, const PlayOptions& play) {
+    if (!play.basmala || std::none_of(burnList.begin(), burnList.end(), OpensWithBasmala)) return QString();
+    if (quran.PackForSura(1).Holds(kBasmalaKey + ".mp3")) return QString();
+    return "The basmala is played from aya 1 of sura 1 (Al-Fatiha), which no installed pack holds. "
+           "Please install the pack of Al-Fatiha, or turn \"Basmala before aya 1\" off.";
 }
 
 QString TrackPreparer::Mp3Refusal(const QString& dir, const std::vector<saya>& burnList) {
@@ -121,18 +132,79 @@ std::vector<TrackPreparer::Step> TrackPreparer::JoinSteps(Work& work, const QStr
     return {write, join};
 }
 
-std::vector<TrackPreparer::Step> TrackPreparer::SilenceSteps() const {
+std::vector<TrackPreparer::Step> TrackPreparer::SharedSteps() const {
     Step extract;
-    extract.member = 0;
+    extract.member = kSilenceMember;
     extract.local = [this] {
         std::string why;
         return WritePackEntry(*quran, "silence.mp3", TempFolder().toStdString(), &why) ? QString()
                                                                                        : QString::fromStdString(why);
     };
-    Step decode = ToolStep({"lame", "--silent", "--decode", TempFile(kSilence + ".mp3"), TempFile(kSilence + ".wav")},
-                           TempFile(kSilence + ".wav"), false, QString());
-    decode.member = 0;
-    return {extract, decode};
+    std::vector<Step> steps{extract};
+    for (Step& step : DecodeSteps(kSilence, kSilenceMember, false, QString())) steps.push_back(std::move(step));
+    if (!NeedsBasmala()) return steps;
+    // The basmala is aya 1 of sura 1, under a name of its own: the list may
+    // hold that aya as well.
+    Step basmala;
+    basmala.member = kBasmalaMember;
+    basmala.local = [this] {
+        std::string why;
+        const bool ok = WritePackEntry(*quran, kBasmalaKey + ".mp3", TempFolder().toStdString(), &why,
+                                       kBasmala.toStdString() + ".mp3");
+        return ok ? QString() : QString::fromStdString(why);
+    };
+    steps.push_back(basmala);
+    for (Step& step : DecodeSteps(kBasmala, kBasmalaMember, job.play.Stretches(), QString())) steps.push_back(std::move(step));
+    return steps;
+}
+
+bool TrackPreparer::NeedsBasmala() const {
+    if (!job.play.basmala) return false;
+    for (const PlannedTrack& track : plan)
+        for (const saya& member : track.members)
+            if (OpensWithBasmala(member)) return true;
+    return false;
+}
+
+// Decoding a recording NAME.mp3 into NAME.wav, and stretching it into
+// NAME.speed.wav when the job plays at another speed.
+std::vector<TrackPreparer::Step> TrackPreparer::DecodeSteps(const QString& name, int member, bool stretch,
+                                                            const QString& failure) const {
+    const QString mp3 = TempFile(name + ".mp3"), wav = TempFile(name + ".wav");
+    Step decode = ToolStep({"lame", "--silent", "--decode", mp3, wav}, wav, false, failure + "decoding failed: ");
+    decode.member = member;
+    if (!stretch) return {decode};
+    const QString speed = QString::number(job.play.speedPercent / 100.0, 'f', 2);
+    Step stretchStep = ToolStep({Locations::HelperProgram("joinwav"), "--speed", speed, wav, StretchedFile(name)},
+                                StretchedFile(name), false, failure + "changing the speed failed: ");
+    stretchStep.member = member;
+    stretchStep.stretchOf = wav;
+    return {decode, stretchStep};
+}
+
+QString TrackPreparer::StretchedFile(const QString& name) { return TempFile(name + ".speed.wav"); }
+
+// The WAV a recording is joined from.
+QString TrackPreparer::PlayedFile(const QString& name) const {
+    return job.play.Stretches() ? StretchedFile(name) : TempFile(name + ".wav");
+}
+
+// A track whose pauses or basmala need a shared recording fails when that
+// recording could not be made.
+std::vector<TrackPreparer::Step> TrackPreparer::SharedRecordingChecks(const PlannedTrack& track,
+                                                                      const QString& title) const {
+    std::vector<Step> checks;
+    const auto check = [&](const QString& what, const QString* problem) {
+        Step step;
+        step.needsWholeTrack = true;
+        step.failure = title + ": " + what + ", which could not be made: ";
+        step.local = [problem] { return *problem; };
+        checks.push_back(step);
+    };
+    const auto none = [](size_t) { return qint64(0); };
+    if (MeasureTrack(track, job.play, {none, 1, none, 0}) > 0) check("the pause needs the silence recording", &silenceProblem);
+    if (MeasureTrack(track, job.play, {none, 0, none, 1}) > 0) check("the basmala needs its recording", &basmalaProblem);
+    return checks;
 }
 
 std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(Work& work, int position) const {
@@ -142,7 +214,7 @@ std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(Work& work, int position
     // no intermediate file as large as the track is written and read again.
     for (size_t j = 0; j < track.members.size(); ++j) {
         const saya& entry = track.members[j];
-        const QString key = Key(entry), mp3 = TempFile(key + ".mp3"), wav = TempFile(key + ".wav");
+        const QString key = Key(entry);
         Step extract;
         extract.log = "Creating track: " + key + " ...";
         extract.member = int(j);
@@ -150,21 +222,11 @@ std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(Work& work, int position
         extract.failure = key + ": ";
         steps.push_back(extract);
 
-        Step decode = ToolStep({"lame", "--silent", "--decode", mp3, wav}, wav, false, key + ": decoding failed: ");
-        decode.member = int(j);
-        steps.push_back(decode);
-
-        const int pause = PauseSeconds(entry);
-        if (pause > 0) {
-            Step needsSilence;
-            needsSilence.needsWholeTrack = true;
-            needsSilence.failure = key + ": the pause needs the silence recording, which could not be made: ";
-            needsSilence.local = [this] { return silenceProblem; };
-            steps.push_back(needsSilence);
-        }
+        for (Step& step : DecodeSteps(key, int(j), job.play.Stretches(), key + ": ")) steps.push_back(std::move(step));
     }
 
     const QString wav = TrackPath(track.wavName), title = Title(track);
+    for (Step& step : SharedRecordingChecks(track, title)) steps.push_back(std::move(step));
     for (Step& step : JoinSteps(work, title)) steps.push_back(std::move(step));
     Step finish;
     finish.needsWholeTrack = true;
@@ -246,7 +308,7 @@ void TrackPreparer::Start(const std::vector<saya>& burnList, const std::map<int,
         works.back()->steps = StepsOf(*works.back(), int(works.size() - 1));
     }
     silence = std::make_unique<Work>();
-    silence->steps = SilenceSteps();
+    silence->steps = SharedSteps();
 
     running = true;
     cancelled = launching = false;
@@ -255,6 +317,7 @@ void TrackPreparer::Start(const std::vector<saya>& burnList, const std::map<int,
     stepTotal = int(silence->steps.size());
     for (const auto& work : works) stepTotal += int(work->steps.size());
     silenceProblem.clear();
+    basmalaProblem.clear();
     trackList.clear();
     published.clear();
     failures.clear();
@@ -363,32 +426,48 @@ void TrackPreparer::ToolEnded(Work& work, const Step& step, const ProcessWrap& r
 
 QString TrackPreparer::WriteJoinList(Work& work, const QString& listPath) const {
     const PlannedTrack& track = *work.track;
-    std::vector<QString> files;
+    std::vector<QByteArray> files;
     std::vector<WavInfo> infos;
     for (const saya& member : track.members) {
-        files.push_back(TempFile(Key(member) + ".wav"));
-        infos.push_back(ReadWavInfo(files.back()));
+        files.push_back(QFile::encodeName(PlayedFile(Key(member))));
+        infos.push_back(ReadWavInfo(PlayedFile(Key(member))));
     }
-    const QString silenceFile = TempFile(kSilence + ".wav");
-    const WavInfo silenceInfo = ReadWavInfo(silenceFile);
+    const QByteArray silenceFile = QFile::encodeName(TempFile(kSilence + ".wav"));
+    const QByteArray basmalaFile = QFile::encodeName(PlayedFile(kBasmala));
+    const WavInfo silenceInfo = ReadWavInfo(TempFile(kSilence + ".wav"));
+    const WavInfo basmalaInfo = job.play.basmala ? ReadWavInfo(PlayedFile(kBasmala)) : WavInfo();
     const auto cdFrames = [](const WavInfo& info) { return AudioCd::CdFrames({info.Frames(), info.rate}); };
+    const auto converted = [](const WavInfo& info) { return qint64(info.rate != kCdRate); };
 
-    if (MeasureTrack(track, {[](size_t) { return qint64(1); }, 1}) > kMaxJoinPieces)
+    const auto one = [](size_t) { return qint64(1); };
+    if (MeasureTrack(track, job.play, {one, 1, one, 1}) > kMaxJoinPieces)
         return QString("the track is made of more than %1 pieces, too many to join").arg(kMaxJoinPieces);
-    work.plannedFrames = MeasureTrack(track, {[&](size_t j) { return cdFrames(infos[j]); }, cdFrames(silenceInfo)});
+    PieceWeights frames{[&](size_t j) { return cdFrames(infos[j]); }, cdFrames(silenceInfo),
+                        [&](size_t j) { return LengthPauseFrames(cdFrames(infos[j]), track.members[j].lengthPauseQuarters); },
+                        cdFrames(basmalaInfo)};
+    work.plannedFrames = MeasureTrack(track, job.play, frames);
     if (work.plannedFrames > kMaxWavFrames) return "the track would play longer than a WAV file can hold";
-    work.frameTolerance = MeasureTrack(
-        track, {[&](size_t j) { return qint64(infos[j].rate != kCdRate); }, qint64(silenceInfo.rate != kCdRate)});
+    // A converted input may come out a frame longer or shorter, and a
+    // pause of up to three times its length with it.
+    work.frameTolerance = MeasureTrack(track, job.play, {[&](size_t j) { return converted(infos[j]); },
+                                                         converted(silenceInfo),
+                                                         [&](size_t j) { return 4 * converted(infos[j]); },
+                                                         converted(basmalaInfo)});
 
     QFile list(listPath);
     if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate)) return "cannot write " + listPath;
     QByteArray text;
     const auto flush = [&list, &text] { return list.write(text) == text.size() ? (text.clear(), true) : false; };
     bool written = true;
-    WalkTrack(track, [&](const TrackPiece& piece) {
-        const QByteArray line = QFile::encodeName(piece.kind == TrackPiece::Kind::Recording ? files[piece.member]
-                                                                                            : silenceFile) + '\n';
-        for (int n = piece.kind == TrackPiece::Kind::Recording ? 1 : piece.seconds; n > 0; --n) text += line;
+    WalkTrack(track, job.play, [&](const TrackPiece& piece) {
+        switch (piece.kind) {
+            case TrackPiece::Kind::Recording: text += files[piece.member] + '\n'; break;
+            case TrackPiece::Kind::Basmala: text += basmalaFile + '\n'; break;
+            case TrackPiece::Kind::LengthPause:
+                text += "--length-pause=" + QByteArray::number(piece.quarters / 4.0) + '\n';
+                break;
+            case TrackPiece::Kind::Silence: text += (silenceFile + '\n').repeated(piece.seconds); break;
+        }
         if (text.size() > (1 << 16)) written = written && flush();
     });
     if (!(written && flush() && list.flush())) return "cannot write " + listPath + ": " + list.errorString();
@@ -404,6 +483,12 @@ QString TrackPreparer::OutputProblem(const Work& work, const Step& step) const {
     // Every piece, each converted to 44.1 kHz (a frame more or less for each).
     if (step.join && (wav.rate != kCdRate || std::abs(wav.Frames() - work.plannedFrames) > work.frameTolerance))
         return tool + " left a cut " + step.output;
+    if (!step.stretchOf.isEmpty()) {
+        const WavInfo in = ReadWavInfo(step.stretchOf);
+        if (wav.rate != kCdRate ||
+            wav.Frames() != StretchedFrames(AudioCd::CdFrames({in.Frames(), in.rate}), job.play.speedPercent))
+            return tool + " left a cut " + step.output;
+    }
     if (step.mp3 && QFileInfo(step.output).size() <= 0) return tool + " left no MP3 file at " + step.output;
     return QString();
 }
@@ -412,7 +497,8 @@ void TrackPreparer::StepFailed(Work& work, const Step& step, const QString& why)
     work.failed = true;
     if (step.member >= 0) work.failedMembers.insert(step.member);
     if (!work.track) {
-        silenceProblem = why;  // only a track that needs a pause fails for it
+        // Only a track that needs the recording fails for it.
+        (step.member == kBasmalaMember ? basmalaProblem : silenceProblem) = why;
         return;
     }
     failures << step.failure + why;
@@ -483,8 +569,9 @@ void TrackPreparer::Finish() {
         if (work->done && !work->failed && !work->stopped) trackList.push_back(work->track->wavName);
     // CD tracks wait in the job's folder for the writer; nothing else stays.
     if (job.mp3 || !ok) Locations::Current().EndJob();
-    QFile::remove(TempFile(kSilence + ".mp3"));
-    QFile::remove(TempFile(kSilence + ".wav"));
+    for (const QString& name : {kSilence, kBasmala})
+        for (const QString& file : {TempFile(name + ".mp3"), TempFile(name + ".wav"), StretchedFile(name)})
+            QFile::remove(file);
     if (cancelled)
         emit StatMsg(QString("Cancelled after %1 of %2 tracks.").arg(tracksMade).arg(works.size()));
     else if (!ok)
@@ -502,6 +589,7 @@ void TrackPreparer::RemoveTrackFiles(const PlannedTrack& track, bool keepWav) co
         if (EntryProblem(entry).empty()) {
             QFile::remove(TempFile(Key(entry) + ".mp3"));
             QFile::remove(TempFile(Key(entry) + ".wav"));
+            QFile::remove(StretchedFile(Key(entry)));
         }
     }
     if (track.wavName.empty()) return;
@@ -516,7 +604,8 @@ QString TrackPreparer::FinalLine() const {
     return QString("Failed to make %1 of %2 tracks: %3").arg(failedTracks.size()).arg(works.size()).arg(named.join(", "));
 }
 
-bool WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, std::string* error) {
+bool WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, std::string* error,
+                    const std::string& fileName) {
     auto fail = [error](const std::string& why) {
         if (error) *error = why;
         return false;
@@ -525,7 +614,7 @@ bool WritePackEntry(Quran& quran, const std::string& name, const std::string& di
         return fail("\"" + name + "\" is not a plain file name");
     const PackArchive active = name == "silence.mp3" ? quran.ActivateSura(0) : quran.ActivateSura(SuraKeyOf(name));
 
-    const QString path = QFile::decodeName(QByteArray::fromStdString(dir + name));
+    const QString path = QFile::decodeName(QByteArray::fromStdString(dir + (fileName.empty() ? name : fileName)));
     QFile::remove(path);
     const std::vector<char> bytes = active.Extract(name);
     if (bytes.empty())

@@ -10,6 +10,7 @@
 #include "burnlist/saya.h"
 #include "production/mp3set.h"
 #include "production/trackplan.h"
+#include "production/trackscript.h"
 
 #include <QObject>
 #include <QSet>
@@ -40,6 +41,7 @@ public:
         int parallel = 1;  // tracks worked on at once
         int stallSeconds = kStallSeconds;  // a tool silent this long is stopped
         Mp3SetOptions set = {};  // MP3 mode: album name and numbered file names
+        PlayOptions play = {};   // the basmala and the recitation speed
     };
 
     explicit TrackPreparer(Quran* quran, QObject* parent = nullptr);
@@ -66,6 +68,9 @@ public:
     // Why an MP3 set of the burn list cannot be made in `dir`, in plain
     // text; empty when it can.
     static QString Mp3Refusal(const QString& dir, const std::vector<saya>& burnList);
+    // Why the list cannot be played this way with the installed packs (the
+    // basmala needs aya 1 of sura 1), in plain text; empty when it can.
+    static QString PlayRefusal(const Quran& quran, const std::vector<saya>& burnList, const PlayOptions& play);
 
     // Where a finished track WAV lies: the temp folder text, one more
     // separator, the bare name ("./temp//group.1.wav").
@@ -99,7 +104,12 @@ private:
     struct Work;
 
     std::vector<Step> StepsOf(Work& work, int position) const;
-    std::vector<Step> SilenceSteps() const;
+    std::vector<Step> SharedSteps() const;
+    bool NeedsBasmala() const;
+    std::vector<Step> DecodeSteps(const QString& name, int member, bool stretch, const QString& failure) const;
+    std::vector<Step> SharedRecordingChecks(const PlannedTrack& track, const QString& title) const;
+    static QString StretchedFile(const QString& name);
+    QString PlayedFile(const QString& name) const;
     Step ToolStep(const QStringList& command, const QString& output, bool mp3, const QString& failure) const;
     std::vector<Step> JoinSteps(Work& work, const QString& what) const;
     QString WriteJoinList(Work& work, const QString& listPath) const;
@@ -149,6 +159,7 @@ private:
     int tracksMade = 0;
 
     QString silenceProblem;  // why the silence recording could not be made
+    QString basmalaProblem;  // why the basmala's recording could not be made
     std::vector<SetEntry> published;  // MP3 mode: the files in the folder, in playing order
     std::vector<std::string> trackList;
     QStringList failures;
@@ -156,9 +167,10 @@ private:
     QSet<QString> unstartable;  // tools that could not be started in this job
 };
 
-// Writes the pack entry `name` into the file dir + name, activating the pack
-// that holds it (silence.mp3: the pack of the first available sura). False
-// when the entry is missing or empty, the name is not a bare file name, or
-// the file cannot be written; then no file is left at the path and `error`
-// (when given) says why.
-bool WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, std::string* error = nullptr);
+// Writes the pack entry `name` into the file dir + name (or dir + fileName
+// when one is given), activating the pack that holds it (silence.mp3: the
+// pack of the first available sura). False when the entry is missing or
+// empty, the name is not a bare file name, or the file cannot be written;
+// then no file is left at the path and `error` (when given) says why.
+bool WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, std::string* error = nullptr,
+                    const std::string& fileName = std::string());

@@ -1,8 +1,15 @@
 #pragma once
-// What a track plays, piece by piece: each aya's repetitions, each followed
-// by its pause, and a group's passes. Production joins the pieces in this
-// order; the disc's length and the job's checks add them up without
-// spelling them out, which matters for a long group played many times.
+// What a track plays, piece by piece, in order. An aya block is the aya
+// played its repetitions times, each followed by its pause: pause seconds
+// of the silence recording and, when set, silence as long as K times the
+// aya. A group pass is its members' blocks in list order, then the group's
+// pause; a group plays its pass group-reps times, or in build-up stages:
+// the pass of members 1..k for k = 1..n, each played group-reps times.
+// With the basmala on, it plays once in a track before the first time aya 1
+// of a sura other than 1 and 9 is heard, followed by that aya's pause
+// seconds. Production joins the pieces in this order; the disc's length
+// and the job's checks add them up without spelling them out, which
+// matters for a long group played many times.
 
 #include "production/trackplan.h"
 
@@ -10,27 +17,55 @@
 #include <cstddef>
 #include <functional>
 
+// Job-wide ways of playing, kept in the settings rather than the list.
+struct PlayOptions {
+    bool basmala = false;
+    int speedPercent = 100;  // recitation speed, 50..150; recordings keep their pitch
+
+    static constexpr int kMinSpeedPercent = 50, kMaxSpeedPercent = 150;
+    bool Stretches() const { return speedPercent != 100; }
+};
+
 struct TrackPiece {
     enum class Kind {
-        Recording,  // the recording of track.members[member]
-        Silence,    // `seconds` times the one-second silence recording
+        Recording,    // the recording of track.members[member]
+        LengthPause,  // silence `quarters` quarters as long as the recording just before it
+        Silence,      // `seconds` times the one-second silence recording
+        Basmala,      // the basmala's recording
     };
     Kind kind = Kind::Recording;
     size_t member = 0;
     int seconds = 0;
+    int quarters = 0;
 };
 
+// Whether the basmala precedes this aya when it is first heard.
+bool OpensWithBasmala(const saya& entry);
+
 // Calls `visit` for every piece of the track in playing order.
-void WalkTrack(const PlannedTrack& track, const std::function<void(const TrackPiece&)>& visit);
+void WalkTrack(const PlannedTrack& track, const PlayOptions& options,
+               const std::function<void(const TrackPiece&)>& visit);
 
 // What a piece weighs: its frames, say, or 1 to count pieces.
 struct PieceWeights {
     std::function<qint64(size_t member)> recording;
     qint64 silenceSecond = 0;  // one second of the silence recording
+    // A length pause after the member's recording (only asked for members
+    // whose pause grows with their length).
+    std::function<qint64(size_t member)> lengthPause;
+    qint64 basmala = 0;
 };
 
 // The sum of the weights of every piece WalkTrack would visit, counted in
 // time proportional to the track's members, saturating far beyond any
 // real track (2^50) instead of overflowing.
-qint64 MeasureTrack(const PlannedTrack& track, const PieceWeights& weights);
+qint64 MeasureTrack(const PlannedTrack& track, const PlayOptions& options, const PieceWeights& weights);
 inline constexpr qint64 kMeasureLimit = qint64(1) << 50;
+
+// The frames of a length pause of `quarters` quarters after `frames` of
+// recording, rounded to the nearest frame (joinwav makes the same).
+inline qint64 LengthPauseFrames(qint64 frames, int quarters) { return (frames * quarters + 2) / 4; }
+// The frames a recording of `frames` plays at a speed, as joinwav makes it.
+inline qint64 StretchedFrames(qint64 frames, int speedPercent) {
+    return (frames * 100 + speedPercent / 2) / speedPercent;
+}

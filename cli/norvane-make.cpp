@@ -89,6 +89,23 @@ bool StallSeconds(const QCommandLineParser& parser, int* seconds) {
     return false;
 }
 
+// --basmala and --speed X (the recitation speed, 0.5 to 1.5 in steps of
+// 0.05). False (with a message) for a speed outside that.
+bool PlayOptionsOf(const QCommandLineParser& parser, PlayOptions* play) {
+    play->basmala = parser.isSet("basmala");
+    if (!parser.isSet("speed")) return true;
+    bool number = false;
+    const double speed = parser.value("speed").toDouble(&number);
+    const int percent = number ? int(std::lround(speed * 100)) : 0;
+    if (number && std::abs(speed * 100 - percent) < 1e-6 && percent % 5 == 0 &&
+        percent >= PlayOptions::kMinSpeedPercent && percent <= PlayOptions::kMaxSpeedPercent) {
+        play->speedPercent = percent;
+        return true;
+    }
+    Fail("--speed must be a number from 0.5 to 1.5 in steps of 0.05");
+    return false;
+}
+
 // Minutes, seconds and blocks of 1/75 s, as cdrdao writes a length: "79:59:74".
 QString Msf(qint64 blocks) {
     const qint64 seconds = blocks / AudioCd::kBlocksPerSecond;
@@ -115,6 +132,11 @@ public:
         if (!note.isEmpty()) Err() << "norvane-make: " << path << ": " << note << Qt::endl;
         burnCore.Replace(load);
         return true;
+    }
+
+    bool CanPlay(const PlayOptions& play) {
+        const QString refusal = TrackPreparer::PlayRefusal(quran, burnList, play);
+        return refusal.isEmpty() || Fail(refusal) == kDone;
     }
 
     bool HasPacks() {
@@ -207,23 +229,45 @@ struct Command {
 
 // --- info -------------------------------------------------------------------
 
-QString TrackContents(const PlannedTrack& track) {
-    QStringList parts;
-    for (const saya& m : track.members)
-        parts << QString("%1 x%2 pause %3").arg(QString::fromStdString(m.Key())).arg(m.reps).arg(m.pause);
-    QString text = parts.join(", ");
-    if (track.group > 0) text += QString("; group plays %1 time(s)").arg(track.passes);
+// One aya block: "002.255 x3 pause 2 + 1.5 x aya".
+QString BlockText(const saya& m) {
+    QString text = QString("%1 x%2 pause %3").arg(QString::fromStdString(m.Key())).arg(PlayCount(m)).arg(PauseSeconds(m));
+    if (m.lengthPauseQuarters > 0) text += QString(" + %1 x aya").arg(m.lengthPauseQuarters / 4.0);
     return text;
 }
 
-int Info(Session& session, const QStringList& args, const QCommandLineParser&) {
-    if (!session.LoadPlaylist(args[0])) return kFailed;
+// What a track plays, in order: its passes (each stage of a build-up group
+// with its members), the group's pause, where the basmala comes.
+QString TrackContents(const PlannedTrack& track, const PlayOptions& play) {
+    const auto pass = [&](size_t members) {
+        QStringList parts;
+        for (size_t j = 0; j < members; ++j) {
+            const saya& m = track.members[j];
+            // The basmala comes where the aya is first heard.
+            const bool first = !track.buildUp || j + 1 == members;
+            parts << (play.basmala && first && OpensWithBasmala(m) ? "[basmala once] " : "") + BlockText(m);
+        }
+        QString text = parts.join(", ");
+        if (track.group > 0 && track.groupPause > 0) text += QString(", group pause %1").arg(track.groupPause);
+        return text;
+    };
+    if (track.group == 0) return pass(1);
+    if (!track.buildUp) return QString("(%1) x%2").arg(pass(track.members.size())).arg(track.passes);
+    QStringList stages;
+    for (size_t k = 1; k <= track.members.size(); ++k)
+        stages << QString("stage %1: (%2) x%3").arg(k).arg(pass(k)).arg(track.passes);
+    return stages.join("; ");
+}
+
+int Info(Session& session, const QStringList& args, const QCommandLineParser& parser) {
+    PlayOptions play;
+    if (!PlayOptionsOf(parser, &play) || !session.LoadPlaylist(args[0])) return kFailed;
     session.quran.Setup();
     QAudio audio;
     TotalTime times(PackLengthSource(session.quran, audio));
 
     const std::vector<PlannedTrack> plan = PlanTracks(session.burnList, session.groupReps);
-    const DiscTime disc = times.Disc(session.burnList, session.groupReps);
+    const DiscTime disc = times.Disc(session.burnList, session.groupReps, play);
     QStringList missing;
     for (size_t i = 0; i < plan.size(); ++i) {
         for (const saya& m : plan[i].members)
@@ -232,7 +276,7 @@ int Info(Session& session, const QStringList& args, const QCommandLineParser&) {
                      .arg(i + 1, 3)
                      .arg(QString::fromStdString(plan[i].Title()), -20)
                      .arg(Msf(disc.trackBlocks[i]), 8)
-                     .arg(TrackContents(plan[i]))
+                     .arg(TrackContents(plan[i], play))
               << '\n';
     }
     Out() << "Total: " << Msf(disc.Blocks()) << " in " << plan.size()
@@ -271,14 +315,15 @@ void ShowProgressOnTerminal(Reporter& source) {
 
 int Mp3(Session& session, const QStringList& args, const QCommandLineParser& parser) {
     int bitrate = 0, stallSeconds = 0;
+    PlayOptions play;
     if (!SliderValue(parser, "bitrate", " (kbit/s)", bitrateTable, kDefaultBitratePosition, &bitrate) ||
-        !StallSeconds(parser, &stallSeconds))
+        !StallSeconds(parser, &stallSeconds) || !PlayOptionsOf(parser, &play))
         return kFailed;
     const QString outDir = args[1];
     if (!session.LoadPlaylist(args[0])) return kFailed;
     const QString refusal = TrackPreparer::Mp3Refusal(outDir, session.burnList);
     if (!refusal.isEmpty()) return Fail(refusal + " (" + args[0] + ", " + outDir + ")");
-    if (!session.HasPacks()) return kFailed;
+    if (!session.HasPacks() || !session.CanPlay(play)) return kFailed;
 
     TrackPreparer preparer(&session.quran);
     ShowProgressOnTerminal(preparer);
@@ -290,6 +335,7 @@ int Mp3(Session& session, const QStringList& args, const QCommandLineParser& par
     job.parallel = QThread::idealThreadCount();
     job.set.album = QFileInfo(args[0]).completeBaseName();
     job.set.numbered = parser.isSet("numbered");
+    job.play = play;
     return RunJob(
         preparer, &TrackPreparer::Finished, [&] { preparer.Start(session.burnList, session.groupReps, job); },
         [&] { return preparer.Failures().isEmpty(); });
@@ -313,11 +359,11 @@ void ShowBurnOnTerminal(CdBurner& burner) {
 // Loads the playlist and applies the window's checks before any work: the
 // disc's length (measured from the packs as the window measures), an empty
 // list, the 99 tracks. Gives the disc.
-bool LoadForCd(Session& session, const QString& playlist, DiscTime* disc) {
-    if (!session.LoadPlaylist(playlist) || !session.HasPacks()) return false;
+bool LoadForCd(Session& session, const QString& playlist, const PlayOptions& play, DiscTime* disc) {
+    if (!session.LoadPlaylist(playlist) || !session.HasPacks() || !session.CanPlay(play)) return false;
     QAudio audio;
     TotalTime times(PackLengthSource(session.quran, audio));
-    *disc = times.Disc(session.burnList, session.groupReps);
+    *disc = times.Disc(session.burnList, session.groupReps, play);
     const CdBurner::Refusal refusal = CdBurner::Check(*disc, session.burnList);
     if (refusal == CdBurner::Refusal::None) return true;
     return Fail(CdBurner::RefusalText(refusal).replace('\n', ' ') + " (" + playlist + ", " + Msf(disc->Blocks()) +
@@ -334,9 +380,13 @@ int RunBurner(CdBurner& burner, const std::function<void()>& start) {
 int Toc(Session& session, const QStringList& args, const QCommandLineParser& parser) {
     DiscTime disc;
     int stallSeconds = 0;
-    if (!StallSeconds(parser, &stallSeconds) || !LoadForCd(session, args[0], &disc)) return kFailed;
+    PlayOptions play;
+    if (!StallSeconds(parser, &stallSeconds) || !PlayOptionsOf(parser, &play) ||
+        !LoadForCd(session, args[0], play, &disc))
+        return kFailed;
     CdBurner burner(&session.quran);
     burner.SetStallSeconds(stallSeconds);
+    burner.SetPlayOptions(play);
     const int status =
         RunBurner(burner, [&] { burner.PrepareDiscFolder(session.burnList, session.groupReps, disc, args[1]); });
     if (status != kDone) return status;
@@ -348,11 +398,12 @@ int Toc(Session& session, const QStringList& args, const QCommandLineParser& par
 
 int Cd(Session& session, const QStringList& args, const QCommandLineParser& parser) {
     int speed = 0, stallSeconds = 0;
-    if (!SliderValue(parser, "speed", "", speedTable, kDefaultSpeedPosition, &speed) ||
-        !StallSeconds(parser, &stallSeconds))
+    PlayOptions play;
+    if (!SliderValue(parser, "write-speed", "", speedTable, kDefaultSpeedPosition, &speed) ||
+        !StallSeconds(parser, &stallSeconds) || !PlayOptionsOf(parser, &play))
         return kFailed;
     DiscTime disc;
-    if (!LoadForCd(session, args[0], &disc)) return kFailed;
+    if (!LoadForCd(session, args[0], play, &disc)) return kFailed;
 
     QString device = parser.value("device");
     if (!parser.isSet("device")) {
@@ -367,6 +418,7 @@ int Cd(Session& session, const QStringList& args, const QCommandLineParser& pars
     }
     CdBurner burner(&session.quran);
     burner.SetStallSeconds(stallSeconds);
+    burner.SetPlayOptions(play);
     return RunBurner(burner, [&] {
         burner.Burn(session.burnList, session.groupReps, disc, CdBurner::Writer{device, speed});
     });
@@ -379,7 +431,9 @@ const QList<QCommandLineOption>& AllOptions() {
         {"dir", "Work in the portable program folder FOLDER (its quran/ and temp/).", "FOLDER"},
         {"bitrate", "MP3 bit rate in kbit/s: 8, 16, 32, 48, 64 (default), 96, 128 or 160.", "KBPS"},
         {"device", "The CD writer for cdrdao's --device (default: the first one cdrdao scanbus finds).", "DEV"},
-        {"speed", "CD writing speed: 1, 2, 4 (default), 8, 16, 24, 32 or 48.", "X"},
+        {"write-speed", "CD writing speed: 1, 2, 4 (default), 8, 16, 24, 32 or 48.", "X"},
+        {"speed", "Recitation speed, keeping the reciter's pitch: 0.5 to 1.5 in steps of 0.05 (default 1).", "X"},
+        {"basmala", "Play the basmala once before aya 1 of a sura (not suras 1 and 9) in each track."},
         {"stall-seconds", "Stop a tool that neither prints nor writes for N seconds (default 60).", "N"},
         {"numbered", "Number the MP3 files in playing order (01 group.1.mp3, ...)."},
     };
@@ -388,14 +442,17 @@ const QList<QCommandLineOption>& AllOptions() {
 
 const QList<Command>& Commands() {
     static const QList<Command> commands = {
-        {"info", "PLAYLIST", "the tracks in disc order with their playing times, the total, whether it fits a CD",
-         1, {}, Info},
-        {"mp3", "PLAYLIST OUTDIR [--bitrate KBPS] [--numbered]",
+        {"info", "PLAYLIST [--basmala] [--speed X]",
+         "each track in disc order with its playing time and what it plays in order, the total, whether it fits a CD",
+         1, {"basmala", "speed"}, Info},
+        {"mp3", "PLAYLIST OUTDIR [--bitrate KBPS] [--numbered] [--basmala] [--speed X]",
          "make the MP3 set of the playlist in OUTDIR, tagged, with a playlist OUTDIR/PLAYLIST.m3u8", 2,
-         {"bitrate", "stall-seconds", "numbered"}, Mp3},
-        {"toc", "PLAYLIST DIR", "make the CD's tracks and its table of contents quran.toc in DIR, for cdrdao write",
-         2, {"stall-seconds"}, Toc},
-        {"cd", "PLAYLIST [--device DEV] [--speed X]", "burn the playlist as an audio CD", 1, {"device", "speed", "stall-seconds"}, Cd},
+         {"bitrate", "stall-seconds", "numbered", "basmala", "speed"}, Mp3},
+        {"toc", "PLAYLIST DIR [--basmala] [--speed X]",
+         "make the CD's tracks and its table of contents quran.toc in DIR, for cdrdao write", 2,
+         {"stall-seconds", "basmala", "speed"}, Toc},
+        {"cd", "PLAYLIST [--device DEV] [--write-speed X] [--basmala] [--speed X]", "burn the playlist as an audio CD",
+         1, {"device", "write-speed", "stall-seconds", "basmala", "speed"}, Cd},
     };
     return commands;
 }

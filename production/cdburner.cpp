@@ -88,6 +88,7 @@ void CdBurner::StartPreparing(const std::vector<saya>& burnList, const std::map<
     TrackPreparer::Job job;
     job.stallSeconds = stallSeconds;
     job.parallel = QThread::idealThreadCount();
+    job.play = play;
     writerRun.SetStallLimit(stallSeconds);
     preparer.Start(burnList, groupReps, job);
 }

@@ -64,6 +64,8 @@ public:
 
     // A tool (also the writer) silent this long is stopped; see TrackPreparer.
     void SetStallSeconds(int seconds) { stallSeconds = seconds; }
+    // The basmala and the recitation speed of the tracks.
+    void SetPlayOptions(const PlayOptions& options) { play = options; }
 
     bool WritingDisc() const { return writing; }
     const std::vector<std::string>& TrackList() const { return trackList; }
@@ -111,6 +113,7 @@ private:
     QString endLine;
     int tracksStarted = 0;
     int stallSeconds = TrackPreparer::kStallSeconds;
+    PlayOptions play;
     bool running = false;
     bool writing = false;
     bool mediumRefused = false;

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -33,6 +34,7 @@
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <cmath>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -132,10 +134,24 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     BuildAyaControls(surasBox);
     mainSplitter->setSizes(SplitSizes(0.5f, 0.5f, int(width() * 0.7)));
 
+    BuildPlayRow(tabColumn);
     BuildTabs(tabColumn);
     setCentralWidget(central);
     mp3DirEdit->setText(settings->ReadString("dir", "mp3dir"));
     numberedCheck->setChecked(settings->ReadInt("dir", "numbered") == 1);
+    basmalaCheck->setChecked(settings->ReadInt("play", "basmala") == 1);
+    const int speed = settings->ReadInt("play", "speed");
+    if (speed >= PlayOptions::kMinSpeedPercent && speed <= PlayOptions::kMaxSpeedPercent)
+        playSpeedSpin->setValue(speed / 100.0);
+    // The disc's length follows both; the settings keep them.
+    connect(basmalaCheck, &QCheckBox::toggled, this, [this](bool on) {
+        settings->WriteInt("play", "basmala", on ? 1 : 0);
+        UpdateTotalTime();
+    });
+    connect(playSpeedSpin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this] {
+        settings->WriteInt("play", "speed", ChosenPlay().speedPercent);
+        UpdateTotalTime();
+    });
 
     SetUpRunner();
     DetectDrives();
@@ -189,8 +205,9 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     connect(Button(removeRow, "Remove sura", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveSura);
     connect(Button(removeRow, "Clear all", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveAll);
 
-    QGroupBox* groups = Group(playlist, "Groups", Qt::Horizontal, 2);
-    groups->layout()->setSpacing(2);  // five controls in one row of the narrow column
+    QGroupBox* groupBox = Group(playlist, "Groups", Qt::Vertical, 2);
+    groupBox->layout()->setSpacing(2);
+    QWidget* groups = Box(groupBox, Qt::Horizontal, 2);  // five controls in one row of the narrow column
     connect(Button(groups, "Assign", "cd_add.png"), &QPushButton::clicked, this, &Norvane::AssignGroup);
     Label(groups, "group number: ")->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     groupCombo = Add(groups, new QComboBox(groups));
@@ -199,6 +216,15 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     for (int g = 1; g <= 100; ++g) groupCombo->addItem(QString::number(g));
     Label(groups, "rep: ")->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     groupRepSpin = Spin(groups, 1, 100, "groupRepSpin");
+    // How the group being assigned plays: a pause after each pass, and
+    // build-up stages (aya 1; 1-2; 1-3; ...).
+    QWidget* groupPlay = Box(groupBox, Qt::Horizontal, 2);
+    Label(groupPlay, "pause after each pass (sec): ");
+    groupPauseSpin = Spin(groupPlay, 0, 60, "groupPauseSpin");
+    buildUpCheck = Add(groupPlay, new QCheckBox("build-up", groupPlay));
+    buildUpCheck->setObjectName("buildUpCheck");
+    buildUpCheck->setToolTip("Play aya 1, then ayas 1-2, then 1-3, ..., each stage as often as the group's rep");
+    static_cast<QBoxLayout*>(groupPlay->layout())->addStretch(1);
 
     QWidget* listRow = Box(column, Qt::Horizontal, 4, 2);
     connect(Button(listRow, "Save Playlist", "savelist.png"), &QPushButton::clicked, this, &Norvane::SavePlaylist);
@@ -239,6 +265,17 @@ QWidget* Norvane::BuildAyaControls(QWidget* suras) {
     ayaRepSpin = Spin(spins, 1, 100, "ayaRepSpin");
     Label(spins, "aya pause (sec): ");
     ayaPauseSpin = Spin(spins, 0, 60, "ayaPauseSpin");
+    // The pause may grow with the aya: time to recite a long aya back.
+    QWidget* byLength = Box(suras, Qt::Horizontal, 4, 2);
+    static_cast<QBoxLayout*>(byLength->layout())->addStretch(1);
+    lengthPauseSpin = Add(byLength, new QDoubleSpinBox(byLength));
+    lengthPauseSpin->setObjectName("lengthPauseSpin");
+    lengthPauseSpin->setRange(0, playlistlimits::kMaxLengthPauseQuarters / 4.0);
+    lengthPauseSpin->setSingleStep(0.25);
+    lengthPauseSpin->setDecimals(2);
+    lengthPauseSpin->setPrefix("+ ");
+    lengthPauseSpin->setToolTip("Each pause grows by this many times the aya's own length");
+    Label(byLength, "× aya length");
 
     ayaListBox = Add(suras, new QListWidget(suras));
     ayaListBox->setObjectName("ayaListBox");
@@ -254,6 +291,33 @@ QWidget* Norvane::BuildAyaControls(QWidget* suras) {
     connect(Button(addRow, "Add all ayas", "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddAll);
     return spins;
 }
+
+// The ways of playing that hold for a whole CD or MP3 set.
+QWidget* Norvane::BuildPlayRow(QWidget* tabColumn) {
+    QWidget* row = Box(tabColumn, Qt::Horizontal, 4, 2);
+    basmalaCheck = Add(row, new QCheckBox("Basmala before aya 1", row));
+    basmalaCheck->setObjectName("basmalaCheck");
+    basmalaCheck->setToolTip("Once in each track, before aya 1 of a sura (not suras 1 and 9) is first heard");
+    static_cast<QBoxLayout*>(row->layout())->addStretch(1);
+    Label(row, "speed:");
+    playSpeedSpin = Add(row, new QDoubleSpinBox(row));
+    playSpeedSpin->setObjectName("playSpeedSpin");
+    playSpeedSpin->setRange(PlayOptions::kMinSpeedPercent / 100.0, PlayOptions::kMaxSpeedPercent / 100.0);
+    playSpeedSpin->setSingleStep(0.05);
+    playSpeedSpin->setDecimals(2);
+    playSpeedSpin->setValue(1.0);
+    playSpeedSpin->setToolTip("Recitation speed; the reciter's pitch stays");
+    return row;
+}
+
+PlayOptions Norvane::ChosenPlay() const {
+    PlayOptions play;
+    play.basmala = basmalaCheck && basmalaCheck->isChecked();
+    if (playSpeedSpin) play.speedPercent = int(std::lround(playSpeedSpin->value() * 100));
+    return play;
+}
+
+int Norvane::LengthPauseQuarters() const { return int(std::lround(lengthPauseSpin->value() * 4)); }
 
 QWidget* Norvane::BuildTabs(QWidget* tabColumn) {
     auto* tabs = Add(tabColumn, new QTabWidget(tabColumn));

@@ -9,6 +9,7 @@
 #include "library/packarchive.h"
 #include "production/drivescan.h"
 #include "production/sliders.h"
+#include "production/trackscript.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -19,6 +20,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -111,6 +113,12 @@ private:
     // Track preparation shared by the CD and MP3 jobs.
     void PrepareTracks(bool mp3);
     QString ChosenDevice() const;
+    // The basmala and speed controls, as the job and the disc's length take them.
+    PlayOptions ChosenPlay() const;
+    int LengthPauseQuarters() const;
+    QWidget* BuildPlayRow(QWidget* parent);
+    // False (after a box saying why) when the list cannot be played so.
+    bool PlayAllowed();
     // A job has ended: the dialog offers Close again.
     void EndJob(QObject* job);
     void CannotRunBox();
@@ -155,6 +163,11 @@ private:
     QSpinBox* ayaRepSpin = nullptr;
     QSpinBox* ayaPauseSpin = nullptr;
     QSpinBox* groupRepSpin = nullptr;
+    QSpinBox* groupPauseSpin = nullptr;
+    QCheckBox* buildUpCheck = nullptr;
+    QDoubleSpinBox* lengthPauseSpin = nullptr;
+    QCheckBox* basmalaCheck = nullptr;
+    QDoubleSpinBox* playSpeedSpin = nullptr;
     // The core's list under its usual name, for the production slots.
     const std::vector<saya>& burnList = burnCore.List();
     std::vector<std::string> trackList;

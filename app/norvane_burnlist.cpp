@@ -10,6 +10,7 @@
 #include "library/quran.h"
 #include "library/suracatalogue.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -92,6 +93,7 @@ void Norvane::AddOne() {
     entry.aya = current->text().toStdString();
     entry.reps = ayaRepSpin->value();
     entry.pause = ayaPauseSpin->value();
+    entry.lengthPauseQuarters = LengthPauseQuarters();
     if (!burnCore.Add(entry)) {
         UserDialogs::Current().Information(
             "Norvane", QString::fromStdString(entry.Key()) +
@@ -115,6 +117,7 @@ void Norvane::AddAll() {
     statusProgress->setUpdatesEnabled(false);
     statusProgress->setRange(0, n);
     const QIcon icon = BurnItemIcon();
+    const int quarters = LengthPauseQuarters();
     QList<QListWidgetItem*> added;
     for (int i = 1; i <= n; ++i) {
         saya entry;
@@ -122,6 +125,7 @@ void Norvane::AddAll() {
         entry.aya = PadKey(std::to_string(i));
         entry.reps = ayaRepSpin->value();
         entry.pause = ayaPauseSpin->value();
+        entry.lengthPauseQuarters = quarters;
         statusProgress->setValue(i);
         if (!burnCore.Add(entry)) continue;  // already listed: skipped without a word
         added << new QListWidgetItem(icon, ItemText(entry));
@@ -180,7 +184,7 @@ void Norvane::AssignGroup() {
         selected.insert({s.sura, s.aya});
     }
     const int group = std::atoi(groupCombo->currentText().toLatin1().constData());
-    burnCore.AssignGroup(selected, group, groupRepSpin->value());
+    burnCore.AssignGroup(selected, group, groupRepSpin->value(), groupPauseSpin->value(), buildUpCheck->isChecked());
     UpdateTotalTime();
     // Refilled in burn-list order, the order the tracks will be made in.
     FillBurnListBox(burnListBox, burnCore.ItemTexts());
@@ -188,7 +192,7 @@ void Norvane::AssignGroup() {
 
 void Norvane::UpdateTotalTime() {
     if (!ayaTimes.HasSource() && quran && audio) ayaTimes.SetSource(PackLengthSource(*quran, *audio));
-    disc = ayaTimes.Disc(burnList, groupReps);
+    disc = ayaTimes.Disc(burnList, groupReps, ChosenPlay());
     cdLengthLabel->setText(CdLengthHtml(disc));
 }
 

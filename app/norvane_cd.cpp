@@ -18,7 +18,9 @@ void Norvane::MakeCD() {
         UserDialogs::Current().Information("Norvane", CdBurner::RefusalText(refusal));
         return;
     }
+    if (!PlayAllowed()) return;
     burnJob = new CdBurner(quran, this);
+    burnJob->SetPlayOptions(ChosenPlay());
     connect(burnJob, &CdBurner::StatMsg, this, &Norvane::StatMsg);
     connect(burnJob, &CdBurner::StatusLine, progress, &Progress::SendMsg);
     connect(burnJob, &CdBurner::ProgressChanged, progress, &Progress::SetProgress);

@@ -23,7 +23,13 @@ void Norvane::MakeMP3() {
         UserDialogs::Current().Information("Norvane", refusal);
         return;
     }
-    PrepareTracks(true);
+    if (PlayAllowed()) PrepareTracks(true);
+}
+
+bool Norvane::PlayAllowed() {
+    const QString refusal = TrackPreparer::PlayRefusal(*quran, burnList, ChosenPlay());
+    if (!refusal.isEmpty()) UserDialogs::Current().Information("Norvane", refusal);
+    return refusal.isEmpty();
 }
 
 // Starts making the tracks (MP3 mode: the MP3 set; otherwise the track WAVs
@@ -47,6 +53,7 @@ void Norvane::PrepareTracks(bool mp3) {
     job.parallel = QThread::idealThreadCount();
     if (!playlistName.isEmpty()) job.set.album = playlistName;
     job.set.numbered = numberedCheck->isChecked();
+    job.play = ChosenPlay();
     progress->show();
     progress->DisableAuto(true);
     trackJob->Start(burnList, groupReps, job);

@@ -7,8 +7,10 @@
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -126,6 +128,33 @@ private slots:
         window->RemoveOne();
         QCOMPARE(window->Disc().trackTotal, 270 * 6 + 3 * (270 + 2 * 75) * 3 + 765);
         QVERIFY(Child<QLabel>(window.get(), "cdLengthLabel")->text().contains(">01:24<"));  // 2 s before track 1
+    }
+
+    // A pause growing with the aya, a build-up group with its pause, the
+    // basmala and the speed reach the items, the figure, the file and the
+    // settings. Members 001.002 and 002.001 (3.6 s, + 1.8 s), group pause
+    // 1 s, played twice: stage 1 2 x 6.4 s, stage 2 2 x 11.8 s; the
+    // basmala (3.6 s) once before 002.001. At half speed the ayas double.
+    void memorisationControlsReachListFigureFileAndSettings() {
+        Child<QDoubleSpinBox>(window.get(), "lengthPauseSpin")->setValue(0.5);
+        Add(0, 1);
+        Add(1, 0);
+        Child<QSpinBox>(window.get(), "groupPauseSpin")->setValue(1);
+        Child<QCheckBox>(window.get(), "buildUpCheck")->setChecked(true);
+        Assign({"001.002", "002.001"}, 2, 2);
+        QVERIFY(burnBox()->item(0)->text().endsWith("+ 0.5 × aya b/w reps (GRP: 2 x 2, pause 1 secs, build-up)"));
+        QCOMPARE(window->Disc().trackTotal, 2730);
+        Child<QCheckBox>(window.get(), "basmalaCheck")->setChecked(true);
+        QCOMPARE(window->Disc().trackTotal, 2730 + 270);
+        Child<QDoubleSpinBox>(window.get(), "playSpeedSpin")->setValue(0.5);
+        QCOMPARE(window->Disc().trackTotal, 5700);
+        dialogs.fileAnswers << dir.filePath("memorise.qap");
+        window->SavePlaylist();
+        QCOMPARE(testenv::readFile(dir.filePath("memorise.qap")).split('\n').first().trimmed(),
+                 QByteArray("001,002,1,0,2,2,px=0.5,gp=1,gm=build"));
+        window = std::make_unique<Norvane>();  // the settings bring both back
+        QVERIFY(Child<QCheckBox>(window.get(), "basmalaCheck")->isChecked());
+        QCOMPARE(Child<QDoubleSpinBox>(window.get(), "playSpeedSpin")->value(), 0.5);
     }
 };
 

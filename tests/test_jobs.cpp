@@ -12,6 +12,7 @@
 #include "tools/toolpool.h"
 
 #include <QStorageInfo>
+#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -27,6 +28,44 @@ double SecondsOfMp3(const QString& mp3) {
 
 saya Entry(const char* sura, const char* aya, int reps, int pause, int group = 0) {
     return testenv::makeSaya(sura, aya, reps, pause, group);
+}
+
+// The playing order spelled out, in seconds, from the lengths of the
+// decoded recordings: kept apart from the production code on purpose.
+double ModelSeconds(const PlannedTrack& t, const PlayOptions& play, QMap<QString, double> len) {
+    const double speed = play.speedPercent / 100.0;
+    double total = 0;
+    QSet<QString> heard;
+    const size_t n = t.members.size();
+    for (size_t stage = t.buildUp ? 1 : n; stage <= n; ++stage) {
+        for (int pass = 0; pass < std::max(1, t.passes); ++pass) {
+            for (size_t j = 0; j < stage; ++j) {
+                const saya& m = t.members[j];
+                const QString key = QString::fromStdString(m.Key());
+                const bool opens = m.aya == "001" && m.sura != "001" && m.sura != "009";
+                if (play.basmala && opens && !heard.contains(key)) total += len["001.001"] / speed + m.pause * len["silence"];
+                heard << key;
+                const double aya = len[key] / speed;
+                total += m.reps * (aya + m.pause * len["silence"] + m.lengthPauseQuarters / 4.0 * aya);
+            }
+            if (t.group > 0) total += t.groupPause * len["silence"];
+        }
+    }
+    return total;
+}
+
+// The frequency of a pure tone in a 16-bit stereo WAV: zero crossings of
+// the left channel in its middle half.
+double ToneHz(const QString& wav) {
+    const WavInfo info = ReadWavInfo(wav);
+    QFile file(wav);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(info.dataOffset)) return 0;
+    const QByteArray data = file.read(info.dataBytes);
+    const auto left = [&data](qint64 frame) { return qFromLittleEndian<qint16>(data.constData() + 4 * frame); };
+    const qint64 from = info.Frames() / 4, to = 3 * info.Frames() / 4;
+    int crossings = 0;
+    for (qint64 i = from + 1; i < to; ++i) crossings += (left(i - 1) < 0) != (left(i) < 0);
+    return crossings / 2.0 / (double(to - from) / info.rate);
 }
 
 }  // namespace
@@ -173,6 +212,54 @@ private slots:
         const QString mine = QString("job-%1/").arg(QCoreApplication::applicationPid());
         QCOMPARE(FilesIn("temp"), QStringList({mine + "Al-Baqara.255.wav", mine + "group.1.wav", mine + "group.2.wav",
                                                "notes.txt"}));
+    }
+
+    // The memorisation patterns against the model above: a pause of 0, 0.5
+    // and 3 times the aya, a build-up group of three with its pause played
+    // twice, the basmala before 002.001 but not 009.001, and the speed; a
+    // 10 s tone keeps its pitch at every speed.
+    void tracksPlayAsTheModelSays_data() {
+        QTest::addColumn<bool>("basmala");
+        QTest::addColumn<int>("speed");
+        QTest::newRow("as recited") << false << 100;
+        QTest::newRow("basmala") << true << 100;
+        QTest::newRow("basmala, 0.75") << true << 75;
+        QTest::newRow("1.25") << false << 125;
+    }
+    void tracksPlayAsTheModelSays() {
+        work = std::make_unique<testenv::WorkFolder>();
+        const QByteArray silence = testenv::makeMp3(1000, 22050, 1, {"--scale", "0"});
+        testenv::PackEntries first{{"silence.mp3", silence}, {"001.001.mp3", testenv::makeMp3(1200)},
+            {"002.001.mp3", testenv::makeMp3(1500)}, {"002.002.mp3", testenv::makeMp3(700, 44100)},
+            {"002.003.mp3", testenv::makeMp3(2000)}, {"002.004.mp3", testenv::makeMp3(10000, 44100)}};
+        const testenv::PackEntries ninth{{"silence.mp3", silence}, {"009.001.mp3", testenv::makeMp3(1300)}};
+        QVERIFY(testenv::writePack("quran/s001_s002.mat", first) && testenv::writePack("quran/s009_s010.mat", ninth));
+        QMap<QString, double> len;
+        for (const auto& [name, bytes] : first + ninth) {
+            QVERIFY(testenv::writeFile("probe.mp3", bytes));
+            len[QFileInfo(name).completeBaseName()] = SecondsOfMp3("probe.mp3");
+        }
+        std::vector<saya> list{Entry("002", "001", 1, 1, 1), Entry("002", "002", 2, 0, 1), Entry("002", "003", 1, 0, 1),
+                               Entry("009", "001", 1, 1), Entry("002", "004", 1, 0)};
+        list[1].lengthPauseQuarters = 2;
+        list[2].lengthPauseQuarters = 12;
+        for (saya& member : list) std::tie(member.groupPause, member.buildUp) = std::pair(member.group ? 2 : 0, member.group);
+        QFETCH(bool, basmala);
+        QFETCH(int, speed);
+        TrackPreparer::Job options;
+        options.play = {basmala, speed};
+        Quran quran;
+        quran.Setup();
+        TrackPreparer job(&quran);
+        RunJob(job, list, options, {{1, 2}});
+        QVERIFY2(job.Failures().isEmpty(), qPrintable(job.Failures().join('\n')));
+        for (const PlannedTrack& t : PlanTracks(list, {{1, 2}})) {
+            const double made = ReadWavInfo(TrackPreparer::TrackPath(t.wavName)).Seconds();
+            QVERIFY2(qAbs(made - qMax(4.0, ModelSeconds(t, options.play, len))) < 0.05, t.wavName.c_str());
+        }
+        const QString tone = TrackPreparer::TrackPath(PlanTracks(list, {}).back().wavName);
+        QVERIFY(qAbs(ReadWavInfo(tone).Seconds() * speed / 100.0 / len["002.004"] - 1) < 0.01);
+        QVERIFY2(qAbs(ToneHz(tone) / 440 - 1) < 0.01, qPrintable(QString::number(ToneHz(tone))));
     }
 
     // Missing and damaged recordings, and a group longer than a WAV file

@@ -41,6 +41,8 @@ private slots:
         // 1.2 s aya and the pauses take far more than the disc's 79:59.74.
         testenv::writeFile(user.filePath("long.qap"), "001,002,100,47,0,0\n");
         testenv::writeFile(user.filePath("empty.qap"), "");
+        testenv::writeFile(user.filePath("memorise.qap"),
+                           "001,001,1,1,1,2,px=0.5,gp=1,gm=build\n001,002,2,0,1,2,px=3,gp=1,gm=build\n");
         testenv::writeFile(user.filePath("afile"), "not a folder");
         QVERIFY(QDir(user.path()).mkpath("out"));
         cdrdao = std::make_unique<testenv::FakeTool>(user.path());
@@ -56,6 +58,7 @@ private slots:
                                                << "--bitrate must be one of";
         QTest::newRow("file as folder") << QStringList{"mp3", "two.qap", "afile"} << "Please choose a valid dir";
         QTest::newRow("empty list") << QStringList{"mp3", "empty.qap", "out"} << "Please add some sura(s)";
+        QTest::newRow("speed off the steps") << QStringList{"mp3", "two.qap", "out", "--speed", "0.73"} << "--speed must be";
         QTest::newRow("80:00 in whole seconds") << QStringList{"toc", "long.qap", "out"} << "more than 80 minutes of audio";
     }
     void refusedBeforeAnyWork() {
@@ -97,6 +100,10 @@ private slots:
         // The blocks info foretold are the blocks cdrdao counts.
         const auto size = testenv::run(realCdrdao, {"toc-size", user.filePath("my disc/quran.toc")});
         QVERIFY2(Make({"info", "two.qap"}).out.contains(" take " + size.out.trimmed() + " of "), size.out.constData());
+        // So do they for a build-up group with pauses, played slower.
+        QCOMPARE(Make({"toc", "memorise.qap", "slow", "--speed", "0.75"}).exitCode, 0);
+        const auto slow = testenv::run(realCdrdao, {"toc-size", user.filePath("slow/quran.toc")});
+        QVERIFY(Make({"info", "memorise.qap", "--speed", "0.75"}).out.contains(" take " + slow.out.trimmed() + " of "));
         const auto test = testenv::run(realCdrdao, {"read-test", user.filePath("my disc/quran.toc")});
         QVERIFY2(test.exitCode == 0, test.err.constData());
         QCOMPARE(test.err.count("Writing track"), 2);

@@ -59,11 +59,16 @@ void Check(bool holds, const char* what) {
     const PlaylistLoad load = ParsePlaylist(QByteArray(reinterpret_cast<const char*>(data), int(size)));
     for (const saya& entry : load.entries)
         Check(entry.reps >= kMinReps && entry.reps <= kMaxReps && entry.pause >= kMinPause &&
-                  entry.pause <= kMaxPause && entry.group >= 0 && entry.group <= kMaxGroup,
+                  entry.pause <= kMaxPause && entry.group >= 0 && entry.group <= kMaxGroup &&
+                  entry.lengthPauseQuarters >= 0 && entry.lengthPauseQuarters <= kMaxLengthPauseQuarters &&
+                  entry.groupPause >= 0 && entry.groupPause <= kMaxGroupPause,
               "entry within the window's limits");
-    // What was loaded saves and loads back as the same list.
-    const PlaylistLoad again = ParsePlaylist(PlaylistText(load.entries, load.groupReps));
-    Check(again.entries.size() == load.entries.size() && again.skippedLines.empty(), "round trip");
+    // What was loaded saves and loads back as the same list, named fields included.
+    const QByteArray text = PlaylistText(load.entries, load.groupReps);
+    const PlaylistLoad again = ParsePlaylist(text);
+    Check(again.entries.size() == load.entries.size() && again.skippedLines.empty() &&
+              PlaylistText(again.entries, again.groupReps) == text,
+          "round trip");
 }
 
 [[maybe_unused]] void Settings(const uint8_t* data, size_t size) {

@@ -260,6 +260,11 @@ private slots:
         const QString tone = TrackPreparer::TrackPath(PlanTracks(list, {}).back().wavName);
         QVERIFY(qAbs(ReadWavInfo(tone).Seconds() * speed / 100.0 / len["002.004"] - 1) < 0.01);
         QVERIFY2(qAbs(ToneHz(tone) / 440 - 1) < 0.01, qPrintable(QString::number(ToneHz(tone))));
+        // Without sura 1 the basmala is refused up front, but only for a list that needs it.
+        QVERIFY(QFile::remove("quran/s001_s002.mat"));
+        quran.Setup();
+        QCOMPARE(TrackPreparer::PlayRefusal(quran, list, options.play).isEmpty(), !basmala);
+        QVERIFY(TrackPreparer::PlayRefusal(quran, {list[3]}, options.play).isEmpty());
     }
 
     // Missing and damaged recordings, and a group longer than a WAV file

@@ -160,8 +160,6 @@ private:
     uint64_t dataBytes_ = 0;
 };
 
-// Writes mono or stereo frames to the output as stereo. While an input is
-// kept (see keepNext), what it adds is also kept, up to a bound.
 // Where an input's frames at 44.1 kHz go, in the input's channel count.
 class FrameSink {
 public:
@@ -169,6 +167,8 @@ public:
     virtual std::string write(const short* frames, sf_count_t count, int channels) = 0;
 };
 
+// Writes mono or stereo frames to the output as stereo. While an input is
+// kept (see keepNext), what it adds is also kept, up to a bound.
 class StereoWriter : public FrameSink {
 public:
     explicit StereoWriter(CdWavOutput& out) : out_(out) {}

@@ -13,12 +13,6 @@
 
 namespace {
 
-// Far beyond any disc (800 years of audio): sums stop here instead of
-// overflowing.
-constexpr qint64 kHuge = kMeasureLimit;
-
-qint64 Plus(qint64 a, qint64 b) { return std::min(kHuge, a + b); }
-
 // Track preparation pads shorter tracks to this many frames.
 const qint64 kMinimumTrackFrames = qint64(std::ceil(TrackPreparer::kMinimumCdTrackSeconds * AudioCd::kRate));
 
@@ -26,10 +20,10 @@ const qint64 kMinimumTrackFrames = qint64(std::ceil(TrackPreparer::kMinimumCdTra
 
 qint64 AudioCd::CdFrames(const SampleLength& length) {
     if (length.frames <= 0 || length.rate <= 0) return 0;
-    if (length.rate == kRate) return std::min(kHuge, length.frames);
+    if (length.rate == kRate) return std::min(kMeasureLimit, length.frames);
     // soxr's sum in double precision: ties fall either way, as it has them.
     const double frames = std::floor(double(length.frames) / (double(length.rate) / kRate) + 0.5);
-    return frames < double(kHuge) ? qint64(frames) : kHuge;
+    return frames < double(kMeasureLimit) ? qint64(frames) : kMeasureLimit;
 }
 
 LengthSource PackLengthSource(const Quran& quran, QAudio& audio) {
@@ -84,7 +78,7 @@ DiscTime TotalTime::Disc(const std::vector<saya>& burnList, const std::map<int, 
     for (const PlannedTrack& track : PlanTracks(burnList, groupReps)) {
         const qint64 frames = TrackFrames(track, options);
         disc.trackBlocks.push_back((frames + AudioCd::kFramesPerBlock - 1) / AudioCd::kFramesPerBlock);
-        disc.trackTotal = Plus(disc.trackTotal, disc.trackBlocks.back());
+        disc.trackTotal = MeasurePlus(disc.trackTotal, disc.trackBlocks.back());
     }
     return disc;
 }

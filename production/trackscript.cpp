@@ -5,7 +5,6 @@
 
 namespace {
 
-qint64 Plus(qint64 a, qint64 b) { return std::min(kMeasureLimit, a + b); }
 qint64 Times(qint64 a, qint64 b) {
     return b > 0 && a > kMeasureLimit / b ? kMeasureLimit : std::min(kMeasureLimit, a * b);
 }
@@ -59,14 +58,15 @@ qint64 MeasureTrack(const PlannedTrack& track, const PlayOptions& options, const
     for (size_t j = 0; j < track.members.size(); ++j) {
         const saya& entry = track.members[j];
         const qint64 silence = Times(weights.silenceSecond, PauseSeconds(entry));
-        qint64 play = Plus(weights.recording(j), silence);
-        if (entry.lengthPauseQuarters > 0) play = Plus(play, weights.lengthPause(j));
-        prefix.push_back(Plus(prefix.back(), Times(play, PlayCount(entry))));
-        if (options.basmala && OpensWithBasmala(entry)) basmala = Plus(basmala, Plus(weights.basmala, silence));
+        qint64 play = MeasurePlus(weights.recording(j), silence);
+        if (entry.lengthPauseQuarters > 0) play = MeasurePlus(play, weights.lengthPause(j));
+        prefix.push_back(MeasurePlus(prefix.back(), Times(play, PlayCount(entry))));
+        if (options.basmala && OpensWithBasmala(entry))
+            basmala = MeasurePlus(basmala, MeasurePlus(weights.basmala, silence));
     }
     const qint64 groupPause = Times(weights.silenceSecond, GroupPause(track));
     qint64 total = basmala;
     for (const size_t stage : Stages(track))
-        total = Plus(total, Times(Plus(prefix[stage], groupPause), std::max(1, track.passes)));
+        total = MeasurePlus(total, Times(MeasurePlus(prefix[stage], groupPause), std::max(1, track.passes)));
     return total;
 }

@@ -61,6 +61,9 @@ struct PieceWeights {
 // real track (2^50) instead of overflowing.
 qint64 MeasureTrack(const PlannedTrack& track, const PlayOptions& options, const PieceWeights& weights);
 inline constexpr qint64 kMeasureLimit = qint64(1) << 50;
+// A sum of lengths that stops at that limit (800 years of audio), for
+// sums of whole tracks too.
+inline qint64 MeasurePlus(qint64 a, qint64 b) { return a + b < kMeasureLimit ? a + b : kMeasureLimit; }
 
 // The frames of a length pause of `quarters` quarters after `frames` of
 // recording, rounded to the nearest frame (joinwav makes the same).

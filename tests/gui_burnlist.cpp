@@ -143,6 +143,9 @@ private slots:
         Child<QCheckBox>(window.get(), "buildUpCheck")->setChecked(true);
         Assign({"001.002", "002.001"}, 2, 2);
         QVERIFY(burnBox()->item(0)->text().endsWith("+ 0.5 × aya b/w reps (GRP: 2 x 2, pause 1 secs, build-up)"));
+        // Each aya block is 270 + 135 blocks; the stages play (405 + 75) x 2
+        // and (810 + 75) x 2. The basmala adds 270 once; at half speed the
+        // recordings and their length pauses double: 1770 + 3390 + 540.
         QCOMPARE(window->Disc().trackTotal, 2730);
         Child<QCheckBox>(window.get(), "basmalaCheck")->setChecked(true);
         QCOMPARE(window->Disc().trackTotal, 2730 + 270);

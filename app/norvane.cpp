@@ -397,7 +397,7 @@ QWidget* Norvane::BuildMp3Page() {
 void Norvane::SetUpRunner() {
     runner = new ProcessWrap();
     audio = new QAudio();
-    connect(runner, &ProcessWrap::ProcessDone, this, &Norvane::ProcessDone);
+    connect(runner, &ProcessWrap::ProcessDone, this, &Norvane::DriveCommandEnded);
     connect(runner, &ProcessWrap::CannotRun, this, &Norvane::CannotRunBox);
 }
 

@@ -11,8 +11,12 @@
 #include "production/sliders.h"
 #include "production/trackscript.h"
 
+#include "tools/job.h"
+
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
+#include <functional>
 #include <QStringList>
 #include <map>
 #include <string>
@@ -58,7 +62,8 @@ signals:
     void StatMsg(QString text);
 
 public slots:
-    void ProcessDone(const QStringList& lines);
+    // The window's own runner has ended a command (the eject's notice).
+    void DriveCommandEnded();
     void SuraSelected(int index);
     void AddOne();
     void AddAll();
@@ -71,14 +76,12 @@ public slots:
     void UpdateTotalTime();
     void RemoveSayaFromBurnList(saya s);
     void MakeCD();
-    void WriteMP3(std::string name, std::string dir);
     void MakeMP3();
     void BrowseMP3();
     void SavePlaylist();
     void LoadPlaylist();
     void EjectCD();
     void EraseCD();
-    void CreateTOC(QString fileName);
     void CDListChanged(int index);
     void BitrateChanged(int position);
     void CDSpeedChanged(int position);
@@ -100,7 +103,7 @@ private:
     void FillSuraList();
     // After new packs arrived: the list again, the shown sura kept.
     void RefreshSuraList();
-    void ImportFinished(bool ok);
+    void ImportFinished(class RecitationImport& job);
     QWidget* BuildAyaControls(QWidget* parent);
     QWidget* BuildTabs(QWidget* parent);
     QWidget* BuildCdPage();
@@ -119,17 +122,14 @@ private:
     QWidget* BuildPlayRow(QWidget* parent);
     // False (after a box saying why) when the list cannot be played so.
     bool PlayAllowed();
-    // A job has ended: the dialog offers Close again.
-    void EndJob(QObject* job);
+    // Shows a started job in the progress dialog until it ends; then the
+    // dialog offers Close, `ended` sees the job, and the job goes.
+    void FollowJob(Job* job, std::function<void(Job&)> ended = {});
     void CannotRunBox();
 
-    // What the window's own runner is doing, so that its end is understood.
-    enum class RunnerUse { None, Eject, Erase };
-    RunnerUse runnerUse = RunnerUse::None;
     // The job in hand (at most one: the progress dialog is modal).
-    class TrackPreparer* trackJob = nullptr;
-    class CdBurner* burnJob = nullptr;
-    class RecitationImport* importJob = nullptr;
+    QPointer<Job> currentJob;
+    bool ejecting = false;  // the window's runner is ejecting
 
     ProcessWrap* runner = nullptr;
     QAudio* audio = nullptr;

@@ -15,31 +15,19 @@ void Norvane::ImportRecitation() {
     const QString folder = UserDialogs::Current().ExistingDirectory(
         this, "Choose a folder of aya recordings (SSSAAA.mp3)", UserDialogs::StartDir());
     if (folder.isEmpty()) return;
-    importJob = new RecitationImport(this);
-    connect(importJob, &RecitationImport::Scanned, this, [this](int packs) {
-        progress->DisableAuto(true);
-        progress->SendMsg(QString("Writing %1 sura pack(s) ...").arg(packs));
-        progress->SetProgress(0, packs);
-    });
-    connect(importJob, &RecitationImport::PackWritten, this, [this](int written, int total, const QString& name) {
-        StatMsg("Written " + name);
-        progress->SetProgress(written, total);
-    });
-    connect(importJob, &RecitationImport::Finished, this, &Norvane::ImportFinished);
-    progress->show();
-    progress->SendMsg("Reading the recordings ...");
-    importJob->Start(folder, Locations::Current().NewPackFolder());
+    auto* job = new RecitationImport(this);
+    FollowJob(job, [this](Job& ended) { ImportFinished(static_cast<RecitationImport&>(ended)); });
+    job->Start(folder, Locations::Current().NewPackFolder());
 }
 
-void Norvane::ImportFinished(bool ok) {
-    const PackImportResult& result = importJob->Result();
-    const QStringList report = RecitationImport::ReportLines(result, importJob->WasCancelled());
-    for (const QString& line : report) StatMsg(line);
-    const QString outcome = ok ? QString("Imported %1 sura pack(s).").arg(result.packs.size())
-                               : importJob->WasCancelled() ? QString("Import cancelled.") : QString("Import failed.");
+void Norvane::ImportFinished(RecitationImport& job) {
+    const PackImportResult& result = job.Imported();
+    const QStringList report = RecitationImport::ReportLines(result, job.Result() == Job::Outcome::Cancelled);
+    const QString outcome = job.Result() == Job::Outcome::Done ? QString("Imported %1 sura pack(s).").arg(result.packs.size())
+                            : job.Result() == Job::Outcome::Cancelled ? QString("Import cancelled.")
+                                                                      : QString("Import failed.");
     progress->SendMsg(outcome);
     if (!result.packs.empty()) RefreshSuraList();
-    EndJob(std::exchange(importJob, nullptr));
     // The report in a box of its own, where long lines can be read; a folder
     // full of other files is summed up after the first of them.
     const int shown = 25;

@@ -1,21 +1,17 @@
-// Making tracks and MP3 sets: the window's side. The work is TrackPreparer's;
-// here its reports go into the progress dialog and its refusals into boxes.
+// Making tracks and MP3 sets, and following any job: the window's side. The
+// work is the core's jobs'; here their reports go into the progress dialog
+// and their refusals into boxes.
 #include "app/norvane.h"
 
 #include "app/progress.h"
 #include "app/userdialogs.h"
 #include "library/quran.h"
-#include "library/recitationimport.h"
-#include "production/cdburner.h"
 #include "production/trackpreparer.h"
-#include "tools/processwrap.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSlider>
 #include <QThread>
-
-void Norvane::WriteMP3(std::string name, std::string dir) { WritePackEntry(*quran, name, dir); }
 
 void Norvane::MakeMP3() {
     const QString refusal = TrackPreparer::Mp3Refusal(mp3DirEdit->text(), burnList);
@@ -36,49 +32,46 @@ bool Norvane::PlayAllowed() {
 // in the temp folder, as a burn would). Returns at once; the progress
 // dialog follows the job and offers Cancel until it ends.
 void Norvane::PrepareTracks(bool mp3) {
-    trackJob = new TrackPreparer(quran, this);
-    connect(trackJob, &TrackPreparer::StatMsg, this, &Norvane::StatMsg);
-    connect(trackJob, &TrackPreparer::StatusLine, progress, &Progress::SendMsg);
-    connect(trackJob, &TrackPreparer::ProgressChanged, progress, &Progress::SetProgress);
-    connect(trackJob, &TrackPreparer::CannotRun, this, &Norvane::CannotRunBox);
-    connect(trackJob, &TrackPreparer::Finished, this, [this] {
-        trackList = trackJob->TrackList();
-        EndJob(trackJob);
-    });
+    auto* job = new TrackPreparer(quran, this);
+    TrackPreparer::Options options;
+    options.mp3 = mp3;
+    options.mp3Dir = mp3DirEdit->text();
+    options.bitrate = BitrateAt(bitrateSlider->value());
+    options.parallel = QThread::idealThreadCount();
+    if (!playlistName.isEmpty()) options.set.album = playlistName;
+    options.set.numbered = numberedCheck->isChecked();
+    options.play = ChosenPlay();
+    FollowJob(job, [this](Job& ended) { trackList = static_cast<TrackPreparer&>(ended).TrackList(); });
+    job->Start(burnList, groupReps, options);
+}
 
-    TrackPreparer::Job job;
-    job.mp3 = mp3;
-    job.mp3Dir = mp3DirEdit->text();
-    job.bitrate = BitrateAt(bitrateSlider->value());
-    job.parallel = QThread::idealThreadCount();
-    if (!playlistName.isEmpty()) job.set.album = playlistName;
-    job.set.numbered = numberedCheck->isChecked();
-    job.play = ChosenPlay();
+void Norvane::FollowJob(Job* job, std::function<void(Job&)> ended) {
+    currentJob = job;
+    connect(job, &Job::StatusChanged, progress, &Progress::SendMsg);
+    connect(job, &Job::ProgressChanged, progress, &Progress::SetProgress);
+    connect(job, &Job::LogLine, this, &Norvane::StatMsg);
+    connect(job, &Job::CannotRun, this, &Norvane::CannotRunBox);
+    connect(job, &Job::Finished, this, [this, job, ended] {
+        currentJob = nullptr;
+        // The job is still on the stack that reported its end.
+        job->deleteLater();
+        progress->EnableClose();
+        if (ended) ended(*job);
+    });
     progress->show();
     progress->DisableAuto(true);
-    trackJob->Start(burnList, groupReps, job);
 }
 
 void Norvane::CancelJob() {
+    if (!currentJob) return;
     // The question may stay open while the job ends by itself; the job is
     // looked at again once it is answered.
-    const bool spoilsDisc = runnerUse == RunnerUse::Erase || (burnJob && burnJob->WritingDisc());
-    if (spoilsDisc &&
+    if (currentJob->CancelSpoils() &&
         !UserDialogs::Current().Question("Norvane", "Stopping now leaves the disc unusable. Stop anyway?"))
         return;
+    if (!currentJob || !currentJob->Running()) return;
     progress->Cancelling();
-    if (trackJob) trackJob->Cancel();
-    if (importJob) importJob->Cancel();
-    if (burnJob) burnJob->Cancel();
-    if (runnerUse == RunnerUse::Erase) runner->KillIt();
-}
-
-void Norvane::EndJob(QObject* job) {
-    // The job is still on the stack that reported its end.
-    if (job) job->deleteLater();
-    trackJob = nullptr;
-    burnJob = nullptr;
-    progress->EnableClose();
+    currentJob->Cancel();
 }
 
 void Norvane::CannotRunBox() { UserDialogs::Current().Information("Norvane Error", "cannot run command"); }

@@ -129,13 +129,13 @@ Usage lastUsage;  // of the last MakeSet: CPU spent during it, peaks so far
 qint64 MakeSet(Quran& quran, const std::vector<saya>& list, const std::map<int, int>& groupReps, int parallel,
                bool mp3 = true) {
     TrackPreparer preparer(&quran);
-    TrackPreparer::Job job;
+    TrackPreparer::Options job;
     job.mp3 = mp3;
     job.mp3Dir = "out";
     job.bitrate = kBitrate;
     job.parallel = parallel;
     QEventLoop loop;
-    QObject::connect(&preparer, &TrackPreparer::Finished, &loop, &QEventLoop::quit);
+    QObject::connect(&preparer, &Job::Finished, &loop, &QEventLoop::quit);
     QElapsedTimer timer;
     const Usage before = UsageNow();
     timer.start();

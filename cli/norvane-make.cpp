@@ -11,7 +11,7 @@
 // SIGTERM stop a job as the window's Cancel does; the status is then 128
 // plus the signal's number (130, 143).
 //
-// Commands live in one table (kCommands below); adding one means writing a
+// Commands live in one table (Commands() below); adding one means writing a
 // function with the CommandFn signature and adding its row.
 
 #include "burnlist/burnlist.h"
@@ -20,7 +20,9 @@
 #include "library/locations.h"
 #include "library/qaudio.h"
 #include "library/quran.h"
+#include "cli/terminaljob.h"
 #include "production/cdburner.h"
+#include "production/cdrdao.h"
 #include "production/drivescan.h"
 #include "production/sliders.h"
 #include "production/trackplan.h"
@@ -30,19 +32,12 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QSocketNotifier>
 #include <QThread>
 #include <QTextStream>
 #include <algorithm>
-#include <csignal>
 #include <functional>
 #include <memory>
-#ifndef Q_OS_WIN
-#include <sys/socket.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -148,73 +143,6 @@ public:
     }
 };
 
-#ifndef Q_OS_WIN
-// SIGINT and SIGTERM, turned into a call on the event loop: a signal
-// handler may do next to nothing, so it only writes the signal's number
-// into a socket that the loop watches.
-class StopOnSignal {
-public:
-    explicit StopOnSignal(std::function<void()> stop) {
-        if (::socketpair(AF_UNIX, SOCK_STREAM, 0, pipe) != 0) return;
-        writeEnd = pipe[1];
-        notifier = std::make_unique<QSocketNotifier>(pipe[0], QSocketNotifier::Read);
-        QObject::connect(notifier.get(), &QSocketNotifier::activated, [this, stop] {
-            char number = 0;
-            if (::read(pipe[0], &number, 1) == 1 && caught == 0) {
-                caught = number;
-                stop();
-            }
-        });
-        struct sigaction action = {};
-        action.sa_handler = [](int number) {
-            const char byte = char(number);
-            [[maybe_unused]] const ssize_t written = ::write(writeEnd, &byte, 1);
-        };
-        sigemptyset(&action.sa_mask);
-        for (int number : {SIGINT, SIGTERM}) sigaction(number, &action, nullptr);
-    }
-    ~StopOnSignal() {
-        for (int number : {SIGINT, SIGTERM}) std::signal(number, SIG_DFL);
-        writeEnd = -1;
-        notifier.reset();
-        if (pipe[0] >= 0) ::close(pipe[0]);
-        if (pipe[1] >= 0) ::close(pipe[1]);
-    }
-    int Caught() const { return caught; }
-
-private:
-    static inline int writeEnd = -1;
-    int pipe[2] = {-1, -1};
-    std::unique_ptr<QSocketNotifier> notifier;
-    int caught = 0;
-};
-#else
-// Console interrupts end the program the usual way there.
-class StopOnSignal {
-public:
-    explicit StopOnSignal(std::function<void()>) {}
-    int Caught() const { return 0; }
-};
-#endif
-
-// Runs a started job until it reports Finished; a signal cancels it. The
-// exit status: 128 + the signal when one stopped the job, else 0 when
-// `succeeded` says so, else 1.
-template <class Job, class FinishedSignal>
-int RunJob(Job& job, FinishedSignal finished, const std::function<void()>& start,
-           const std::function<bool()>& succeeded) {
-    QEventLoop loop;
-    QObject::connect(&job, finished, &loop, &QEventLoop::quit);
-    StopOnSignal stop([&job] { job.Cancel(); });
-    start();
-    loop.exec();
-    if (stop.Caught()) {
-        Err() << "norvane-make: cancelled by " << (stop.Caught() == SIGINT ? "SIGINT" : "SIGTERM") << Qt::endl;
-        return 128 + stop.Caught();
-    }
-    return succeeded() ? kDone : kFailed;
-}
-
 // A command's positional arguments (after the command name) and options.
 using CommandFn = std::function<int(Session&, const QStringList&, const QCommandLineParser&)>;
 
@@ -297,22 +225,6 @@ int Info(Session& session, const QStringList& args, const QCommandLineParser& pa
 
 // --- mp3 --------------------------------------------------------------------
 
-// Prints a job's log lines with the progress bar's figure in front, as the
-// progress dialog would show them. Both jobs (TrackPreparer, CdBurner)
-// report through the same three signals.
-template <class Reporter>
-void ShowProgressOnTerminal(Reporter& source) {
-    auto figure = std::make_shared<std::pair<int, int>>(0, 0);
-    QObject::connect(&source, &Reporter::ProgressChanged, [figure](int value, int total) { *figure = {value, total}; });
-    QObject::connect(&source, &Reporter::StatusLine, [](const QString& line) { Out() << line << Qt::endl; });
-    QObject::connect(&source, &Reporter::StatMsg, [figure](const QString& line) {
-        const int width = int(QString::number(figure->second).size());
-        Out() << QString("[%1/%2] ").arg(figure->first, width).arg(figure->second) << line << Qt::endl;
-    });
-    QObject::connect(&source, &Reporter::CannotRun,
-                     [](const QString& program) { Fail("cannot run " + program); });
-}
-
 int Mp3(Session& session, const QStringList& args, const QCommandLineParser& parser) {
     int bitrate = 0, stallSeconds = 0;
     PlayOptions play;
@@ -326,35 +238,20 @@ int Mp3(Session& session, const QStringList& args, const QCommandLineParser& par
     if (!session.HasPacks() || !session.CanPlay(play)) return kFailed;
 
     TrackPreparer preparer(&session.quran);
-    ShowProgressOnTerminal(preparer);
-    TrackPreparer::Job job;
-    job.mp3 = true;
-    job.mp3Dir = outDir;
-    job.bitrate = bitrate;
-    job.stallSeconds = stallSeconds;
-    job.parallel = QThread::idealThreadCount();
-    job.set.album = QFileInfo(args[0]).completeBaseName();
-    job.set.numbered = parser.isSet("numbered");
-    job.play = play;
-    return RunJob(
-        preparer, &TrackPreparer::Finished, [&] { preparer.Start(session.burnList, session.groupReps, job); },
-        [&] { return preparer.Failures().isEmpty(); });
+    TrackPreparer::Options options;
+    options.mp3 = true;
+    options.mp3Dir = outDir;
+    options.bitrate = bitrate;
+    options.stallSeconds = stallSeconds;
+    options.parallel = QThread::idealThreadCount();
+    options.set.album = QFileInfo(args[0]).completeBaseName();
+    options.set.numbered = parser.isSet("numbered");
+    options.play = play;
+    return RunJobOnTerminal(preparer, {"norvane-make"},
+                            [&] { preparer.Start(session.burnList, session.groupReps, options); });
 }
 
 // --- toc and cd -------------------------------------------------------------
-
-// The burn's progress, and the unwritable disc's notice where the window
-// would show its box.
-void ShowBurnOnTerminal(CdBurner& burner) {
-    ShowProgressOnTerminal(burner);
-    QObject::connect(&burner, &CdBurner::MediumRefusedNotice, [] {
-        Fail("Cannot write to media! Make sure media is a CDR or CD-RW; if it is a CD-RW, make sure you erase it "
-             "first!");
-    });
-    QObject::connect(&burner, &CdBurner::Finished, [&burner](CdBurner::Result result) {
-        if (result == CdBurner::Result::WriterFailed) Fail(burner.EndLine());
-    });
-}
 
 // Loads the playlist and applies the window's checks before any work: the
 // disc's length (measured from the packs as the window measures), an empty
@@ -370,11 +267,15 @@ bool LoadForCd(Session& session, const QString& playlist, const PlayOptions& pla
                 ")") == kDone;
 }
 
+// The burn's progress, and the unwritable disc's notice where the window
+// would show its box.
 int RunBurner(CdBurner& burner, const std::function<void()>& start) {
-    ShowBurnOnTerminal(burner);
-    CdBurner::Result result = CdBurner::Result::Refused;
-    QObject::connect(&burner, &CdBurner::Finished, [&result](CdBurner::Result r) { result = r; });
-    return RunJob(burner, &CdBurner::Finished, start, [&result] { return result == CdBurner::Result::Done; });
+    QObject::connect(&burner, &CdBurner::MediumRefused,
+                     [] { Fail(Cdrdao::MediumRefusedNotice().replace('\n', ' ')); });
+    QObject::connect(&burner, &Job::Finished, [&burner] {
+        if (burner.BurnResult() == CdBurner::Result::WriterFailed) Fail(burner.EndLine());
+    });
+    return RunJobOnTerminal(burner, {"norvane-make"}, start);
 }
 
 int Toc(Session& session, const QStringList& args, const QCommandLineParser& parser) {
@@ -391,25 +292,25 @@ int Toc(Session& session, const QStringList& args, const QCommandLineParser& par
         RunBurner(burner, [&] { burner.PrepareDiscFolder(session.burnList, session.groupReps, disc, args[1]); });
     if (status != kDone) return status;
     const QString toc = QDir::toNativeSeparators(QDir(args[1]).absoluteFilePath(CdBurner::kFolderTocName));
-    Out() << "Burn it with: cdrdao write --device DEVICE --driver generic-mmc:0x10 --eject \"" << toc << "\""
-          << Qt::endl;
+    Out() << "Burn it with: " << Cdrdao::WriteHint(toc) << Qt::endl;
     return kDone;
 }
 
 int Cd(Session& session, const QStringList& args, const QCommandLineParser& parser) {
-    int speed = 0, stallSeconds = 0;
+    int writingSpeed = 0, stallSeconds = 0;
     PlayOptions play;
-    if (!SliderValue(parser, "write-speed", "", speedTable, kDefaultSpeedPosition, &speed) ||
+    if (!SliderValue(parser, "write-speed", "", speedTable, kDefaultSpeedPosition, &writingSpeed) ||
         !StallSeconds(parser, &stallSeconds) || !PlayOptionsOf(parser, &play))
         return kFailed;
     DiscTime disc;
     if (!LoadForCd(session, args[0], play, &disc)) return kFailed;
 
+    if (const Problem problem = Cdrdao::CanRun()) return Fail(problem.Text());
     QString device = parser.value("device");
     if (!parser.isSet("device")) {
         ProcessWrap scan;
         scan.SetStallLimit(stallSeconds);
-        scan.RunCommand({"cdrdao", "scanbus"});
+        scan.RunCommand(Cdrdao::ScanCommand());
         scan.WaitForDone();
         const std::vector<DriveEntry> drives = ParseScanOutput(scan.GetText());
         if (drives.empty()) return Fail("no CD writer found; name one with --device");
@@ -420,7 +321,7 @@ int Cd(Session& session, const QStringList& args, const QCommandLineParser& pars
     burner.SetStallSeconds(stallSeconds);
     burner.SetPlayOptions(play);
     return RunBurner(burner, [&] {
-        burner.Burn(session.burnList, session.groupReps, disc, CdBurner::Writer{device, speed});
+        burner.Burn(session.burnList, session.groupReps, disc, CdBurner::Writer{device, writingSpeed});
     });
 }
 

@@ -6,7 +6,9 @@
 
 #include "library/locations.h"
 #include "library/packarchive.h"
+#include "cli/terminaljob.h"
 #include "library/packimport.h"
+#include "library/recitationimport.h"
 #include "library/qaudio.h"
 #include "library/savefile.h"
 #include "library/suracatalogue.h"
@@ -205,12 +207,17 @@ int Import(std::vector<std::string> operands) {
     const std::string folderPath = operands[0];
     const std::string outDir = operands.size() == 2 ? operands[1]
                                                     : QFile::encodeName(Locations::Current().NewPackFolder()).toStdString();
-    PackImport import;
-    import.SetReciter(QString::fromLocal8Bit(reciter.c_str()).toStdString());
-    const bool scanned = import.Scan(folderPath);
-    PrintIgnored(import.Result().ignored);
-    if (!scanned || !import.WritePacks(outDir, PrintImportedPack)) return Failure(import.Result().error);
-    return 0;
+    RecitationImport import;
+    import.SetReciter(QString::fromLocal8Bit(reciter.c_str()));
+    const int status = RunJobOnTerminal(import, {"norvane-pack", false}, [&] {
+        import.Start(QFile::decodeName(QByteArray::fromStdString(folderPath)),
+                     QFile::decodeName(QByteArray::fromStdString(outDir)));
+    });
+    const PackImportResult& result = import.Imported();
+    PrintIgnored(result.ignored);
+    for (const ImportedPack& pack : result.packs) PrintImportedPack(pack);
+    if (status == 1) return Failure(result.error);
+    return status;
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ std::string Local(const QString& path) { return QFile::encodeName(path).toStdStr
 
 }  // namespace
 
-RecitationImport::RecitationImport(QObject* parent) : QObject(parent) {}
+RecitationImport::RecitationImport(QObject* parent) : Job(parent) {}
 
 RecitationImport::~RecitationImport() {
     if (!worker) return;
@@ -18,26 +18,51 @@ RecitationImport::~RecitationImport() {
     delete worker;
 }
 
-void RecitationImport::Start(const QString& sourceFolder, const QString& packFolder) {
-    if (worker) return;
+void RecitationImport::Start(const QString& source, const QString& target) {
+    if (Running()) return;
+    sourceFolder = source;
+    packFolder = target;
+    Launch();
+}
+
+void RecitationImport::Begin() {
     cancelFlag = false;
     cancelled = ok = false;
-    worker = QThread::create([this, sourceFolder, packFolder] { Run(sourceFolder, packFolder); });
+    SetStatus("Reading the recordings ...");
+    worker = QThread::create([this] { Run(); });
     connect(worker, &QThread::finished, this, &RecitationImport::Done);
     worker->start();
 }
 
-// On the worker thread: signals cross to the receivers' threads queued.
-void RecitationImport::Run(const QString& sourceFolder, const QString& packFolder) {
+void RecitationImport::CancelledBeforeBegin() {
+    result = PackImportResult();
+    for (const QString& line : ReportLines(result, true)) Log(line);
+    Conclude(Outcome::Cancelled);
+}
+
+void RecitationImport::Report(std::function<void()> report) {
+    QMetaObject::invokeMethod(this, std::move(report), Qt::QueuedConnection);
+}
+
+// On the worker thread.
+void RecitationImport::Run() {
     PackImport import;
     import.SetCancelFlag(&cancelFlag);
+    import.SetReciter(reciter.toStdString());
     bool done = import.Scan(Local(sourceFolder));
     if (done) {
         const int total = import.PacksToWrite();
-        emit Scanned(total);
+        Report([this, total] {
+            SetStatus(QString("Writing %1 sura pack(s) ...").arg(total));
+            SetProgress(0, total);
+        });
         int written = 0;
         done = import.WritePacks(Local(packFolder), [&](const ImportedPack& pack) {
-            emit PackWritten(++written, total, QString::fromStdString(pack.name));
+            const QString name = QString::fromStdString(pack.name);
+            Report([this, name, n = ++written, total] {
+                Log("Written " + name);
+                SetProgress(n, total);
+            });
         });
     }
     result = import.Result();
@@ -49,7 +74,11 @@ void RecitationImport::Done() {
     worker->wait();
     worker->deleteLater();
     worker = nullptr;
-    emit Finished(ok);
+    const QStringList report = ReportLines(result, cancelled);
+    for (const QString& line : report) Log(line);
+    if (ok) return Conclude(Outcome::Done);
+    if (cancelled) return Conclude(Outcome::Cancelled);
+    Conclude(Outcome::Failed, {result.error.empty() ? QString("Import failed.") : QString::fromStdString(result.error)});
 }
 
 QStringList RecitationImport::ReportLines(const PackImportResult& result, bool cancelled) {

@@ -1,16 +1,15 @@
 #include "production/cdburner.h"
 
 #include "library/locations.h"
-#include "library/packarchive.h"
+#include "production/cdrdao.h"
 #include "production/cdrdaoadvice.h"
+#include "production/discfolder.h"
 #include "production/drivescan.h"
-#include "production/publish.h"
 #include "production/tocwriter.h"
 #include "production/trackplan.h"
 #include "production/tracknames.h"
 
 #include <QDir>
-#include <QFile>
 #include <QThread>
 
 namespace {
@@ -19,16 +18,21 @@ QString TempFolderPath() { return QDir(TrackPreparer::TempFolder()).absolutePath
 
 }  // namespace
 
-CdBurner::CdBurner(Quran* quran, QObject* parent) : QObject(parent), preparer(quran) {
-    connect(&preparer, &TrackPreparer::StatMsg, this, &CdBurner::StatMsg);
-    connect(&preparer, &TrackPreparer::StatusLine, this, &CdBurner::StatusLine);
-    connect(&preparer, &TrackPreparer::ProgressChanged, this, &CdBurner::ProgressChanged);
-    connect(&preparer, &TrackPreparer::CannotRun, this, &CdBurner::CannotRun);
-    connect(&preparer, &TrackPreparer::Finished, this, &CdBurner::TracksPrepared);
-    connect(&writerRun, &ProcessWrap::ProcessMsg, this, &CdBurner::TrackStarted);
-    connect(&writerRun, &ProcessWrap::ErrorWritten, this, &CdBurner::MediumNotWritable);
-    connect(&writerRun, &ProcessWrap::CannotRun, this, &CdBurner::CannotRun);
+CdBurner::CdBurner(Quran* quran, QObject* parent) : Job(parent), preparer(quran) {
+    ForwardReports(preparer);
+    connect(&preparer, &Job::ProgressChanged, this,
+            [this](int step, int total) {
+                preparationSteps = total;
+                SetProgress(step, total + tracksToWrite);
+            });
+    connect(&preparer, &Job::Finished, this, &CdBurner::TracksPrepared);
+    connect(&writerRun, &ProcessWrap::LineRead, this, &CdBurner::WriterLine);
+    connect(&writerRun, &ProcessWrap::CannotRun, this, &CdBurner::ReportCannotRun);
     connect(&writerRun, &ProcessWrap::ProcessDone, this, &CdBurner::WriterEnded);
+}
+
+CdBurner::~CdBurner() {
+    if (Running()) Locations::Current().EndJob();
 }
 
 CdBurner::Refusal CdBurner::Check(const DiscTime& disc, const std::vector<saya>& burnList) {
@@ -56,55 +60,67 @@ QString CdBurner::RefusalText(Refusal refusal) {
 
 QString CdBurner::TocPath() { return TrackPreparer::TempFolder() + "temp.toc"; }
 
-QStringList CdBurner::WriterCommand(const QString& device, int speed, const QString& tocPath) {
-    return {"cdrdao",  "write",   "--device", device,       "--driver", "generic-mmc:0x10",
-            "--eject", "--speed", QString::number(speed), tocPath};
-}
-
 QString CdBurner::FailureLine(const QString& reason) { return "Burning Quran CD failed: " + reason; }
 
 bool CdBurner::Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, const DiscTime& disc,
                     const Writer& chosen) {
-    if (running || Check(disc, burnList) != Refusal::None) return false;
     writer = chosen;
     folder.clear();
-    StartPreparing(burnList, groupReps);
-    return true;
+    return StartJob(burnList, groupReps, disc);
 }
 
 bool CdBurner::PrepareDiscFolder(const std::vector<saya>& burnList, const std::map<int, int>& groupReps,
                                  const DiscTime& disc, const QString& target) {
-    if (running || Check(disc, burnList) != Refusal::None) return false;
     folder = target;
-    StartPreparing(burnList, groupReps);
-    return true;
+    return StartJob(burnList, groupReps, disc);
 }
 
-void CdBurner::StartPreparing(const std::vector<saya>& burnList, const std::map<int, int>& groupReps) {
-    running = true;
+bool CdBurner::StartJob(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, const DiscTime& disc) {
+    if (Running() || Check(disc, burnList) != Refusal::None) return false;
+    list = burnList;
+    reps = groupReps;
+    return Launch();
+}
+
+void CdBurner::Begin() {
     trackList.clear();
+    endLine.clear();
+    result = Result::Done;
     tracksStarted = 0;
-    mediumRefused = false;
-    TrackPreparer::Job job;
-    job.stallSeconds = stallSeconds;
-    job.parallel = QThread::idealThreadCount();
-    job.play = play;
+    mediumRefused = writing = false;
+    tracksToWrite = folder.isEmpty() ? CountTracks(list) : 0;
+    // Making every track first would only end in saying that the writer
+    // cannot be run.
+    if (folder.isEmpty())
+        if (const Problem problem = Cdrdao::CanRun()) {
+            ReportCannotRun(Cdrdao::kProgram);
+            return End(Result::WriterFailed, FailureLine(problem.Text()));
+        }
+    TrackPreparer::Options options;
+    options.stallSeconds = stallSeconds;
+    options.parallel = toolsAtOnce > 0 ? toolsAtOnce : QThread::idealThreadCount();
+    options.play = play;
     writerRun.SetStallLimit(stallSeconds);
-    preparer.Start(burnList, groupReps, job);
+    preparer.Start(list, reps, options);
 }
 
-void CdBurner::Cancel() {
-    if (!running) return;
+void CdBurner::CancelledBeforeBegin() {
+    Log(QString("Cancelled after 0 of %1 tracks.").arg(CountTracks(list)));
+    Conclude(Outcome::Cancelled);
+}
+
+void CdBurner::Stop() {
     if (writing)
         writerRun.KillIt();
     else
         preparer.Cancel();
 }
 
-void CdBurner::TracksPrepared(bool ok) {
+void CdBurner::TracksPrepared() {
     trackList = preparer.TrackList();
-    if (preparer.Cancelled()) return End(Result::Cancelled, QString());
+    if (preparer.Result() == Outcome::Cancelled || CancelRequested()) return End(Result::Cancelled, QString());
     // A disc with a track missing or broken is worse than no disc.
+    const bool ok = preparer.Result() == Outcome::Done;
     if (!ok && folder.isEmpty())
         return End(Result::PreparationFailed, FailureLine("not every track could be made, so nothing was written"));
     if (!ok) return End(Result::PreparationFailed, "Preparing the Quran CD failed: not every track could be made");
@@ -115,42 +131,39 @@ void CdBurner::TracksPrepared(bool ok) {
 }
 
 void CdBurner::FillFolder() {
-    const QString failed = "Preparing the Quran CD failed: ";
-    if (!QDir().mkpath(folder))
-        return End(Result::PreparationFailed, failed + "cannot create the folder " + QDir::toNativeSeparators(folder));
-    const QString moveProblem = MoveTracks(folder);
-    if (!moveProblem.isEmpty()) return End(Result::PreparationFailed, failed + moveProblem);
-    TocWriter toc;
+    if (const Problem problem = FillDiscFolder(folder, kFolderTocName, trackList, TempFolderPath()))
+        return End(Result::PreparationFailed, "Preparing the Quran CD failed: " + problem.Text());
     const QString tocPath = QDir(folder).absoluteFilePath(kFolderTocName);
-    if (!toc.Write(tocPath, trackList, folder)) return End(Result::TocFailed, failed + toc.LastError());
     End(Result::Done, "All done preparing Quran CD: " + QDir::toNativeSeparators(tocPath));
 }
 
-// Moves the finished tracks out of the temp folder; a name already in the
-// folder is replaced only by a whole new track. Empty when all went, else
-// what failed.
-QString CdBurner::MoveTracks(const QString& target) {
-    const QDir temp(TempFolderPath()), into(target);
-    for (const std::string& track : trackList) {
-        const QString name = QString::fromStdString(FileNamePart(track));
-        const QString problem = PublishFile(temp.filePath(name), into.filePath(name));
-        if (!problem.isEmpty()) return problem;
-    }
-    return QString();
+void CdBurner::StartWriter() {
+    SetStatus("Burning Quran CD ...");
+    writing = true;
+    writerRun.RunCommand(Cdrdao::WriteCommand(writer.device, writer.writingSpeed, TocPath()));
 }
 
-void CdBurner::StartWriter() {
-    emit ProgressChanged(0, int(trackList.size()));
-    emit StatusLine("Burning Quran CD ...");
-    writing = true;
-    writerRun.RunCommand(WriterCommand(writer.device, writer.speed, TocPath()));
+void CdBurner::WriterLine(const QString& line) {
+    if (!writing) return;
+    if (Cdrdao::StartsTrack(line) && tracksStarted < int(trackList.size())) {
+        const QString title = QString::fromStdString(TrackTitle(trackList[size_t(tracksStarted)]));
+        Log("Burning track: " + QString::number(tracksStarted + 1) + ". " + title);
+        ++tracksStarted;
+        SetProgress(preparationSteps + tracksStarted, preparationSteps + tracksToWrite);
+    }
+    if (Cdrdao::RefusesMedium(line) && !mediumRefused) {
+        mediumRefused = true;  // the phrase may come again while the user reads the notice
+        Log("Cannot write to media ... ");
+        emit MediumRefused();
+        writerRun.KillIt();
+    }
 }
 
 void CdBurner::WriterEnded() {
     if (!writing) return;
     writing = false;
     if (mediumRefused) return End(Result::MediumNotWritable, QString());
-    if (writerRun.LastOutcome() == ProcessWrap::Outcome::Killed)
+    if (writerRun.LastOutcome() == ProcessWrap::Outcome::Killed && CancelRequested())
         return End(Result::Cancelled, QString("Cancelled after %1 of %2 tracks were written; the disc is probably "
                                               "unusable.")
                                           .arg(tracksStarted)
@@ -170,28 +183,15 @@ QString CdBurner::WriterFailure() const {
     return writerRun.FailureText();
 }
 
-void CdBurner::End(Result result, const QString& line) {
+void CdBurner::End(Result ended, const QString& line) {
+    result = ended;
     endLine = line;
-    if (!line.isEmpty()) emit StatMsg(line);
-    RemoveWorkingFiles();
-    running = false;
-    emit Finished(result);
+    if (!line.isEmpty()) Log(line);
+    Locations::Current().EndJob();
+    const Outcome outcome = ended == Result::Done        ? Outcome::Done
+                            : ended == Result::Cancelled ? Outcome::Cancelled
+                                                         : Outcome::Failed;
+    QStringList why = preparer.Reasons();
+    if (outcome == Outcome::Failed && !line.isEmpty()) why << line;
+    Conclude(outcome, outcome == Outcome::Failed ? why : QStringList());
 }
-
-void CdBurner::TrackStarted() {
-    if (!writing || tracksStarted >= int(trackList.size())) return;
-    const QString title = QString::fromStdString(TrackTitle(trackList[size_t(tracksStarted)]));
-    emit StatMsg("Burning track: " + QString::number(tracksStarted + 1) + ". " + title);
-    ++tracksStarted;
-    emit ProgressChanged(tracksStarted, int(trackList.size()));
-}
-
-void CdBurner::MediumNotWritable() {
-    if (!writing || mediumRefused) return;
-    mediumRefused = true;  // the phrase may come again while the user reads the notice
-    emit StatMsg("Cannot write to media ... ");
-    emit MediumRefusedNotice();
-    writerRun.KillIt();
-}
-
-void CdBurner::RemoveWorkingFiles() { Locations::Current().EndJob(); }

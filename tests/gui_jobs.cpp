@@ -45,7 +45,10 @@ private slots:
         QVERIFY(work->ok() && QDir().mkpath("out"));
         QVERIFY(testenv::writePack("quran/s001_s002.mat", {{"silence.mp3", testenv::makeMp3(1000)},
                                                            {"001.001.mp3", testenv::makeMp3(1500)},
-                                                           {"001.002.mp3", testenv::makeMp3(1200)}}));
+                                                           {"001.002.mp3", testenv::makeMp3(1200)},
+                                                           {"001.003.mp3", testenv::makeMp3(900)},
+                                                           {"001.004.mp3", testenv::makeMp3(900)},
+                                                           {"001.005.mp3", testenv::makeMp3(900)}}));
         cdrdao = std::make_unique<testenv::FakeTool>(work->path());
         lame = std::make_unique<testenv::FakeTool>(work->path(), "lame");
         // The second MP3 never finishes unless the test says otherwise.
@@ -78,6 +81,26 @@ private slots:
         QCOMPARE(Files("temp"), QStringList());
         QVERIFY(!lame->anyAlive());
         QVERIFY(dialogs->boxes.isEmpty());  // no question: no disc is at stake
+    }
+
+    // More tracks than tools: some wait for a free tool when Cancel comes,
+    // and the dialog still offers Close at once.
+    void cancelWhileTracksWaitForAToolEnds() {
+        Start("");
+        for (int row = 2; row < 5; ++row) AddAya(window.get(), 0, row);
+        // The shared silence is made first and alone; then every track's tool hangs.
+        QVERIFY(lame->setScript("ifarg:silence.mp3\nexec:" + QStandardPaths::findExecutable("lame", {"/usr/bin", "/usr/local/bin"}) +
+                                "\nendif\nhang"));
+        Child<QLineEdit>(window.get(), "mp3DirEdit")->setText("out");
+        window->MakeMP3();
+        QTRY_VERIFY_WITH_TIMEOUT(lame->aliveCount() >= 2, 30000);
+        QTest::qWait(300);
+        PressDialogButton();
+        QTRY_VERIFY_WITH_TIMEOUT(progress->CloseEnabled(), 1000);
+        QCOMPARE(log.last(), QString("Cancelled after 0 of 5 tracks."));
+        QCOMPARE(Files("out"), QStringList());
+        QCOMPARE(Files("temp"), QStringList());
+        QVERIFY(!lame->anyAlive());
     }
 
     // Once the disc is being written, Cancel asks; No lets the writer go on.

@@ -4,6 +4,7 @@
 // tried through the window and norvane-make.
 #include "library/packarchive.h"
 #include "library/quran.h"
+#include "production/discfolder.h"
 #include "production/publish.h"
 #include "production/trackpreparer.h"
 #include "production/wavfile.h"
@@ -105,13 +106,13 @@ class TestJobs : public QObject {
     const std::map<int, int> groupReps{{0, 0}, {1, 2}, {2, 0}};
 
     // Runs a whole job; the log lines it printed.
-    QStringList RunJob(TrackPreparer& job, const std::vector<saya>& burnList, TrackPreparer::Job options,
+    QStringList RunJob(TrackPreparer& job, const std::vector<saya>& burnList, TrackPreparer::Options options,
                        std::map<int, int> reps = {{0, 0}, {1, 2}, {2, 0}}) {
         QStringList log;
-        connect(&job, &TrackPreparer::StatMsg, this, [&log](const QString& line) { log << line; });
+        connect(&job, &Job::LogLine, this, [&log](const QString& line) { log << line; });
         int bar = 0;  // the bar never runs backwards
-        connect(&job, &TrackPreparer::ProgressChanged, this, [&bar](int value) { QVERIFY(value >= bar); bar = value; });
-        QSignalSpy done(&job, &TrackPreparer::Finished);
+        connect(&job, &Job::ProgressChanged, this, [&bar](int value) { QVERIFY(value >= bar); bar = value; });
+        QSignalSpy done(&job, &Job::Finished);
         job.Start(burnList, reps, options);
         if (!done.wait(120000)) qWarning("the job did not end");
         return log;
@@ -122,19 +123,22 @@ private slots:
 
     // --- the runner ------------------------------------------------------
 
-    void runnerSplitsLinesAndFiresMarkersBeforeAppending() {
+    void runnerSplitsLinesAndHandsEachOverOnceInOrder() {
         ProcessWrap runner;
-        QStringList seen;  // at each signal: which marker, and how many lines were in
-        connect(&runner, &ProcessWrap::ProcessMsg, [&] { seen << QString("msg@%1").arg(runner.GetText().size()); });
-        connect(&runner, &ProcessWrap::ErrorWritten, [&] { seen << QString("err@%1").arg(runner.GetText().size()); });
+        QStringList seen;  // each line as handed over, with how many lines were in by then
+        connect(&runner, &ProcessWrap::LineRead,
+                [&](const QString& line) { seen << QString("%1@%2").arg(line).arg(runner.GetText().size()); });
         QSignalSpy done(&runner, &ProcessWrap::ProcessDone);
         runner.RunCommand({Fake(), "out:WRITING TRACK 01", "err:writingtrack", "sleep:50", "crlf:a",
                            "cr:Wrote 1 of 2 MB", "sleep:50", "out:to be written; writing track 02", "readstdin",
                            "rawout:no line end"});
         QVERIFY(done.wait(10000));
-        QCOMPARE(seen, QStringList({"msg@0", "msg@4", "err@4"}));
-        QCOMPARE(runner.GetText(), QStringList({"WRITING TRACK 01", "writingtrack", "a", "Wrote 1 of 2 MB",
-                                                "to be written; writing track 02", "stdin:EOF 0", "no line end"}));
+        const QStringList lines{"WRITING TRACK 01", "writingtrack", "a", "Wrote 1 of 2 MB",
+                                "to be written; writing track 02", "stdin:EOF 0", "no line end"};
+        QCOMPARE(runner.GetText(), lines);
+        QStringList expected;
+        for (int i = 0; i < lines.size(); ++i) expected << QString("%1@%2").arg(lines[i]).arg(i + 1);
+        QCOMPARE(seen, expected);
         QVERIFY(runner.LastRunSucceeded());
     }
 
@@ -152,17 +156,20 @@ private slots:
         testenv::FakeTool tool(dir.path(), "worker");
         QVERIFY(tool.ok() && tool.setScript("hang"));
         ToolPool pool(2);
-        QList<ProcessWrap::Outcome> ended;
+        QList<ProcessWrap::Outcome> ended;  // NotRun: dropped before it started
         for (int i = 0; i < 3; ++i)
-            pool.Run({"worker", QString::number(i)}, [&](const ProcessWrap& run) { ended << run.LastOutcome(); });
+            pool.Run({"worker", QString::number(i)},
+                     [&](const ProcessWrap* run) { ended << (run ? run->LastOutcome() : ProcessWrap::Outcome::NotRun); });
         QTRY_COMPARE(tool.runs().size(), 2);
         QTest::qWait(200);
         QCOMPARE(tool.runs().size(), 2);  // the third waits for a free runner
         pool.StopAll();
-        QTRY_COMPARE(ended.size(), 2);
-        QCOMPARE(ended, QList({ProcessWrap::Outcome::Killed, ProcessWrap::Outcome::Killed}));
+        // Every command is answered: the waiting one at once, the killed ones when seen.
+        QCOMPARE(ended, QList({ProcessWrap::Outcome::NotRun}));
+        QTRY_COMPARE(ended.size(), 3);
+        QCOMPARE(ended, QList({ProcessWrap::Outcome::NotRun, ProcessWrap::Outcome::Killed, ProcessWrap::Outcome::Killed}));
         QTest::qWait(200);
-        QCOMPARE(tool.runs().size(), 2);  // the waiting one was dropped
+        QCOMPARE(tool.runs().size(), 2);  // the waiting one never ran
     }
 
     // --- track preparation -------------------------------------------------
@@ -246,7 +253,7 @@ private slots:
         for (saya& member : list) std::tie(member.groupPause, member.buildUp) = std::pair(member.group ? 2 : 0, member.group);
         QFETCH(bool, basmala);
         QFETCH(int, speed);
-        TrackPreparer::Job options;
+        TrackPreparer::Options options;
         options.play = {basmala, speed};
         Quran quran;
         quran.Setup();
@@ -315,7 +322,7 @@ private slots:
         Quran quran;
         quran.Setup();
         TrackPreparer job(&quran);
-        TrackPreparer::Job options{true, "out", 64};
+        TrackPreparer::Options options{true, "out", 64};
         options.stallSeconds = 1;
         const QStringList log = RunJob(job, {Entry("001", "001", 1, 0)}, options);
         QFETCH(QString, said);
@@ -327,9 +334,11 @@ private slots:
     }
 
     // Two tools at a time and never more; a failing encode fails only its
-    // track, and the others go into the folder and its playlist in order.
+    // track, and the others go into the folder in order. The set's playlist
+    // lists what the folder holds: the earlier file of the failed track too.
     void toolsWorkSideBySideWithinTheLimit() {
         MakeRealPacks();
+        QVERIFY(testenv::writeFile("out/Al-Fatiha.002.mp3", testenv::makeMp3(1500)));
         const QString lame = QStandardPaths::findExecutable("lame");
         testenv::FakeTool fake(work->path(), "lame");
         QVERIFY(fake.setScript("ifarg:--decode\nexec:" + lame + "\nendif\nifarg:Al-Fatiha.002.mp3\nexit:1\nendif\n"
@@ -346,7 +355,28 @@ private slots:
         QCOMPARE(RunJob(job, singles, {true, "out", 64, 2}).last(), QString("Failed to make 1 of 4 tracks: Al-Fatiha.002"));
         QCOMPARE(most, 2);
         QCOMPARE(QString(testenv::readFile("out/Norvane.m3u8")).split("\r\n").filter(".mp3"),
-                 QStringList({"Al-Fatiha.001.mp3", "Al-Fatiha.003.mp3", "Al-Baqara.255.mp3"}));
+                 QStringList({"Al-Fatiha.001.mp3", "Al-Fatiha.002.mp3", "Al-Fatiha.003.mp3", "Al-Baqara.255.mp3"}));
+    }
+
+    // A disc folder changes only when everything for it is ready: a track
+    // that cannot be put there leaves the earlier disc as it was.
+    void aDiscFolderIsFilledWholeOrNotAtAll() {
+        work = std::make_unique<testenv::WorkFolder>();
+        QVERIFY(QDir().mkpath("disc") && QDir().mkpath("new"));
+        for (const char* file : {"disc/quran.toc", "disc/A.wav"}) QVERIFY(testenv::writeFile(file, "earlier disc"));
+        for (const char* file : {"new/A.wav", "new/B.wav"}) QVERIFY(testenv::writeFile(file, testenv::makeWav(44100, 44100, 2)));
+        QVERIFY(QDir().mkpath("disc/.B.wav.norvane-new/blocked"));  // B cannot be put there
+        QVERIFY(FillDiscFolder("disc", "quran.toc", {"A.wav", "B.wav"}, "new"));
+        QCOMPARE(testenv::readFile("disc/quran.toc"), QByteArray("earlier disc"));
+        QCOMPARE(testenv::readFile("disc/A.wav"), QByteArray("earlier disc"));
+        QCOMPARE(QDir("disc").entryList(QDir::Files | QDir::Hidden), QStringList({"A.wav", "quran.toc"}));
+
+        QVERIFY(QDir("disc/.B.wav.norvane-new").removeRecursively());
+        QVERIFY(testenv::writeFile("new/A.wav", testenv::makeWav(44100, 44100, 2)));
+        QVERIFY(!FillDiscFolder("disc", "quran.toc", {"A.wav", "B.wav"}, "new"));
+        QCOMPARE(QDir("disc").entryList(QDir::Files | QDir::Hidden), QStringList({"A.wav", "B.wav", "quran.toc"}));
+        QVERIFY(testenv::readFile("disc/quran.toc").contains("B.wav"));
+        QCOMPARE(ReadWavInfo("disc/A.wav").Frames(), 44100);
     }
 
     // A copy to another file system that fails part-way (a full disk)

@@ -35,8 +35,14 @@ private slots:
                                    {{"001.001.mp3", testenv::makeMp3(2500)},
                                     {"001.002.mp3", testenv::makeMp3(1200)},
                                     {"002.255.mp3", testenv::makeMp3(2000)},
+                                    {"002.001.mp3", testenv::makeMp3(900)},
+                                    {"002.002.mp3", testenv::makeMp3(900)},
+                                    {"002.003.mp3", testenv::makeMp3(900)},
                                     {"silence.mp3", testenv::makeMp3(1000, 22050, 1, {"--scale", "0"})}}));
         testenv::writeFile(user.filePath("two.qap"), "001,001,1,1,1,2\n001,002,1,0,1,2\n002,255,1,0,0,0\n");
+        // More tracks than tools: some wait for a free one.
+        testenv::writeFile(user.filePath("five.qap"),
+                           "001,001,3,1,0,0\n001,002,3,1,0,0\n002,001,3,1,0,0\n002,002,3,1,0,0\n002,003,3,1,0,0\n");
         // (1 + 47) x 100 s counting whole seconds per aya: 80:00. Written, the
         // 1.2 s aya and the pauses take far more than the disc's 79:59.74.
         testenv::writeFile(user.filePath("long.qap"), "001,002,100,47,0,0\n");
@@ -148,25 +154,32 @@ private slots:
         QTest::newRow("SIGTERM while writing") << int(SIGTERM) << QStringList{"cd", "two.qap"}
                                                << "tracks were written; the disc is probably unusable";
         QTest::newRow("SIGKILL while encoding") << int(SIGKILL) << QStringList{"mp3", "two.qap", "out"} << "";
+        QTest::newRow("SIGTERM while tracks wait for a tool") << int(SIGTERM) << QStringList{"mp3", "five.qap", "out"}
+                                                               << "Cancelled after 0 of 5 tracks.";
+        QTest::newRow("SIGINT while tracks wait for a tool") << int(SIGINT) << QStringList{"mp3", "five.qap", "out"}
+                                                              << "Cancelled after 0 of 5 tracks.";
     }
     void aSignalStopsTheJob() {
         QFETCH(int, signal);
         QFETCH(QString, lastLine);
+        QFETCH(QStringList, args);
         testenv::FakeTool fakeLame(user.path(), "lame");
-        QVERIFY(fakeLame.setScript("ifarg:Al-Baqara.255.mp3\nwritelast:5000\nhang\nendif\nexec:" +
-                                   QStandardPaths::findExecutable("lame", {"/usr/bin", "/usr/local/bin"})));
+        const bool waiting = args.contains("five.qap");  // every tool hangs, more tracks wait
+        const QString lame = QStandardPaths::findExecutable("lame", {"/usr/bin", "/usr/local/bin"});
+        QVERIFY(fakeLame.setScript(waiting ? "ifarg:silence.mp3\nexec:" + lame + "\nendif\nhang"
+                                           : "ifarg:Al-Baqara.255.mp3\nwritelast:5000\nhang\nendif\nexec:" + lame));
         QVERIFY(cdrdao->setScript(kScan + QString("ifarg:write\nerr:Writing track 01 (mode AUDIO/AUDIO )...\nhang\n")));
         QProcess make;
         make.setWorkingDirectory(user.path());
-        QFETCH(QStringList, args);
         make.start(testenv::binDir() + "/norvane-make", QStringList{"--dir", folder.path()} + args);
-        QTRY_VERIFY_WITH_TIMEOUT((TempFiles().join(' ').contains("Al-Baqara.255.mp3") && !Files("out").isEmpty()) ||
+        QTRY_VERIFY_WITH_TIMEOUT((waiting && fakeLame.aliveCount() >= 2) ||
+                                     (TempFiles().join(' ').contains("Al-Baqara.255.mp3") && !Files("out").isEmpty()) ||
                                      (!cdrdao->lastRun("write").isEmpty() && cdrdao->anyAlive()),
                                  30000);
         QTest::qWait(300);
         QVERIFY2(make.state() == QProcess::Running, make.readAllStandardError().constData());
         ::kill(pid_t(make.processId()), signal);
-        QVERIFY(make.waitForFinished(10000));
+        QVERIFY(make.waitForFinished(signal == SIGKILL ? 10000 : 2000));
         QTRY_VERIFY(!fakeLame.anyAlive() && !cdrdao->anyAlive());
         QVERIFY(!QFileInfo::exists(user.filePath("out/Al-Baqara.255.mp3")));
         if (signal == SIGKILL) {

@@ -114,18 +114,17 @@ void ProcessWrap::ReadFromStderr() {
     HandleQueuedLines();
 }
 
-// Lines go through one queue in the order they were read. A slot connected
-// to a marker may open a modal box, and output that arrives meanwhile is
-// only queued here; the outer call carries on with it once the slot
-// returns, so lines keep their order and each marker fires exactly once.
+// Lines go through one queue in the order they were read. A LineRead slot
+// may open a modal box, and output that arrives meanwhile is only queued
+// here; the outer call carries on with it once the slot returns, so lines
+// keep their order and each is handed over exactly once.
 void ProcessWrap::HandleQueuedLines() {
     if (handlingLines) return;
     handlingLines = true;
     while (!queuedLines.isEmpty()) {
         const QString line = queuedLines.takeFirst();
-        if (line.contains(QLatin1String("writing track"), Qt::CaseInsensitive)) emit ProcessMsg();
-        if (line.contains(QLatin1String("to be written"), Qt::CaseInsensitive)) emit ErrorWritten();
         lines.append(line);
+        emit LineRead(line);
         quietSince = runClock.elapsed();
     }
     handlingLines = false;

@@ -1,6 +1,6 @@
 #pragma once
-// Runs one external program, collects its output lines (standard output and
-// standard error into one list) and turns two marker phrases into signals.
+// Runs one external program and collects its output lines (standard output
+// and standard error into one list), handing each to LineRead as it comes.
 // RunCommand starts the program and returns at once; ProcessDone follows
 // when it has ended, so the event loop (and with it the window, its timers
 // and a Cancel button) keeps running meanwhile. Command-line programs and
@@ -66,8 +66,9 @@ public slots:
 signals:
     // The run is over: ended, killed, crashed or never started.
     void ProcessDone(const QStringList& lines);
-    void ProcessMsg();
-    void ErrorWritten();
+    // One whole output line, in the order read. A slot may open a modal box:
+    // lines that arrive meanwhile wait, and each is handed over once.
+    void LineRead(const QString& line);
     // The program could not be started (emitted before ProcessDone).
     void CannotRun(const QString& program);
 
@@ -98,8 +99,8 @@ private:
 
     ChannelBuffer stdoutBuffer;
     ChannelBuffer stderrBuffer;
-    // Complete lines read but not yet matched against the markers.
+    // Complete lines read but not yet handed to LineRead.
     QStringList queuedLines;
-    bool handlingLines = false;  // a marker's slot may be running nested
+    bool handlingLines = false;  // a LineRead slot may be running nested
     bool endPending = false;     // the program has ended; the queue still drains
 };

@@ -38,7 +38,7 @@ void ToolPool::LaneDone(Lane& lane) {
     Done done = std::move(lane.done);
     lane.done = nullptr;
     lane.inCallback = true;
-    if (done) done(*lane.runner);
+    if (done) done(lane.runner.get());
     lane.inCallback = false;
     if (lane.done || waiting.empty()) return;
     Waiting next = std::move(waiting.front());
@@ -47,7 +47,11 @@ void ToolPool::LaneDone(Lane& lane) {
 }
 
 void ToolPool::StopAll() {
-    waiting.clear();
     for (Lane& lane : runners)
         if (lane.done) lane.runner->KillIt();
+    // A callback may add a command; it waits for the next StopAll.
+    std::deque<Waiting> dropped;
+    dropped.swap(waiting);
+    for (Waiting& command : dropped)
+        if (command.done) command.done(nullptr);
 }

@@ -2,8 +2,9 @@
 // Runs the tool commands of one job, up to a set number at a time, each on a
 // runner of its own. A command waits in line while every runner is busy.
 // When its tool has ended, the command's callback gets the runner that ran
-// it (outcome, status, output). StopAll ends the job's tools at once.
-// A callback must not delete the pool; its owner uses deleteLater.
+// it (outcome, status, output). StopAll ends the job's tools at once; every
+// command's callback still comes exactly once, so that its owner can count
+// on it. A callback must not delete the pool; its owner uses deleteLater.
 
 #include <QObject>
 #include <QStringList>
@@ -17,7 +18,9 @@
 class ToolPool : public QObject {
     Q_OBJECT
 public:
-    using Done = std::function<void(const ProcessWrap& run)>;
+    // `run` is the runner that ran the command, or null for a command that
+    // StopAll dropped before it started.
+    using Done = std::function<void(const ProcessWrap* run)>;
 
     explicit ToolPool(int width = 1, QObject* parent = nullptr);
     ~ToolPool() override;
@@ -29,7 +32,8 @@ public:
     // A tool silent for this many seconds is stopped (see ProcessWrap).
     void SetStallLimit(int seconds);
     // Kills every running tool and drops the waiting commands. The callbacks
-    // of killed tools still come (outcome Killed); dropped ones never run.
+    // of dropped commands come at once (with a null runner), those of killed
+    // tools once the kill has been seen (outcome Killed).
     void StopAll();
 
 signals:

@@ -1,0 +1,56 @@
+#include "production/joinlist.h"
+
+#include "burnlist/totaltime.h"
+#include "production/trackpreparer.h"
+
+#include <QFile>
+
+namespace {
+
+qint64 CdFramesOf(const WavInfo& info) { return AudioCd::CdFrames({info.Frames(), info.rate}); }
+qint64 Converted(const WavInfo& info) { return qint64(info.rate != AudioCd::kRate); }
+
+JoinExpectation Expect(const PlannedTrack& track, const PlayOptions& play, const JoinInputs& in) {
+    const auto member = [&in](size_t j) -> const WavInfo& { return in.members[j].info; };
+    const PieceWeights frames{[&](size_t j) { return CdFramesOf(member(j)); }, CdFramesOf(in.silence.info),
+                              [&](size_t j) {
+                                  return LengthPauseFrames(CdFramesOf(member(j)), track.members[j].lengthPauseQuarters);
+                              },
+                              CdFramesOf(in.basmala.info)};
+    // A converted input may come out a frame longer or shorter, and a pause
+    // of up to three times its length with it.
+    const PieceWeights slack{[&](size_t j) { return Converted(member(j)); }, Converted(in.silence.info),
+                             [&](size_t j) { return 4 * Converted(member(j)); }, Converted(in.basmala.info)};
+    return {MeasureTrack(track, play, frames), MeasureTrack(track, play, slack)};
+}
+
+}  // namespace
+
+Problem WriteJoinList(const PlannedTrack& track, const PlayOptions& play, const JoinInputs& inputs,
+                      const QString& listPath, JoinExpectation* expected) {
+    const auto one = [](size_t) { return qint64(1); };
+    if (MeasureTrack(track, play, {one, 1, one, 1}) > kMaxJoinPieces)
+        return Problem(QString("the track is made of more than %1 pieces, too many to join").arg(kMaxJoinPieces));
+    *expected = Expect(track, play, inputs);
+    if (expected->frames > TrackPreparer::kMaxWavFrames)
+        return Problem("the track would play longer than a WAV file can hold");
+
+    QFile list(listPath);
+    if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate)) return Problem("cannot write " + listPath);
+    QByteArray text;
+    const auto flush = [&list, &text] { return list.write(text) == text.size() ? (text.clear(), true) : false; };
+    bool written = true;
+    WalkTrack(track, play, [&](const TrackPiece& piece) {
+        switch (piece.kind) {
+            case TrackPiece::Kind::Recording: text += inputs.members[piece.member].file + '\n'; break;
+            case TrackPiece::Kind::Basmala: text += inputs.basmala.file + '\n'; break;
+            case TrackPiece::Kind::LengthPause:
+                text += "--length-pause=" + QByteArray::number(piece.quarters / 4.0) + '\n';
+                break;
+            case TrackPiece::Kind::Silence: text += (inputs.silence.file + '\n').repeated(piece.seconds); break;
+        }
+        if (text.size() > (1 << 16)) written = written && flush();
+    });
+    if (!(written && flush() && list.flush())) return Problem("cannot write " + listPath + ": " + list.errorString());
+    return {};
+}

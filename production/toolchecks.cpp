@@ -1,0 +1,50 @@
+#include "production/toolchecks.h"
+
+#include "burnlist/totaltime.h"
+#include "library/qaudio.h"
+#include "production/trackscript.h"
+#include "production/wavfile.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+namespace ToolChecks {
+
+Problem Decoded(const QString& tool, const QString& wav) {
+    if (!ReadWavInfo(wav).HoldsAudio()) return Problem(tool + " left no audio in " + wav);
+    return {};
+}
+
+Problem Joined(const QString& tool, const QString& wav, const JoinExpectation& expected) {
+    const WavInfo info = ReadWavInfo(wav);
+    if (!info.HoldsAudio()) return Problem(tool + " left no audio in " + wav);
+    // Every piece, each converted to 44.1 kHz (a frame more or less for each).
+    if (info.rate != AudioCd::kRate || std::abs(info.Frames() - expected.frames) > expected.tolerance)
+        return Problem(tool + " left a cut " + wav);
+    return {};
+}
+
+Problem Stretched(const QString& tool, const QString& wav, const QString& source, int speedPercent) {
+    const WavInfo info = ReadWavInfo(wav), in = ReadWavInfo(source);
+    if (!info.HoldsAudio()) return Problem(tool + " left no audio in " + wav);
+    if (info.rate != AudioCd::kRate ||
+        info.Frames() != StretchedFrames(AudioCd::CdFrames({in.Frames(), in.rate}), speedPercent))
+        return Problem(tool + " left a cut " + wav);
+    return {};
+}
+
+Problem Encoded(const QString& tool, const QString& mp3) {
+    if (QFileInfo(mp3).size() <= 0) return Problem(tool + " left no MP3 file at " + mp3);
+    return {};
+}
+
+Problem Mp3PlaysAsPlanned(QAudio& probe, const QString& mp3, double plannedSeconds, const QString& shownName) {
+    const double plays = probe.GetLen(mp3) / 1000.0;
+    if (std::abs(plays - plannedSeconds) <= kMp3LengthTolerance) return {};
+    return Problem(QString("%1 is damaged: it plays %2 s, not %3 s")
+                       .arg(shownName)
+                       .arg(plays, 0, 'f', 2)
+                       .arg(plannedSeconds, 0, 'f', 2));
+}
+
+}  // namespace ToolChecks

@@ -1,0 +1,219 @@
+#include "production/trackrecipe.h"
+
+#include "burnlist/totaltime.h"
+#include "library/locations.h"
+#include "library/quran.h"
+#include "production/jobfiles.h"
+#include "production/toolchecks.h"
+#include "production/trackpreparer.h"
+#include "production/wavfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kSilence = QStringLiteral("silence");
+const QString kBasmala = QStringLiteral("basmala");
+// The steps of the shared recordings name which one they make.
+constexpr int kSilencePart = 0, kBasmalaPart = 1;
+
+QString Key(const saya& entry) { return QString::fromStdString(entry.Key()); }
+
+Step ToolStep(const QStringList& command, const QString& output, std::function<Problem()> judge,
+              const QString& failure) {
+    Step step;
+    step.command = command;
+    step.output = output;
+    step.judge = std::move(judge);
+    step.failure = failure;
+    return step;
+}
+
+QString ToolName(const QStringList& command) { return QFileInfo(command.value(0)).fileName(); }
+
+Problem Extract(Quran& quran, const std::string& entry, const std::string& fileName = std::string()) {
+    std::string why;
+    if (!WritePackEntry(quran, entry, JobFiles::Folder().toStdString(), &why, fileName)) return Problem(why);
+    return {};
+}
+
+}  // namespace
+
+void SharedRecordings::Failed(const Step& step, const QString& why) {
+    (step.part == kBasmalaPart ? basmalaProblem : silenceProblem) = why;
+}
+
+TrackRecipe::TrackRecipe(Quran& quran, const TrackOptions& options, const std::vector<PlannedTrack>& plan)
+    : quran(quran), options(options), plan(plan) {}
+
+QString TrackRecipe::Title(const PlannedTrack& track) {
+    return track.wavName.empty() ? Key(track.members.front()) : QString::fromStdString(track.Title());
+}
+
+std::vector<Step> TrackRecipe::SharedSteps(SharedRecordings&) const {
+    Step silence;
+    silence.part = kSilencePart;
+    silence.local = [this] { return Extract(quran, "silence.mp3"); };
+    std::vector<Step> steps{silence};
+    for (Step& step : DecodeSteps(kSilence, kSilencePart, false, QString())) steps.push_back(std::move(step));
+    if (!NeedsBasmala()) return steps;
+    // The basmala is aya 1 of sura 1, under a name of its own: the list may
+    // hold that aya as well.
+    Step basmala;
+    basmala.part = kBasmalaPart;
+    basmala.local = [this] { return Extract(quran, kBasmalaKey + ".mp3", kBasmala.toStdString() + ".mp3"); };
+    steps.push_back(basmala);
+    for (Step& step : DecodeSteps(kBasmala, kBasmalaPart, options.play.Stretches(), QString()))
+        steps.push_back(std::move(step));
+    return steps;
+}
+
+bool TrackRecipe::NeedsBasmala() const {
+    if (!options.play.basmala) return false;
+    for (const PlannedTrack& track : plan)
+        for (const saya& member : track.members)
+            if (OpensWithBasmala(member)) return true;
+    return false;
+}
+
+// Decoding a recording NAME.mp3 into NAME.wav, and stretching it into
+// NAME.speed.wav when the job plays at another speed.
+std::vector<Step> TrackRecipe::DecodeSteps(const QString& name, int part, bool stretch, const QString& failure) const {
+    const QString mp3 = JobFiles::Packed(name), wav = JobFiles::Decoded(name);
+    const QStringList decodeCommand{"lame", "--silent", "--decode", mp3, wav};
+    Step decode = ToolStep(decodeCommand, wav, [wav] { return ToolChecks::Decoded("lame", wav); },
+                           failure + "decoding failed: ");
+    decode.part = part;
+    if (!stretch) return {decode};
+    const QString stretched = JobFiles::Stretched(name);
+    const int percent = options.play.speedPercent;
+    const QStringList command{Locations::HelperProgram("joinwav"), "--speed", QString::number(percent / 100.0, 'f', 2),
+                              wav, stretched};
+    Step stretchStep = ToolStep(
+        command, stretched, [command, stretched, wav, percent] {
+            return ToolChecks::Stretched(ToolName(command), stretched, wav, percent);
+        },
+        failure + "changing the speed failed: ");
+    stretchStep.part = part;
+    return {decode, stretchStep};
+}
+
+// A track whose pauses or basmala need a shared recording fails when that
+// recording could not be made.
+std::vector<Step> TrackRecipe::SharedRecordingChecks(const PlannedTrack& track, const QString& title,
+                                                     const SharedRecordings& shared) const {
+    std::vector<Step> checks;
+    const auto check = [&](const QString& what, const QString* problem) {
+        Step step;
+        step.needsWholeWork = true;
+        step.failure = title + ": " + what + ", which could not be made: ";
+        step.local = [problem] { return Problem(*problem); };
+        checks.push_back(step);
+    };
+    const auto none = [](size_t) { return qint64(0); };
+    if (MeasureTrack(track, options.play, {none, 1, none, 0}) > 0)
+        check("the pause needs the silence recording", &shared.silenceProblem);
+    if (MeasureTrack(track, options.play, {none, 0, none, 1}) > 0)
+        check("the basmala needs its recording", &shared.basmalaProblem);
+    return checks;
+}
+
+JoinInputs TrackRecipe::InputsOf(const PlannedTrack& track) const {
+    const bool stretched = options.play.Stretches();
+    const auto input = [](const QString& path) { return JoinInput{QFile::encodeName(path), ReadWavInfo(path)}; };
+    JoinInputs inputs;
+    for (const saya& member : track.members) inputs.members.push_back(input(JobFiles::Played(Key(member), stretched)));
+    inputs.silence = input(JobFiles::Decoded(kSilence));
+    if (options.play.basmala) inputs.basmala = input(JobFiles::Played(kBasmala, stretched));
+    return inputs;
+}
+
+std::vector<Step> TrackRecipe::JoinSteps(TrackWork& work, const QString& title) const {
+    // The inputs go into a list file: a long group names more of them than
+    // a command line holds. It is written once every recording is decoded.
+    const PlannedTrack& track = *work.track;
+    const QString list = JobFiles::JoinList(track.wavName), output = JobFiles::TrackPath(track.wavName);
+    Step write;
+    write.needsWholeWork = true;
+    write.failure = title + ": ";
+    write.local = [this, &work, list] {
+        return WriteJoinList(*work.track, options.play, InputsOf(*work.track), list, &work.expected);
+    };
+    const QStringList command{Locations::HelperProgram("joinwav"), "@" + list, output};
+    Step join = ToolStep(command, output, [&work, command, output] {
+        return ToolChecks::Joined(ToolName(command), output, work.expected);
+    }, title + ": joining failed: ");
+    join.needsWholeWork = true;
+    return {write, join};
+}
+
+Problem TrackRecipe::FinishTrack(TrackWork& work) const {
+    const QString wavPath = JobFiles::TrackPath(work.track->wavName);
+    const WavInfo info = ReadWavInfo(wavPath);
+    work.seconds = info.Seconds();
+    if (options.mp3) return {};
+    if (!info.IsCdAudio()) return Problem("the track is not CD audio (44.1 kHz, 16-bit, stereo)");
+    QString why;
+    if (info.Seconds() < TrackPreparer::kMinimumCdTrackSeconds &&
+        !PadWavWithSilence(wavPath, TrackPreparer::kMinimumCdTrackSeconds, &why))
+        return Problem("cannot pad the track to the CD's minimum length: " + why);
+    return {};
+}
+
+Step TrackRecipe::EncodeStep(TrackWork& work) const {
+    // The MP3 is made in the working folder; it goes into the user's folder
+    // once it is whole, plays as long as it should and every track before
+    // it is concluded.
+    const PlannedTrack& track = *work.track;
+    const int count = int(plan.size());
+    work.fileName = SetFileName(track, work.position, count, options.set.numbered);
+    work.encoded = JobFiles::File(work.fileName);
+    work.target = options.mp3Dir + QDir::separator() + work.fileName;
+    const QStringList tags =
+        TagArguments(track, work.position, count, options.set, quran.Reciter(track.members.front()));
+    const QString encoded = work.encoded;
+    Step encode = ToolStep(QStringList{"lame", "--silent", "-b" + QString::number(options.bitrate)} + tags +
+                               QStringList{JobFiles::TrackPath(track.wavName), encoded},
+                           encoded, [encoded] { return ToolChecks::Encoded("lame", encoded); },
+                           work.fileName + ": encoding failed: ");
+    encode.needsWholeWork = true;
+    encode.log = track.group > 0 ? "Encoding MP3 Group: " + QString::number(track.group) + " ..."
+                                 : "Encoding MP3: " + Key(track.members.front()) + ".mp3 ...";
+    return encode;
+}
+
+Problem TrackRecipe::ExtractAya(const saya& entry) const {
+    const std::string badKey = EntryProblem(entry);
+    if (!badKey.empty()) return Problem(badKey);
+    return Extract(quran, entry.Key() + ".mp3");
+}
+
+void TrackRecipe::Fill(TrackWork& work, const PlannedTrack& track, int position, const SharedRecordings& shared) const {
+    work.track = &track;
+    work.position = position;
+    std::vector<Step>& steps = work.steps;
+    // The whole track is made by one join of every piece it plays, so that
+    // no intermediate file as large as the track is written and read again.
+    for (size_t j = 0; j < track.members.size(); ++j) {
+        const saya& entry = track.members[j];
+        const QString key = Key(entry);
+        Step extract;
+        extract.log = "Creating track: " + key + " ...";
+        extract.part = int(j);
+        extract.local = [this, entry] { return ExtractAya(entry); };
+        extract.failure = key + ": ";
+        steps.push_back(extract);
+        for (Step& step : DecodeSteps(key, int(j), options.play.Stretches(), key + ": ")) steps.push_back(std::move(step));
+    }
+    const QString title = Title(track);
+    for (Step& step : SharedRecordingChecks(track, title, shared)) steps.push_back(std::move(step));
+    for (Step& step : JoinSteps(work, title)) steps.push_back(std::move(step));
+    Step finish;
+    finish.needsWholeWork = true;
+    finish.failure = title + ": ";
+    finish.local = [this, &work] { return FinishTrack(work); };
+    steps.push_back(finish);
+    if (options.mp3) steps.push_back(EncodeStep(work));
+}

@@ -4,6 +4,7 @@
 #include "app/progress.h"
 #include "app/textsizecache.h"
 #include "app/userdialogs.h"
+#include "burnlist/burnlistmodel.h"
 #include "burnlist/cdlength.h"
 #include "library/locations.h"
 #include "library/qaudio.h"
@@ -23,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -194,11 +196,13 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     QWidget* column = Box(parent, Qt::Vertical, 0, 4);
     QGroupBox* playlist = Group(column, "Norvane Playlist", Qt::Vertical);
 
-    burnListBox = Add(playlist, new QListWidget(playlist));
-    burnListBox->setObjectName("burnListBox");
-    burnListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    burnListBox->setItemDelegate(new TextSizeCache(burnListBox));
-    connect(burnListBox, &QListWidget::itemDoubleClicked, this, &Norvane::ClickedPlaylist);
+    burnModel = new BurnListModel(burnCore, this);
+    burnListView = Add(playlist, new QListView(playlist));
+    burnListView->setObjectName("burnListBox");
+    burnListView->setModel(burnModel);
+    burnListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    burnListView->setItemDelegate(new TextSizeCache(Icon("cd_add.png"), burnListView));
+    connect(burnListView, &QListView::doubleClicked, this, &Norvane::ClickedPlaylist);
 
     QWidget* removeRow = Box(playlist, Qt::Horizontal, 4, 2);
     connect(Button(removeRow, "Remove aya", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveOne);

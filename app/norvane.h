@@ -23,8 +23,10 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
 class QListWidgetItem;
+class QModelIndex;
 class QProgressBar;
 class QSlider;
 class QSpinBox;
@@ -32,6 +34,7 @@ class QSplitter;
 class QTabWidget;
 class QWidget;
 
+class BurnListModel;
 class ProcessWrap;
 class Progress;
 class QAudio;
@@ -65,7 +68,7 @@ public slots:
     void RemoveOne();
     void RemoveAll();
     void RemoveSura();
-    void ClickedPlaylist(QListWidgetItem* item);
+    void ClickedPlaylist(const QModelIndex& index);
     void ClickedAyalist(QListWidgetItem* item);
     void AssignGroup();
     void UpdateTotalTime();
@@ -144,7 +147,9 @@ private:
     QComboBox* groupCombo = nullptr;
     QSlider* speedSlider = nullptr;
     QListWidget* ayaListBox = nullptr;
-    QListWidget* burnListBox = nullptr;
+    // The burn list's rows, in playing order, over burnCore.
+    QListView* burnListView = nullptr;
+    BurnListModel* burnModel = nullptr;
     QLabel* cdLengthLabel = nullptr;
     QLabel* statusLabel = nullptr;
     QLineEdit* mp3DirEdit = nullptr;

@@ -8,7 +8,6 @@
 #include "burnlist/saya.h"
 
 #include <QString>
-#include <QStringList>
 #include <map>
 #include <set>
 #include <string>
@@ -21,10 +20,10 @@ QString ItemText(const saya& s);
 // ItemText followed by " (GRP: group x groupReps)", with ", pause 5 secs"
 // and ", build-up" inside the brackets when the group has them.
 QString GroupItemText(const saya& s, int groupReps);
-// The burn key at the front of an item text.
-QString KeyOfItemText(const QString& text);
-// The sura and aya named by an item text (the numbers are left at 0).
-saya SayaOfItemText(const QString& text);
+// The positions of the entries in the order the disc plays them: the
+// members of each group (group 1 and up), the groups in the order of their
+// first members, then the entries in no group; each part keeps list order.
+std::vector<size_t> PlayOrder(const std::vector<saya>& list);
 
 class BurnListCore {
 public:
@@ -63,8 +62,6 @@ public:
     int RepsOfGroup(int group) const;
     // The list-box text of an entry: with the group suffix when it has a group.
     QString TextOf(const saya& entry) const;
-    // The texts of all entries, in list order.
-    QStringList ItemTexts() const;
 
 private:
     std::vector<saya> burnList;

@@ -1,5 +1,6 @@
 #include "production/trackplan.h"
 
+#include "burnlist/burnlist.h"
 #include "library/suracatalogue.h"
 #include "production/tracknames.h"
 
@@ -23,6 +24,25 @@ std::string SingleWavName(const saya& entry) {
     return SuraTitle(entry.sura) + "." + entry.aya + ".wav";
 }
 
+PlannedTrack SingleTrack(const saya& entry) {
+    PlannedTrack single;
+    single.members = {entry};
+    single.wavName = SingleWavName(entry);
+    return single;
+}
+
+// A group's track with its first member; the others follow it.
+PlannedTrack GroupTrack(const saya& first, const std::map<int, int>& groupReps) {
+    PlannedTrack group;
+    group.group = first.group;
+    group.members = {first};
+    group.passes = GroupPasses(groupReps, first.group);
+    group.groupPause = std::max(0, first.groupPause);  // alike on every member
+    group.buildUp = first.buildUp;
+    group.wavName = "group." + std::to_string(first.group) + ".wav";
+    return group;
+}
+
 }  // namespace
 
 std::string PlannedTrack::Title() const { return StripExtension(wavName); }
@@ -41,34 +61,18 @@ int PlayCount(const saya& entry) { return std::max(1, entry.reps); }
 int PauseSeconds(const saya& entry) { return std::max(0, entry.pause); }
 
 std::vector<PlannedTrack> PlanTracks(const std::vector<saya>& burnList, const std::map<int, int>& groupReps) {
-    std::vector<PlannedTrack> groups;
-    std::map<int, size_t> groupSlot;
-    std::vector<PlannedTrack> singles;
-    for (const saya& entry : burnList) {
-        if (entry.group < 1) {
-            PlannedTrack single;
-            single.members = {entry};
-            single.wavName = SingleWavName(entry);
-            singles.push_back(single);
+    // In playing order each group's members stand together, so a track
+    // ends where the group changes.
+    std::vector<PlannedTrack> tracks;
+    for (size_t position : PlayOrder(burnList)) {
+        const saya& entry = burnList[position];
+        if (entry.group >= 1 && !tracks.empty() && tracks.back().group == entry.group) {
+            tracks.back().members.push_back(entry);
             continue;
         }
-        const auto slot = groupSlot.find(entry.group);
-        if (slot != groupSlot.end()) {
-            groups[slot->second].members.push_back(entry);
-            continue;
-        }
-        PlannedTrack group;
-        group.group = entry.group;
-        group.members = {entry};
-        group.passes = GroupPasses(groupReps, entry.group);
-        group.groupPause = std::max(0, entry.groupPause);  // alike on every member
-        group.buildUp = entry.buildUp;
-        group.wavName = "group." + std::to_string(entry.group) + ".wav";
-        groupSlot[entry.group] = groups.size();
-        groups.push_back(group);
+        tracks.push_back(entry.group >= 1 ? GroupTrack(entry, groupReps) : SingleTrack(entry));
     }
-    groups.insert(groups.end(), singles.begin(), singles.end());
-    return groups;
+    return tracks;
 }
 
 int CountTracks(const std::vector<saya>& burnList) {

@@ -144,13 +144,18 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     basmalaCheck->setChecked(settings->ReadInt("play", "basmala") == 1);
     const int speed = settings->ReadInt("play", "speed");
     if (speed >= PlayOptions::kMinSpeedPercent && speed <= PlayOptions::kMaxSpeedPercent)
-        playSpeedSpin->setValue(speed / 100.0);
+        playSpeedSpin->setValue(PlayOptions::NearestAllowedSpeedPercent(speed / 100.0) / 100.0);
     // The disc's length follows both; the settings keep them.
     connect(basmalaCheck, &QCheckBox::toggled, this, [this](bool on) {
         settings->WriteInt("play", "basmala", on ? 1 : 0);
         UpdateTotalTime();
     });
-    connect(playSpeedSpin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this] {
+    connect(playSpeedSpin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double speed) {
+        // A typed speed between two offered ones becomes the nearest of them.
+        if (!PlayOptions::SpeedAllowed(speed)) {
+            playSpeedSpin->setValue(PlayOptions::NearestAllowedSpeedPercent(speed) / 100.0);
+            return;
+        }
         settings->WriteInt("play", "speed", ChosenPlay().speedPercent);
         UpdateTotalTime();
     });
@@ -307,8 +312,10 @@ QWidget* Norvane::BuildPlayRow(QWidget* tabColumn) {
     playSpeedSpin = Add(row, new QDoubleSpinBox(row));
     playSpeedSpin->setObjectName("playSpeedSpin");
     playSpeedSpin->setRange(PlayOptions::kMinSpeedPercent / 100.0, PlayOptions::kMaxSpeedPercent / 100.0);
-    playSpeedSpin->setSingleStep(0.05);
+    playSpeedSpin->setSingleStep(PlayOptions::kSpeedStepPercent / 100.0);
     playSpeedSpin->setDecimals(2);
+    // Half-typed values ("0.7" of "0.75") are not taken for a choice.
+    playSpeedSpin->setKeyboardTracking(false);
     playSpeedSpin->setValue(1.0);
     playSpeedSpin->setToolTip("Recitation speed; the reciter's pitch stays");
     return row;
@@ -317,7 +324,7 @@ QWidget* Norvane::BuildPlayRow(QWidget* tabColumn) {
 PlayOptions Norvane::ChosenPlay() const {
     PlayOptions play;
     play.basmala = basmalaCheck && basmalaCheck->isChecked();
-    if (playSpeedSpin) play.speedPercent = int(std::lround(playSpeedSpin->value() * 100));
+    if (playSpeedSpin) play.speedPercent = PlayOptions::NearestAllowedSpeedPercent(playSpeedSpin->value());
     return play;
 }
 

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -193,7 +194,16 @@ private slots:
         QCOMPARE(window->Disc().trackTotal, 2730);
         Child<QCheckBox>(window.get(), "basmalaCheck")->setChecked(true);
         QCOMPARE(window->Disc().trackTotal, 2730 + 270);
-        Child<QDoubleSpinBox>(window.get(), "playSpeedSpin")->setValue(0.5);
+        auto* speed = Child<QDoubleSpinBox>(window.get(), "playSpeedSpin");
+        speed->setValue(0.75);
+        const qint64 atThreeQuarters = window->Disc().trackTotal;
+        // A speed typed between two offered ones is taken as the nearer.
+        speed->findChild<QLineEdit*>()->selectAll();
+        QTest::keyClicks(speed, "0.73");
+        QTest::keyClick(speed, Qt::Key_Enter);
+        QCOMPARE(speed->value(), 0.75);
+        QCOMPARE(window->Disc().trackTotal, atThreeQuarters);
+        speed->setValue(0.5);
         QCOMPARE(window->Disc().trackTotal, 5700);
         dialogs.fileAnswers << dir.filePath("memorise.qap");
         window->SavePlaylist();

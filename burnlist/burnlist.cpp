@@ -66,7 +66,10 @@ bool BurnListCore::Append(const saya& entry) {
 }
 
 void BurnListCore::Remove(const std::string& sura, const std::string& aya) {
-    inBurnList[sura + "." + aya] = 0;
+    saya removed;
+    removed.sura = sura;
+    removed.aya = aya;
+    inBurnList[removed.Key()] = 0;
     SortIfNeeded();
     const auto found = std::find_if(burnList.begin(), burnList.end(),
                                     [&](const saya& e) { return e.sura == sura && e.aya == aya; });

@@ -1,7 +1,7 @@
 #include "burnlist/playlist.h"
 
+#include "library/ayakey.h"
 #include "library/savefile.h"
-#include "library/suracatalogue.h"
 
 #include <QByteArrayView>
 #include <QFile>
@@ -31,21 +31,17 @@ long long LeadingInteger(const QByteArray& field) {
     return negative ? -value : value;
 }
 
-bool AllDigits(const QByteArray& field) {
-    return !field.isEmpty() && std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
+std::string_view View(const QByteArray& field) { return std::string_view(field.constData(), size_t(field.size())); }
 
 // Sura and aya keys must name a recording: production builds file names
 // from them, so anything but digits of an existing aya is refused. Short
 // numbers ("2") are padded to the key form ("002").
-bool ParseKeys(const QByteArray& suraField, const QByteArray& ayaField, const Sura& catalogue, saya& entry) {
-    const QByteArray suraText = suraField.trimmed(), ayaText = ayaField.trimmed();
-    if (!AllDigits(suraText) || !AllDigits(ayaText)) return false;
-    const long long suraNumber = LeadingInteger(suraText), ayaNumber = LeadingInteger(ayaText);
-    if (suraNumber < 1 || suraNumber > Sura::kSuraCount) return false;
-    entry.sura = PadKey(std::to_string(suraNumber));
-    if (ayaNumber < 1 || ayaNumber > catalogue.AyaCount(entry.sura)) return false;
-    entry.aya = PadKey(std::to_string(ayaNumber));
+bool ParseKeys(const QByteArray& suraField, const QByteArray& ayaField, saya& entry) {
+    const std::optional<int> sura = AyaKey::ParseLenientPart(View(suraField)),
+                             aya = AyaKey::ParseLenientPart(View(ayaField));
+    if (!sura || !aya || !AyaKey(*sura, *aya).Exists()) return false;
+    entry.sura = AyaKey::PartText(*sura);
+    entry.aya = AyaKey::PartText(*aya);
     return true;
 }
 
@@ -118,7 +114,6 @@ void LineNumbers::Add(int lineNumber) {
 
 PlaylistLoad ParsePlaylist(const QByteArray& text) {
     PlaylistLoad load;
-    const Sura catalogue;
     std::set<std::string> seenKeys;
     std::map<int, saya> groupPlay;  // of each group, the last line's pause and mode
     // Windows editors start a UTF-8 file with a byte-order mark; it is no
@@ -142,7 +137,7 @@ PlaylistLoad ParsePlaylist(const QByteArray& text) {
         const QList<QByteArray> fields = NonEmptyFields(line.toByteArray());
         saya entry;
         const bool shapeOk = fields.size() == 4 || fields.size() >= 6;
-        if (!shapeOk || !ParseKeys(fields[0], fields[1], catalogue, entry)) {
+        if (!shapeOk || !ParseKeys(fields[0], fields[1], entry)) {
             load.skippedLines.Add(lineNumber);
             continue;
         }

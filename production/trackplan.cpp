@@ -1,18 +1,14 @@
 #include "production/trackplan.h"
 
 #include "burnlist/burnlist.h"
+#include "library/ayakey.h"
 #include "library/suracatalogue.h"
 #include "production/tracknames.h"
 
 #include <algorithm>
-#include <cctype>
 #include <set>
 
 namespace {
-
-bool IsThreeDigits(const std::string& key) {
-    return key.size() == 3 && std::all_of(key.begin(), key.end(), [](unsigned char c) { return std::isdigit(c); });
-}
 
 int GroupPasses(const std::map<int, int>& groupReps, int group) {
     const auto it = groupReps.find(group);
@@ -48,10 +44,10 @@ PlannedTrack GroupTrack(const saya& first, const std::map<int, int>& groupReps) 
 std::string PlannedTrack::Title() const { return StripExtension(wavName); }
 
 std::string EntryProblem(const saya& entry) {
-    if (!IsThreeDigits(entry.sura)) return "the sura key \"" + entry.sura + "\" is not three digits";
-    if (!IsThreeDigits(entry.aya)) return "the aya key \"" + entry.aya + "\" is not three digits";
-    const int sura = std::stoi(entry.sura);
-    if (sura < 1 || sura > Sura::kSuraCount) return "there is no sura " + entry.sura;
+    const std::optional<int> sura = AyaKey::ParsePart(entry.sura);
+    if (!sura) return "the sura key \"" + entry.sura + "\" is not three digits";
+    if (!AyaKey::ParsePart(entry.aya)) return "the aya key \"" + entry.aya + "\" is not three digits";
+    if (!AyaKey(*sura, 1).SuraExists()) return "there is no sura " + entry.sura;
     if (SuraTitle(entry.sura).empty()) return "sura " + entry.sura + " has no title";
     return std::string();
 }

@@ -6,6 +6,7 @@
 #include "app/userdialogs.h"
 #include "burnlist/burnlistmodel.h"
 #include "burnlist/cdlength.h"
+#include "library/ayakey.h"
 #include "library/locations.h"
 #include "library/qaudio.h"
 #include "library/quran.h"
@@ -38,9 +39,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -120,10 +118,10 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     auto* outerSplitter = Add(central, new QSplitter(Qt::Horizontal, central));
     QWidget* outerBox = Box(nullptr, Qt::Vertical, 0, 2);
     outerSplitter->addWidget(outerBox);
-    mainSplitter = Add(outerBox, new QSplitter(Qt::Horizontal, outerBox));
+    auto* mainSplitter = Add(outerBox, new QSplitter(Qt::Horizontal, outerBox));
     mainSplitter->addWidget(BuildPlaylistColumn(nullptr));
 
-    rightSplitter = new QSplitter(Qt::Vertical);
+    auto* rightSplitter = new QSplitter(Qt::Vertical);
     rightSplitter->setContentsMargins(2, 2, 2, 2);
     mainSplitter->addWidget(rightSplitter);
     QWidget* surasBox = BuildSurasBox(rightSplitter);
@@ -255,7 +253,7 @@ void Norvane::FillSuraList() {
     for (const JMapEntry& pack : quran->WhichSuras()) {
         const QString reciter = quran->Reciter(pack.first);  // one look into each pack
         for (int s = pack.first; s <= pack.last; ++s) {
-            const std::string key = PadKey(std::to_string(s));
+            const std::string key = AyaKey::PartText(s);
             suraByIndex[index++] = key;
             suraCombo->addItem(QString::fromStdString(catalogue.ShortName(key)));
             if (!reciter.isEmpty()) suraCombo->setItemData(suraCombo->count() - 1, "Recited by " + reciter, Qt::ToolTipRole);
@@ -333,10 +331,8 @@ int Norvane::LengthPauseQuarters() const { return int(std::lround(lengthPauseSpi
 QWidget* Norvane::BuildTabs(QWidget* tabColumn) {
     auto* tabs = Add(tabColumn, new QTabWidget(tabColumn));
     tabs->setObjectName("tabs");
-    cdPage = BuildCdPage();
-    tabs->addTab(cdPage, Icon("cd.png"), "CD");
-    mp3Page = BuildMp3Page();
-    tabs->addTab(mp3Page, Icon("music.png"), "MP3");
+    tabs->addTab(BuildCdPage(), Icon("cd.png"), "CD");
+    tabs->addTab(BuildMp3Page(), Icon("music.png"), "MP3");
     return tabs;
 }
 
@@ -363,11 +359,11 @@ QWidget* Norvane::BuildCdPage() {
     driveCombo->setObjectName("driveCombo");
     connect(driveCombo, qOverload<int>(&QComboBox::activated), this, &Norvane::CDListChanged);
 
-    QWidget* speedBox = Box(config, Qt::Vertical, 2);
-    speedLabel = Label(speedBox, SpeedText(kDefaultSpeedPosition));
-    speedLabel->setObjectName("speedLabel");
-    speedSlider = Slider(speedBox, kDefaultSpeedPosition, "speedSlider");
-    connect(speedSlider, &QSlider::valueChanged, this, &Norvane::CDSpeedChanged);
+    QWidget* writingSpeedBox = Box(config, Qt::Vertical, 2);
+    writingSpeedLabel = Label(writingSpeedBox, WritingSpeedText(kDefaultWritingSpeedPosition));
+    writingSpeedLabel->setObjectName("writingSpeedLabel");
+    writingSpeedSlider = Slider(writingSpeedBox, kDefaultWritingSpeedPosition, "writingSpeedSlider");
+    connect(writingSpeedSlider, &QSlider::valueChanged, this, &Norvane::WritingSpeedChanged);
 
     QWidget* driveButtons = Box(config, Qt::Horizontal, 2);
     connect(Button(driveButtons, "Test CD Drive", "cd_eject.png"), &QPushButton::clicked, this, &Norvane::EjectCD);
@@ -422,8 +418,8 @@ QString Norvane::BitrateText(int position) {
     return "Current bitrate: " + QString::number(BitrateAt(position)) + " kbit";
 }
 
-QString Norvane::SpeedText(int position) {
-    return "CD Writing Speed: " + QString::number(SpeedAt(position)) + "x";
+QString Norvane::WritingSpeedText(int position) {
+    return "CD Writing Speed: " + QString::number(WritingSpeedAt(position)) + "x";
 }
 
 QList<int> Norvane::SplitSizes(float a, float b, int total) {
@@ -434,7 +430,7 @@ QList<int> Norvane::SplitSizes(float a, float b, int total) {
 
 void Norvane::BitrateChanged(int position) { bitrateLabel->setText(BitrateText(position)); }
 
-void Norvane::CDSpeedChanged(int position) { speedLabel->setText(SpeedText(position)); }
+void Norvane::WritingSpeedChanged(int position) { writingSpeedLabel->setText(WritingSpeedText(position)); }
 
 void Norvane::BrowseMP3() {
     const QString chosen = UserDialogs::Current().ExistingDirectory(this, "Choose a directory to place your MP3s",
@@ -446,8 +442,8 @@ void Norvane::BrowseMP3() {
 
 void Norvane::About() {
     const QString text =
-        QString("Welcome to Norvane!<br><font size=\"8\"><b>v1.1 Beta</font></b>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"
-                "April 8, 2007<br><font size=\"8\"><b>Freeware</font></b><br>This program was written to help "
+        QString("Welcome to Norvane!<br><font size=\"8\"><b>v" NORVANE_VERSION "</font></b>"
+                "<br><font size=\"8\"><b>Freeware</font></b><br>This program was written to help "
                 "us all memorize the Quran easily. You can memorize using your car's CD player, home "
                 "entertainment system, or MP3 player. <br><br>Please remember and make dua for our muslim "
                 "brothers and sisters that are suffering in the world.<br><br>If you have any questions, "
@@ -457,12 +453,6 @@ void Norvane::About() {
     UserDialogs::Current().About("Norvane :: Kelstrom Software", text, LoadPackedImage("cd_burn.png"));
 }
 
-void Norvane::Help() {
-#ifdef Q_OS_WIN
-    ShellExecuteA(nullptr, "open", "norvane.chm", nullptr, nullptr, 3);
-#else
-    QDesktopServices::openUrl(QUrl::fromLocalFile(Locations::Current().GuideFile()));
-#endif
-}
+void Norvane::Help() { QDesktopServices::openUrl(QUrl::fromLocalFile(Locations::Current().GuideFile())); }
 
 void Norvane::Exit() { QApplication::exit(0); }

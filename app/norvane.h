@@ -30,8 +30,6 @@ class QModelIndex;
 class QProgressBar;
 class QSlider;
 class QSpinBox;
-class QSplitter;
-class QTabWidget;
 class QWidget;
 
 class BurnListModel;
@@ -48,7 +46,7 @@ public:
     ~Norvane() override;
 
     static QString BitrateText(int position);
-    static QString SpeedText(int position);
+    static QString WritingSpeedText(int position);
     static QList<int> SplitSizes(float a, float b, int total);
 
     // Read-only views for the command-line programs' parity checks and tests.
@@ -84,7 +82,7 @@ public slots:
     void CreateTOC(QString fileName);
     void CDListChanged(int index);
     void BitrateChanged(int position);
-    void CDSpeedChanged(int position);
+    void WritingSpeedChanged(int position);
     void Help();
     void About();
     void Exit();
@@ -137,15 +135,13 @@ private:
     ProcessWrap* runner = nullptr;
     QAudio* audio = nullptr;
     Progress* progress = nullptr;
-    QWidget* cdPage = nullptr;
-    QWidget* mp3Page = nullptr;
     QLabel* bitrateLabel = nullptr;
-    QLabel* speedLabel = nullptr;
+    QLabel* writingSpeedLabel = nullptr;
     QSlider* bitrateSlider = nullptr;
     QComboBox* driveCombo = nullptr;
     QComboBox* suraCombo = nullptr;
     QComboBox* groupCombo = nullptr;
-    QSlider* speedSlider = nullptr;
+    QSlider* writingSpeedSlider = nullptr;
     QListWidget* ayaListBox = nullptr;
     // The burn list's rows, in playing order, over burnCore.
     QListView* burnListView = nullptr;
@@ -181,7 +177,4 @@ private:
     std::map<int, int>& groupReps = burnCore.groupReps;  // the core's, by its usual name
     std::string currentSura;
     DiscTime disc;  // what the burn list makes, as of the last change
-
-    QSplitter* mainSplitter = nullptr;
-    QSplitter* rightSplitter = nullptr;
 };

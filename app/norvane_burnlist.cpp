@@ -7,6 +7,7 @@
 #include "burnlist/burnlistmodel.h"
 #include "burnlist/cdlength.h"
 #include "burnlist/playlist.h"
+#include "library/ayakey.h"
 #include "library/packarchive.h"
 #include "library/quran.h"
 #include "library/suracatalogue.h"
@@ -37,15 +38,15 @@ void Norvane::SuraSelected(int index) {
     currentSura = key;
     const QIcon icon(LoadPackedImage("cd.png"));
     for (int i = 1; i <= ayas; ++i)
-        new QListWidgetItem(icon, QString::fromStdString(PadKey(std::to_string(i))), ayaListBox);
+        new QListWidgetItem(icon, QString::fromStdString(AyaKey::PartText(i)), ayaListBox);
 }
 
 void Norvane::AddOne() {
-    const QListWidgetItem* current = ayaListBox->currentItem();
-    if (!current) return;
+    const int row = ayaListBox->currentRow();
+    if (row < 0) return;
     saya entry;
     entry.sura = currentSura;
-    entry.aya = current->text().toStdString();
+    entry.aya = AyaKey::PartText(row + 1);  // the list holds the sura's ayas from 1 on
     entry.reps = ayaRepSpin->value();
     entry.pause = ayaPauseSpin->value();
     entry.lengthPauseQuarters = LengthPauseQuarters();
@@ -77,7 +78,7 @@ void Norvane::AddAll() {
     for (int i = 1; i <= n; ++i) {
         saya entry;
         entry.sura = currentSura;
-        entry.aya = PadKey(std::to_string(i));
+        entry.aya = AyaKey::PartText(i);
         entry.reps = ayaRepSpin->value();
         entry.pause = ayaPauseSpin->value();
         entry.lengthPauseQuarters = quarters;

@@ -39,7 +39,8 @@ void Norvane::MakeCD() {
 
     progress->show();
     progress->DisableAuto(true);
-    burnJob->Burn(burnList, groupReps, disc, CdBurner::Writer{ChosenDevice(), SpeedAt(speedSlider->value())});
+    burnJob->Burn(burnList, groupReps, disc,
+                  CdBurner::Writer{ChosenDevice(), WritingSpeedAt(writingSpeedSlider->value())});
 }
 
 void Norvane::CreateTOC(QString fileName) {

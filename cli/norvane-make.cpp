@@ -399,7 +399,7 @@ int Toc(Session& session, const QStringList& args, const QCommandLineParser& par
 int Cd(Session& session, const QStringList& args, const QCommandLineParser& parser) {
     int speed = 0, stallSeconds = 0;
     PlayOptions play;
-    if (!SliderValue(parser, "write-speed", "", speedTable, kDefaultSpeedPosition, &speed) ||
+    if (!SliderValue(parser, "write-speed", "", writingSpeedTable, kDefaultWritingSpeedPosition, &speed) ||
         !StallSeconds(parser, &stallSeconds) || !PlayOptionsOf(parser, &play))
         return kFailed;
     DiscTime disc;

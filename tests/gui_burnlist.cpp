@@ -57,7 +57,8 @@ private:
         burnBox()->clearSelection();
         const QAbstractItemModel* rows = burnBox()->model();
         for (const QString& key : keys) {
-            const QModelIndex found = rows->match(rows->index(0, 0), Qt::DisplayRole, key, 1, Qt::MatchStartsWith).value(0);
+            const QModelIndex found =
+                rows->match(rows->index(0, 0), Qt::DisplayRole, key, 1, Qt::MatchStartsWith).value(0);
             QVERIFY(found.isValid());
             burnBox()->selectionModel()->setCurrentIndex(found, QItemSelectionModel::Select);
         }
@@ -187,7 +188,8 @@ private slots:
         Child<QSpinBox>(window.get(), "groupPauseSpin")->setValue(1);
         Child<QCheckBox>(window.get(), "buildUpCheck")->setChecked(true);
         Assign({"001.002", "002.001"}, 2, 2);
-        QVERIFY(burnBox()->model()->index(0, 0).data().toString().endsWith("+ 0.5 × aya b/w reps (GRP: 2 x 2, pause 1 secs, build-up)"));
+        QVERIFY(burnBox()->model()->index(0, 0).data().toString().endsWith(
+            "+ 0.5 × aya b/w reps (GRP: 2 x 2, pause 1 secs, build-up)"));
         // Each aya block is 270 + 135 blocks; the stages play (405 + 75) x 2
         // and (810 + 75) x 2. The basmala adds 270 once; at half speed the
         // recordings and their length pauses double: 1770 + 3390 + 540.

@@ -2,7 +2,8 @@
 // The burn list: the ayas to be produced, each at most once, with the
 // repetition count of every group. Entries added one by one stand in
 // burn-key order; entries appended from a playlist keep the file's order
-// until the next add or single removal sorts the list.
+// until the next add or single removal sorts the list. Whatever the list's
+// order, the disc plays the entries in PlayOrder, and views show them so.
 
 #include "burnlist/playlist.h"
 #include "burnlist/saya.h"

@@ -17,12 +17,6 @@ QVariant BurnListModel::data(const QModelIndex& index, int role) const {
 
 const saya& BurnListModel::EntryAt(int row) const { return core.List().at(entryOfRow.at(size_t(row))); }
 
-int BurnListModel::RowOf(const std::string& burnKey) const {
-    for (size_t row = 0; row < entryOfRow.size(); ++row)
-        if (EntryAt(int(row)).Key() == burnKey) return int(row);
-    return -1;
-}
-
 void BurnListModel::Change(const std::function<void(BurnListCore&)>& change) {
     beginResetModel();
     change(core);

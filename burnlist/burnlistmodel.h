@@ -8,7 +8,6 @@
 
 #include <QAbstractListModel>
 #include <functional>
-#include <string>
 #include <vector>
 
 class BurnListModel : public QAbstractListModel {
@@ -25,8 +24,6 @@ public:
 
     // The entry shown in a row; the row must be one of the model's.
     const saya& EntryAt(int row) const;
-    // The row that shows the entry with this burn key, or -1.
-    int RowOf(const std::string& burnKey) const;
 
     // Changes the list; the rows are laid out anew afterwards.
     void Change(const std::function<void(BurnListCore&)>& change);

@@ -4,7 +4,9 @@
 #include "app/progress.h"
 #include "app/textsizecache.h"
 #include "app/userdialogs.h"
+#include "burnlist/burnlistmodel.h"
 #include "burnlist/cdlength.h"
+#include "library/ayakey.h"
 #include "library/locations.h"
 #include "library/qaudio.h"
 #include "library/quran.h"
@@ -23,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -36,9 +39,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -118,10 +118,10 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     auto* outerSplitter = Add(central, new QSplitter(Qt::Horizontal, central));
     QWidget* outerBox = Box(nullptr, Qt::Vertical, 0, 2);
     outerSplitter->addWidget(outerBox);
-    mainSplitter = Add(outerBox, new QSplitter(Qt::Horizontal, outerBox));
+    auto* mainSplitter = Add(outerBox, new QSplitter(Qt::Horizontal, outerBox));
     mainSplitter->addWidget(BuildPlaylistColumn(nullptr));
 
-    rightSplitter = new QSplitter(Qt::Vertical);
+    auto* rightSplitter = new QSplitter(Qt::Vertical);
     rightSplitter->setContentsMargins(2, 2, 2, 2);
     mainSplitter->addWidget(rightSplitter);
     QWidget* surasBox = BuildSurasBox(rightSplitter);
@@ -142,13 +142,18 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     basmalaCheck->setChecked(settings->ReadInt("play", "basmala") == 1);
     const int speed = settings->ReadInt("play", "speed");
     if (speed >= PlayOptions::kMinSpeedPercent && speed <= PlayOptions::kMaxSpeedPercent)
-        playSpeedSpin->setValue(speed / 100.0);
+        playSpeedSpin->setValue(PlayOptions::NearestAllowedSpeedPercent(speed / 100.0) / 100.0);
     // The disc's length follows both; the settings keep them.
     connect(basmalaCheck, &QCheckBox::toggled, this, [this](bool on) {
         settings->WriteInt("play", "basmala", on ? 1 : 0);
         UpdateTotalTime();
     });
-    connect(playSpeedSpin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this] {
+    connect(playSpeedSpin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double speed) {
+        // A typed speed between two offered ones becomes the nearest of them.
+        if (!PlayOptions::SpeedAllowed(speed)) {
+            playSpeedSpin->setValue(PlayOptions::NearestAllowedSpeedPercent(speed) / 100.0);
+            return;
+        }
         settings->WriteInt("play", "speed", ChosenPlay().speedPercent);
         UpdateTotalTime();
     });
@@ -194,11 +199,13 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     QWidget* column = Box(parent, Qt::Vertical, 0, 4);
     QGroupBox* playlist = Group(column, "Norvane Playlist", Qt::Vertical);
 
-    burnListBox = Add(playlist, new QListWidget(playlist));
-    burnListBox->setObjectName("burnListBox");
-    burnListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    burnListBox->setItemDelegate(new TextSizeCache(burnListBox));
-    connect(burnListBox, &QListWidget::itemDoubleClicked, this, &Norvane::ClickedPlaylist);
+    burnModel = new BurnListModel(burnCore, this);
+    burnListView = Add(playlist, new QListView(playlist));
+    burnListView->setObjectName("burnListBox");
+    burnListView->setModel(burnModel);
+    burnListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    burnListView->setItemDelegate(new TextSizeCache(Icon("cd_add.png"), burnListView));
+    connect(burnListView, &QListView::doubleClicked, this, &Norvane::ClickedPlaylist);
 
     QWidget* removeRow = Box(playlist, Qt::Horizontal, 4, 2);
     connect(Button(removeRow, "Remove aya", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveOne);
@@ -246,7 +253,7 @@ void Norvane::FillSuraList() {
     for (const JMapEntry& pack : quran->WhichSuras()) {
         const QString reciter = quran->Reciter(pack.first);  // one look into each pack
         for (int s = pack.first; s <= pack.last; ++s) {
-            const std::string key = PadKey(std::to_string(s));
+            const std::string key = AyaKey::PartText(s);
             suraByIndex[index++] = key;
             suraCombo->addItem(QString::fromStdString(catalogue.ShortName(key)));
             if (!reciter.isEmpty()) suraCombo->setItemData(suraCombo->count() - 1, "Recited by " + reciter, Qt::ToolTipRole);
@@ -303,8 +310,10 @@ QWidget* Norvane::BuildPlayRow(QWidget* tabColumn) {
     playSpeedSpin = Add(row, new QDoubleSpinBox(row));
     playSpeedSpin->setObjectName("playSpeedSpin");
     playSpeedSpin->setRange(PlayOptions::kMinSpeedPercent / 100.0, PlayOptions::kMaxSpeedPercent / 100.0);
-    playSpeedSpin->setSingleStep(0.05);
+    playSpeedSpin->setSingleStep(PlayOptions::kSpeedStepPercent / 100.0);
     playSpeedSpin->setDecimals(2);
+    // Half-typed values ("0.7" of "0.75") are not taken for a choice.
+    playSpeedSpin->setKeyboardTracking(false);
     playSpeedSpin->setValue(1.0);
     playSpeedSpin->setToolTip("Recitation speed; the reciter's pitch stays");
     return row;
@@ -313,7 +322,7 @@ QWidget* Norvane::BuildPlayRow(QWidget* tabColumn) {
 PlayOptions Norvane::ChosenPlay() const {
     PlayOptions play;
     play.basmala = basmalaCheck && basmalaCheck->isChecked();
-    if (playSpeedSpin) play.speedPercent = int(std::lround(playSpeedSpin->value() * 100));
+    if (playSpeedSpin) play.speedPercent = PlayOptions::NearestAllowedSpeedPercent(playSpeedSpin->value());
     return play;
 }
 
@@ -322,10 +331,8 @@ int Norvane::LengthPauseQuarters() const { return int(std::lround(lengthPauseSpi
 QWidget* Norvane::BuildTabs(QWidget* tabColumn) {
     auto* tabs = Add(tabColumn, new QTabWidget(tabColumn));
     tabs->setObjectName("tabs");
-    cdPage = BuildCdPage();
-    tabs->addTab(cdPage, Icon("cd.png"), "CD");
-    mp3Page = BuildMp3Page();
-    tabs->addTab(mp3Page, Icon("music.png"), "MP3");
+    tabs->addTab(BuildCdPage(), Icon("cd.png"), "CD");
+    tabs->addTab(BuildMp3Page(), Icon("music.png"), "MP3");
     return tabs;
 }
 
@@ -352,11 +359,11 @@ QWidget* Norvane::BuildCdPage() {
     driveCombo->setObjectName("driveCombo");
     connect(driveCombo, qOverload<int>(&QComboBox::activated), this, &Norvane::CDListChanged);
 
-    QWidget* speedBox = Box(config, Qt::Vertical, 2);
-    speedLabel = Label(speedBox, SpeedText(kDefaultSpeedPosition));
-    speedLabel->setObjectName("speedLabel");
-    speedSlider = Slider(speedBox, kDefaultSpeedPosition, "speedSlider");
-    connect(speedSlider, &QSlider::valueChanged, this, &Norvane::CDSpeedChanged);
+    QWidget* writingSpeedBox = Box(config, Qt::Vertical, 2);
+    writingSpeedLabel = Label(writingSpeedBox, WritingSpeedText(kDefaultWritingSpeedPosition));
+    writingSpeedLabel->setObjectName("writingSpeedLabel");
+    writingSpeedSlider = Slider(writingSpeedBox, kDefaultWritingSpeedPosition, "writingSpeedSlider");
+    connect(writingSpeedSlider, &QSlider::valueChanged, this, &Norvane::WritingSpeedChanged);
 
     QWidget* driveButtons = Box(config, Qt::Horizontal, 2);
     connect(Button(driveButtons, "Test CD Drive", "cd_eject.png"), &QPushButton::clicked, this, &Norvane::EjectCD);
@@ -411,8 +418,8 @@ QString Norvane::BitrateText(int position) {
     return "Current bitrate: " + QString::number(BitrateAt(position)) + " kbit";
 }
 
-QString Norvane::SpeedText(int position) {
-    return "CD Writing Speed: " + QString::number(SpeedAt(position)) + "x";
+QString Norvane::WritingSpeedText(int position) {
+    return "CD Writing Speed: " + QString::number(WritingSpeedAt(position)) + "x";
 }
 
 QList<int> Norvane::SplitSizes(float a, float b, int total) {
@@ -423,7 +430,7 @@ QList<int> Norvane::SplitSizes(float a, float b, int total) {
 
 void Norvane::BitrateChanged(int position) { bitrateLabel->setText(BitrateText(position)); }
 
-void Norvane::CDSpeedChanged(int position) { speedLabel->setText(SpeedText(position)); }
+void Norvane::WritingSpeedChanged(int position) { writingSpeedLabel->setText(WritingSpeedText(position)); }
 
 void Norvane::BrowseMP3() {
     const QString chosen = UserDialogs::Current().ExistingDirectory(this, "Choose a directory to place your MP3s",
@@ -435,8 +442,8 @@ void Norvane::BrowseMP3() {
 
 void Norvane::About() {
     const QString text =
-        QString("Welcome to Norvane!<br><font size=\"8\"><b>v1.1 Beta</font></b>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"
-                "April 8, 2007<br><font size=\"8\"><b>Freeware</font></b><br>This program was written to help "
+        QString("Welcome to Norvane!<br><font size=\"8\"><b>v" NORVANE_VERSION "</font></b>"
+                "<br><font size=\"8\"><b>Freeware</font></b><br>This program was written to help "
                 "us all memorize the Quran easily. You can memorize using your car's CD player, home "
                 "entertainment system, or MP3 player. <br><br>Please remember and make dua for our muslim "
                 "brothers and sisters that are suffering in the world.<br><br>If you have any questions, "
@@ -446,12 +453,6 @@ void Norvane::About() {
     UserDialogs::Current().About("Norvane :: Kelstrom Software", text, LoadPackedImage("cd_burn.png"));
 }
 
-void Norvane::Help() {
-#ifdef Q_OS_WIN
-    ShellExecuteA(nullptr, "open", "norvane.chm", nullptr, nullptr, 3);
-#else
-    QDesktopServices::openUrl(QUrl::fromLocalFile(Locations::Current().GuideFile()));
-#endif
-}
+void Norvane::Help() { QDesktopServices::openUrl(QUrl::fromLocalFile(Locations::Current().GuideFile())); }
 
 void Norvane::Exit() { QApplication::exit(0); }

@@ -27,15 +27,16 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
 class QListWidgetItem;
+class QModelIndex;
 class QProgressBar;
 class QSlider;
 class QSpinBox;
-class QSplitter;
-class QTabWidget;
 class QWidget;
 
+class BurnListModel;
 class ProcessWrap;
 class Progress;
 class QAudio;
@@ -49,7 +50,7 @@ public:
     ~Norvane() override;
 
     static QString BitrateText(int position);
-    static QString SpeedText(int position);
+    static QString WritingSpeedText(int position);
     static QList<int> SplitSizes(float a, float b, int total);
 
     // Read-only views for the command-line programs' parity checks and tests.
@@ -70,7 +71,7 @@ public slots:
     void RemoveOne();
     void RemoveAll();
     void RemoveSura();
-    void ClickedPlaylist(QListWidgetItem* item);
+    void ClickedPlaylist(const QModelIndex& index);
     void ClickedAyalist(QListWidgetItem* item);
     void AssignGroup();
     void UpdateTotalTime();
@@ -84,7 +85,7 @@ public slots:
     void EraseCD();
     void CDListChanged(int index);
     void BitrateChanged(int position);
-    void CDSpeedChanged(int position);
+    void WritingSpeedChanged(int position);
     void Help();
     void About();
     void Exit();
@@ -134,17 +135,17 @@ private:
     ProcessWrap* runner = nullptr;
     QAudio* audio = nullptr;
     Progress* progress = nullptr;
-    QWidget* cdPage = nullptr;
-    QWidget* mp3Page = nullptr;
     QLabel* bitrateLabel = nullptr;
-    QLabel* speedLabel = nullptr;
+    QLabel* writingSpeedLabel = nullptr;
     QSlider* bitrateSlider = nullptr;
     QComboBox* driveCombo = nullptr;
     QComboBox* suraCombo = nullptr;
     QComboBox* groupCombo = nullptr;
-    QSlider* speedSlider = nullptr;
+    QSlider* writingSpeedSlider = nullptr;
     QListWidget* ayaListBox = nullptr;
-    QListWidget* burnListBox = nullptr;
+    // The burn list's rows, in playing order, over burnCore.
+    QListView* burnListView = nullptr;
+    BurnListModel* burnModel = nullptr;
     QLabel* cdLengthLabel = nullptr;
     QLabel* statusLabel = nullptr;
     QLineEdit* mp3DirEdit = nullptr;
@@ -176,7 +177,4 @@ private:
     std::map<int, int>& groupReps = burnCore.groupReps;  // the core's, by its usual name
     std::string currentSura;
     DiscTime disc;  // what the burn list makes, as of the last change
-
-    QSplitter* mainSplitter = nullptr;
-    QSplitter* rightSplitter = nullptr;
 };

@@ -4,8 +4,10 @@
 
 #include "app/userdialogs.h"
 #include "burnlist/burnlist.h"
+#include "burnlist/burnlistmodel.h"
 #include "burnlist/cdlength.h"
 #include "burnlist/playlist.h"
+#include "library/ayakey.h"
 #include "library/packarchive.h"
 #include "library/quran.h"
 #include "library/suracatalogue.h"
@@ -15,61 +17,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QSpinBox>
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
 const char kPlaylistFilter[] = "Quran Aya Playlist (*.qap)";
-
-QIcon BurnItemIcon() { return QIcon(LoadPackedImage("cd_add.png")); }
-
-// Replaces the list box's items with the given texts, in that order.
-void FillBurnListBox(QListWidget* box, const QStringList& texts) {
-    const QIcon icon = BurnItemIcon();
-    box->setUpdatesEnabled(false);
-    box->clear();
-    for (const QString& text : texts) new QListWidgetItem(icon, text, box);
-    box->setUpdatesEnabled(true);
-}
-
-bool ItemLess(const QListWidgetItem* a, const QListWidgetItem* b) { return *a < *b; }
-
-bool InOrder(const QList<QListWidgetItem*>& items) {
-    return std::is_sorted(items.begin(), items.end(), ItemLess);
-}
-
-QList<QListWidgetItem*> ItemsOf(const QListWidget* box) {
-    QList<QListWidgetItem*> items;
-    items.reserve(box->count());
-    for (int row = 0; row < box->count(); ++row) items << box->item(row);
-    return items;
-}
-
-// Puts new items into the list box so that it ends in ascending text order,
-// exactly as adding them and sorting the box would. When the box and the new
-// items are each in order already (the usual case), every item finds its row
-// by binary search, instead of re-sorting the whole box.
-void InsertSorted(QListWidget* box, const QList<QListWidgetItem*>& added) {
-    if (!InOrder(added) || !InOrder(ItemsOf(box))) {
-        for (QListWidgetItem* item : added) box->addItem(item);
-        box->sortItems(Qt::AscendingOrder);
-        return;
-    }
-    int low = 0;  // rows before this hold smaller texts than the next new item
-    for (QListWidgetItem* item : added) {
-        int high = box->count();
-        while (low < high) {
-            const int mid = low + (high - low) / 2;
-            if (*box->item(mid) < *item) low = mid + 1;
-            else high = mid;
-        }
-        box->insertItem(low++, item);
-    }
-}
 
 }  // namespace
 
@@ -82,112 +38,109 @@ void Norvane::SuraSelected(int index) {
     currentSura = key;
     const QIcon icon(LoadPackedImage("cd.png"));
     for (int i = 1; i <= ayas; ++i)
-        new QListWidgetItem(icon, QString::fromStdString(PadKey(std::to_string(i))), ayaListBox);
+        new QListWidgetItem(icon, QString::fromStdString(AyaKey::PartText(i)), ayaListBox);
 }
 
 void Norvane::AddOne() {
-    const QListWidgetItem* current = ayaListBox->currentItem();
-    if (!current) return;
+    const int row = ayaListBox->currentRow();
+    if (row < 0) return;
     saya entry;
     entry.sura = currentSura;
-    entry.aya = current->text().toStdString();
+    entry.aya = AyaKey::PartText(row + 1);  // the list holds the sura's ayas from 1 on
     entry.reps = ayaRepSpin->value();
     entry.pause = ayaPauseSpin->value();
     entry.lengthPauseQuarters = LengthPauseQuarters();
-    if (!burnCore.Add(entry)) {
+    bool added = false;
+    burnModel->Change([&](BurnListCore& core) { added = core.Add(entry); });
+    if (!added) {
         UserDialogs::Current().Information(
             "Norvane", QString::fromStdString(entry.Key()) +
                            " already in playlist.<br>Remove from playlist if you wish to update time or pause "
                            "and then re-add.");
         return;
     }
-    InsertSorted(burnListBox, {new QListWidgetItem(BurnItemIcon(), ItemText(entry))});
     UpdateTotalTime();
     statusLabel->setText("Added aya");
 }
 
-// Adds the whole sura in one batch: each aya finds its place in the list and
-// in the list box by binary search, and the total is summed once at the end.
-// That gives the same list, order, progress values and total as adding the
-// ayas one by one, without re-sorting and re-summing after each of them.
+// Adds the whole sura in one batch: each aya finds its place in the list by
+// binary search, and the rows and the total follow once at the end. That
+// gives the same list, order, progress values and total as adding the ayas
+// one by one, without re-sorting and re-summing after each of them.
 void Norvane::AddAll() {
     const int n = ayaListBox->count();
     // A batch takes milliseconds; repainting the bar (and with it whatever
     // else waits to be painted) at every step would cost more than the batch.
     statusProgress->setUpdatesEnabled(false);
     statusProgress->setRange(0, n);
-    const QIcon icon = BurnItemIcon();
     const int quarters = LengthPauseQuarters();
-    QList<QListWidgetItem*> added;
+    std::vector<saya> entries;
     for (int i = 1; i <= n; ++i) {
         saya entry;
         entry.sura = currentSura;
-        entry.aya = PadKey(std::to_string(i));
+        entry.aya = AyaKey::PartText(i);
         entry.reps = ayaRepSpin->value();
         entry.pause = ayaPauseSpin->value();
         entry.lengthPauseQuarters = quarters;
         statusProgress->setValue(i);
-        if (!burnCore.Add(entry)) continue;  // already listed: skipped without a word
-        added << new QListWidgetItem(icon, ItemText(entry));
+        if (!burnCore.Contains(entry.Key())) entries.push_back(entry);  // already listed: skipped without a word
     }
     statusProgress->setUpdatesEnabled(true);
-    if (!added.isEmpty()) {
-        burnListBox->setUpdatesEnabled(false);
-        InsertSorted(burnListBox, added);
-        burnListBox->setUpdatesEnabled(true);
+    if (!entries.empty()) {
+        burnModel->Change([&](BurnListCore& core) {
+            for (const saya& entry : entries) (void)core.Add(entry);
+        });
         UpdateTotalTime();
     }
     statusLabel->setText("Done adding sura");
 }
 
 void Norvane::RemoveOne() {
-    QListWidgetItem* current = burnListBox->currentItem();
-    if (!current) {
+    const QModelIndex current = burnListView->currentIndex();
+    if (!current.isValid()) {
         UserDialogs::Current().Information("Norvane Error", "No aya selected to delete!");
         return;
     }
-    RemoveSayaFromBurnList(SayaOfItemText(current->text()));
+    RemoveSayaFromBurnList(burnModel->EntryAt(current.row()));
     UpdateTotalTime();
-    delete burnListBox->takeItem(burnListBox->row(current));
+    // The next entry becomes current, ready for the next removal.
+    const int row = std::min(current.row(), burnModel->rowCount() - 1);
+    if (row >= 0) burnListView->setCurrentIndex(burnModel->index(row));
 }
 
 void Norvane::RemoveAll() {
-    burnListBox->clear();
-    burnCore.Clear();
+    burnModel->Change([](BurnListCore& core) { core.Clear(); });
     playlistName.clear();  // a new list, no longer the loaded playlist
     UpdateTotalTime();
 }
 
 void Norvane::RemoveSura() {
-    const QListWidgetItem* current = burnListBox->currentItem();
-    if (!current) {
+    const QModelIndex current = burnListView->currentIndex();
+    if (!current.isValid()) {
         UserDialogs::Current().Information("Norvane Error", "No sura selected to delete!");
         return;
     }
-    burnCore.RemoveSura(SayaOfItemText(current->text()).sura);
-    // Entries that keep a group show it, so the list shows what will be made.
-    FillBurnListBox(burnListBox, burnCore.ItemTexts());
+    const std::string sura = burnModel->EntryAt(current.row()).sura;
+    burnModel->Change([&](BurnListCore& core) { core.RemoveSura(sura); });
     UpdateTotalTime();
-    burnListBox->sortItems(Qt::AscendingOrder);
 }
 
-void Norvane::ClickedPlaylist(QListWidgetItem*) { RemoveOne(); }
+void Norvane::ClickedPlaylist(const QModelIndex&) { RemoveOne(); }
 
 void Norvane::ClickedAyalist(QListWidgetItem*) { AddOne(); }
 
 void Norvane::AssignGroup() {
-    if (!burnListBox->currentItem()) return;
+    if (!burnListView->currentIndex().isValid()) return;
     std::set<std::pair<std::string, std::string>> selected;
-    for (int i = 0; i < burnListBox->count(); ++i) {
-        if (!burnListBox->item(i)->isSelected()) continue;
-        const saya s = SayaOfItemText(burnListBox->item(i)->text());
+    for (const QModelIndex& index : burnListView->selectionModel()->selectedIndexes()) {
+        const saya& s = burnModel->EntryAt(index.row());
         selected.insert({s.sura, s.aya});
     }
-    const int group = std::atoi(groupCombo->currentText().toLatin1().constData());
-    burnCore.AssignGroup(selected, group, groupRepSpin->value(), groupPauseSpin->value(), buildUpCheck->isChecked());
+    const int group = groupCombo->currentIndex() + 1;
+    burnModel->Change([&](BurnListCore& core) {
+        core.AssignGroup(selected, group, groupRepSpin->value(), groupPauseSpin->value(), buildUpCheck->isChecked());
+    });
     UpdateTotalTime();
-    // Refilled in burn-list order, the order the tracks will be made in.
-    FillBurnListBox(burnListBox, burnCore.ItemTexts());
 }
 
 void Norvane::UpdateTotalTime() {
@@ -196,7 +149,9 @@ void Norvane::UpdateTotalTime() {
     cdLengthLabel->setText(CdLengthHtml(disc));
 }
 
-void Norvane::RemoveSayaFromBurnList(saya s) { burnCore.Remove(s.sura, s.aya); }
+void Norvane::RemoveSayaFromBurnList(saya s) {
+    burnModel->Change([&](BurnListCore& core) { core.Remove(s.sura, s.aya); });
+}
 
 void Norvane::SavePlaylist() {
     const QString chosen = UserDialogs::Current().SaveFileName(this, "Choose a playlist name to save",
@@ -227,12 +182,8 @@ void Norvane::LoadPlaylist() {
                            "<br>The current playlist was kept.");
         return;
     }
-    burnCore.Replace(load);
+    burnModel->Change([&](BurnListCore& core) { core.Replace(load); });
     playlistName = QFileInfo(chosen).completeBaseName();
-    // Built after every line is read, so each group shows the repetitions
-    // it will be made with.
-    FillBurnListBox(burnListBox, burnCore.ItemTexts());
-    burnListBox->sortItems(Qt::AscendingOrder);
     UpdateTotalTime();
     statusLabel->setText("Finished Loading Playlist");
     const QString note = PlaylistLoadNote(load);

@@ -27,5 +27,6 @@ void Norvane::MakeCD() {
         if (burner.BurnResult() == CdBurner::Result::WriterFailed)
             UserDialogs::Current().Information("Norvane", burner.EndLine());
     });
-    job->Burn(burnList, groupReps, disc, CdBurner::Writer{ChosenDevice(), SpeedAt(speedSlider->value())});
+    job->Burn(burnList, groupReps, disc,
+              CdBurner::Writer{ChosenDevice(), WritingSpeedAt(writingSpeedSlider->value())});
 }

@@ -13,3 +13,11 @@ QSize TextSizeCache::sizeHint(const QStyleOptionViewItem& option, const QModelIn
     sizes.insert(text, size);
     return size;
 }
+
+void TextSizeCache::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (itemIcon.isNull()) return;
+    option->features |= QStyleOptionViewItem::HasDecoration;
+    option->icon = itemIcon;
+    option->decorationSize = itemIcon.actualSize(option->decorationSize);
+}

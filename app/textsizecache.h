@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QIcon>
 #include <QSize>
 #include <QStyledItemDelegate>
 
@@ -13,10 +14,17 @@ class TextSizeCache : public QStyledItemDelegate {
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    // Every item shows this icon before its text.
+    TextSizeCache(const QIcon& itemIcon, QObject* parent) : QStyledItemDelegate(parent), itemIcon(itemIcon) {}
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
 private:
+    QIcon itemIcon;
+
     static constexpr int kMaxTexts = 50000;
 
     // The sizes hold for one font and icon size; a change of either starts over.

@@ -16,17 +16,25 @@ QString GroupItemText(const saya& s, int groupReps) {
     return ItemText(s) + " (GRP: " + QString::number(s.group) + " x " + QString::number(groupReps) + play + ")";
 }
 
-QString KeyOfItemText(const QString& text) {
-    const QStringList parts = text.split('x', Qt::SkipEmptyParts);
-    return parts.isEmpty() ? QString() : parts.first().simplified();
-}
-
-saya SayaOfItemText(const QString& text) {
-    const QStringList parts = KeyOfItemText(text).split('.', Qt::SkipEmptyParts);
-    saya s;
-    if (parts.size() > 0) s.sura = parts[0].toStdString();
-    if (parts.size() > 1) s.aya = parts[1].toStdString();
-    return s;
+std::vector<size_t> PlayOrder(const std::vector<saya>& list) {
+    std::vector<int> groupsInOrder;
+    std::map<int, std::vector<size_t>> membersOf;
+    std::vector<size_t> singles;
+    for (size_t i = 0; i < list.size(); ++i) {
+        const int group = list[i].group;
+        if (group < 1) {
+            singles.push_back(i);
+            continue;
+        }
+        std::vector<size_t>& members = membersOf[group];
+        if (members.empty()) groupsInOrder.push_back(group);
+        members.push_back(i);
+    }
+    std::vector<size_t> order;
+    order.reserve(list.size());
+    for (int group : groupsInOrder) order.insert(order.end(), membersOf[group].begin(), membersOf[group].end());
+    order.insert(order.end(), singles.begin(), singles.end());
+    return order;
 }
 
 BurnListCore::BurnListCore() { groupReps[0] = 0; }
@@ -58,7 +66,10 @@ bool BurnListCore::Append(const saya& entry) {
 }
 
 void BurnListCore::Remove(const std::string& sura, const std::string& aya) {
-    inBurnList[sura + "." + aya] = 0;
+    saya removed;
+    removed.sura = sura;
+    removed.aya = aya;
+    inBurnList[removed.Key()] = 0;
     SortIfNeeded();
     const auto found = std::find_if(burnList.begin(), burnList.end(),
                                     [&](const saya& e) { return e.sura == sura && e.aya == aya; });
@@ -109,11 +120,4 @@ int BurnListCore::RepsOfGroup(int group) const {
 
 QString BurnListCore::TextOf(const saya& entry) const {
     return entry.group >= 1 ? GroupItemText(entry, RepsOfGroup(entry.group)) : ItemText(entry);
-}
-
-QStringList BurnListCore::ItemTexts() const {
-    QStringList texts;
-    texts.reserve(int(burnList.size()));
-    for (const saya& e : burnList) texts << TextOf(e);
-    return texts;
 }

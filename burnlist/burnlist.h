@@ -2,13 +2,13 @@
 // The burn list: the ayas to be produced, each at most once, with the
 // repetition count of every group. Entries added one by one stand in
 // burn-key order; entries appended from a playlist keep the file's order
-// until the next add or single removal sorts the list.
+// until the next add or single removal sorts the list. Whatever the list's
+// order, the disc plays the entries in PlayOrder, and views show them so.
 
 #include "burnlist/playlist.h"
 #include "burnlist/saya.h"
 
 #include <QString>
-#include <QStringList>
 #include <map>
 #include <set>
 #include <string>
@@ -21,10 +21,10 @@ QString ItemText(const saya& s);
 // ItemText followed by " (GRP: group x groupReps)", with ", pause 5 secs"
 // and ", build-up" inside the brackets when the group has them.
 QString GroupItemText(const saya& s, int groupReps);
-// The burn key at the front of an item text.
-QString KeyOfItemText(const QString& text);
-// The sura and aya named by an item text (the numbers are left at 0).
-saya SayaOfItemText(const QString& text);
+// The positions of the entries in the order the disc plays them: the
+// members of each group (group 1 and up), the groups in the order of their
+// first members, then the entries in no group; each part keeps list order.
+std::vector<size_t> PlayOrder(const std::vector<saya>& list);
 
 class BurnListCore {
 public:
@@ -63,8 +63,6 @@ public:
     int RepsOfGroup(int group) const;
     // The list-box text of an entry: with the group suffix when it has a group.
     QString TextOf(const saya& entry) const;
-    // The texts of all entries, in list order.
-    QStringList ItemTexts() const;
 
 private:
     std::vector<saya> burnList;

@@ -1,9 +1,11 @@
 #include "burnlist/playlist.h"
 
+#include "library/ayakey.h"
 #include "library/savefile.h"
-#include "library/suracatalogue.h"
 
+#include <QByteArrayView>
 #include <QFile>
+#include <QLocale>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -29,21 +31,17 @@ long long LeadingInteger(const QByteArray& field) {
     return negative ? -value : value;
 }
 
-bool AllDigits(const QByteArray& field) {
-    return !field.isEmpty() && std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
+std::string_view View(const QByteArray& field) { return std::string_view(field.constData(), size_t(field.size())); }
 
 // Sura and aya keys must name a recording: production builds file names
 // from them, so anything but digits of an existing aya is refused. Short
 // numbers ("2") are padded to the key form ("002").
-bool ParseKeys(const QByteArray& suraField, const QByteArray& ayaField, const Sura& catalogue, saya& entry) {
-    const QByteArray suraText = suraField.trimmed(), ayaText = ayaField.trimmed();
-    if (!AllDigits(suraText) || !AllDigits(ayaText)) return false;
-    const long long suraNumber = LeadingInteger(suraText), ayaNumber = LeadingInteger(ayaText);
-    if (suraNumber < 1 || suraNumber > Sura::kSuraCount) return false;
-    entry.sura = PadKey(std::to_string(suraNumber));
-    if (ayaNumber < 1 || ayaNumber > catalogue.AyaCount(entry.sura)) return false;
-    entry.aya = PadKey(std::to_string(ayaNumber));
+bool ParseKeys(const QByteArray& suraField, const QByteArray& ayaField, saya& entry) {
+    const std::optional<int> sura = AyaKey::ParseLenientPart(View(suraField)),
+                             aya = AyaKey::ParseLenientPart(View(ayaField));
+    if (!sura || !aya || !AyaKey(*sura, *aya).Exists()) return false;
+    entry.sura = AyaKey::PartText(*sura);
+    entry.aya = AyaKey::PartText(*aya);
     return true;
 }
 
@@ -85,38 +83,62 @@ bool ParseNamedFields(const QList<QByteArray>& fields, saya& entry, bool& adjust
     return true;
 }
 
-QString LineNumbers(const std::vector<int>& numbers) {
+// 499990 as "499,990".
+QString CountText(qint64 count) { return QLocale(QLocale::English, QLocale::UnitedStates).toString(count); }
+
+// "1, 2, 3", or with more lines than kept "1, 2, …, 10 and 499,990 more".
+QString LineNumbersText(const LineNumbers& lines) {
     QStringList texts;
-    for (int n : numbers) texts << QString::number(n);
-    return texts.join(", ");
+    for (int n : lines.first) texts << CountText(n);
+    const qint64 more = lines.count - qint64(lines.first.size());
+    return texts.join(", ") + (more > 0 ? " and " + CountText(more) + " more" : QString());
+}
+
+// The next line of `text` from `start` (without its line break), moving
+// `start` past it; lines are viewed, not copied, so a file of millions of
+// short lines costs no memory per line.
+QByteArrayView NextLine(QByteArrayView text, qsizetype& start) {
+    const qsizetype end = text.indexOf('\n', start);
+    const qsizetype stop = end < 0 ? text.size() : end;
+    const QByteArrayView line = text.sliced(start, stop - start);
+    start = stop + 1;
+    return line;
 }
 
 }  // namespace
 
+void LineNumbers::Add(int lineNumber) {
+    if (first.size() < kKept) first.push_back(lineNumber);
+    ++count;
+}
+
 PlaylistLoad ParsePlaylist(const QByteArray& text) {
     PlaylistLoad load;
-    const Sura catalogue;
     std::set<std::string> seenKeys;
     std::map<int, saya> groupPlay;  // of each group, the last line's pause and mode
     // Windows editors start a UTF-8 file with a byte-order mark; it is no
     // part of the first line.
     const QByteArray byteOrderMark("\xEF\xBB\xBF");
-    QList<QByteArray> lines = (text.startsWith(byteOrderMark) ? text.mid(byteOrderMark.size()) : text).split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // the final line break
+    const QByteArrayView lines = QByteArrayView(text).sliced(text.startsWith(byteOrderMark) ? byteOrderMark.size() : 0);
 
-    for (int i = 0; i < lines.size(); ++i) {
-        const int lineNumber = i + 1;
-        QByteArray line = lines[i];
+    qsizetype start = 0;
+    for (int lineNumber = 1; start < lines.size(); ++lineNumber) {  // the final line break ends no line
+        QByteArrayView line = NextLine(lines, start);
         if (line.endsWith('\r')) line.chop(1);
         if (line.trimmed().isEmpty()) continue;  // blank lines carry nothing and are no fault
+        // Fewer than four fields, told without copying: a junk line costs nothing.
+        if (std::count(line.begin(), line.end(), ',') < 3) {
+            load.skippedLines.Add(lineNumber);
+            continue;
+        }
 
         // Four fields make an ungrouped entry, six a grouped one; five would
         // leave the group's repetitions unknown.
-        const QList<QByteArray> fields = NonEmptyFields(line);
+        const QList<QByteArray> fields = NonEmptyFields(line.toByteArray());
         saya entry;
         const bool shapeOk = fields.size() == 4 || fields.size() >= 6;
-        if (!shapeOk || !ParseKeys(fields[0], fields[1], catalogue, entry)) {
-            load.skippedLines.push_back(lineNumber);
+        if (!shapeOk || !ParseKeys(fields[0], fields[1], entry)) {
+            load.skippedLines.Add(lineNumber);
             continue;
         }
         bool adjusted = false;
@@ -126,12 +148,12 @@ PlaylistLoad ParsePlaylist(const QByteArray& text) {
             const long long group = LeadingInteger(fields[4]);
             if (group < 0 || group > kMaxGroup) {
                 // Clamping would silently merge it into another group.
-                load.skippedLines.push_back(lineNumber);
+                load.skippedLines.Add(lineNumber);
                 continue;
             }
             entry.group = int(group);
             if (!ParseNamedFields(fields, entry, adjusted)) {
-                load.skippedLines.push_back(lineNumber);
+                load.skippedLines.Add(lineNumber);
                 continue;
             }
             // Group 0 is "no group": its repetitions mean nothing.
@@ -141,7 +163,7 @@ PlaylistLoad ParsePlaylist(const QByteArray& text) {
                 groupPlay[entry.group] = entry;
             }
         }
-        if (adjusted) load.adjustedLines.push_back(lineNumber);
+        if (adjusted) load.adjustedLines.Add(lineNumber);
         // The group repetitions above are taken even from a duplicate line.
         if (!seenKeys.insert(entry.Key()).second) continue;
         load.entries.push_back(entry);
@@ -207,12 +229,12 @@ QString PlaylistLoadNote(const PlaylistLoad& load) {
     QStringList parts;
     if (!load.skippedLines.empty())
         parts << QString("%1 line(s) of the playlist could not be read and were skipped: %2.")
-                     .arg(load.skippedLines.size())
-                     .arg(LineNumbers(load.skippedLines));
+                     .arg(CountText(load.skippedLines.count))
+                     .arg(LineNumbersText(load.skippedLines));
     if (!load.adjustedLines.empty())
         parts << QString("%1 line(s) had repetitions or pauses out of range; they were set to the "
                          "nearest allowed value: %2.")
-                     .arg(load.adjustedLines.size())
-                     .arg(LineNumbers(load.adjustedLines));
+                     .arg(CountText(load.adjustedLines.count))
+                     .arg(LineNumbersText(load.adjustedLines));
     return parts.join("\n");
 }

@@ -12,6 +12,7 @@
 #include "burnlist/saya.h"
 
 #include <QByteArray>
+#include <QtGlobal>
 #include <QString>
 #include <map>
 #include <vector>
@@ -26,6 +27,17 @@ inline constexpr int kMaxLengthPauseQuarters = 12;  // 3 times the aya's length
 inline constexpr int kMaxGroupPause = 60;
 }  // namespace playlistlimits
 
+// 1-based numbers of lines of one kind: the first few, and how many there
+// were in all, so that a file of junk costs no memory per line.
+struct LineNumbers {
+    static constexpr size_t kKept = 10;
+    std::vector<int> first;  // the first kKept numbers, ascending
+    qint64 count = 0;
+
+    void Add(int lineNumber);
+    bool empty() const { return count == 0; }
+};
+
 struct PlaylistLoad {
     // The entries in file order; of several lines with one burn key the
     // first wins.
@@ -33,16 +45,15 @@ struct PlaylistLoad {
     // Group repetitions set by six-field lines of groups 1 and up, the last
     // line of a group deciding (duplicate lines included).
     std::map<int, int> groupReps;
-    // 1-based numbers of lines that were left out: fewer than four fields,
-    // exactly five, a sura or aya that is not all digits or names no aya,
-    // a group outside 0..100, a px or gp value that is no number. Empty
-    // lines are not counted.
-    std::vector<int> skippedLines;
-    // 1-based numbers of loaded lines whose repetitions, pauses or group
-    // settings lay outside what the window allows and were brought to the
-    // nearest allowed value. A group's pause and build-up mode, like its
-    // repetitions, are those of its last line.
-    std::vector<int> adjustedLines;
+    // Lines that were left out: fewer than four fields, exactly five, a
+    // sura or aya that is not all digits or names no aya, a group outside
+    // 0..100, a px or gp value that is no number. Empty lines are not counted.
+    LineNumbers skippedLines;
+    // Loaded lines whose repetitions, pauses or group settings lay outside
+    // what the window allows and were brought to the nearest allowed value.
+    // A group's pause and build-up mode, like its repetitions, are those of
+    // its last line.
+    LineNumbers adjustedLines;
     // Set when the file could not be opened or read, or is far too large to
     // be a playlist; nothing else is set then.
     QString error;
@@ -68,5 +79,6 @@ QString SavePlaylistFile(const QString& path, const std::vector<saya>& burnList,
 QString PlaylistFileName(const QString& chosen);
 
 // The user-facing note about skipped and adjusted lines, in plain text with
-// one line per kind; empty when there were none.
+// one line per kind naming the first few lines and counting the rest; empty
+// when there were none.
 QString PlaylistLoadNote(const PlaylistLoad& load);

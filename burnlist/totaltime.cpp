@@ -1,5 +1,6 @@
 #include "burnlist/totaltime.h"
 
+#include "library/ayakey.h"
 #include "library/packarchive.h"
 #include "library/quran.h"
 #include "production/trackplan.h"
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -37,7 +37,8 @@ LengthSource PackLengthSource(const Quran& quran, QAudio& audio) {
     return [&quran, &audio, last](const std::string& key) {
         const bool silence = key == kSilenceKey;
         if (silence && quran.AvailableSuras().empty()) return SampleLength{};
-        const int sura = silence ? quran.AvailableSuras().front() : std::atoi(key.c_str());
+        const int sura =
+            silence ? quran.AvailableSuras().front() : AyaKey::Parse(key).value_or(AyaKey()).SuraNumber();
         if (sura != last->sura) {
             last->pack = quran.PackForSura(sura);
             last->sura = sura;

@@ -91,10 +91,9 @@ bool PlayOptionsOf(const QCommandLineParser& parser, PlayOptions* play) {
     if (!parser.isSet("speed")) return true;
     bool number = false;
     const double speed = parser.value("speed").toDouble(&number);
-    const int percent = number ? int(std::lround(speed * 100)) : 0;
-    if (number && std::abs(speed * 100 - percent) < 1e-6 && percent % 5 == 0 &&
-        percent >= PlayOptions::kMinSpeedPercent && percent <= PlayOptions::kMaxSpeedPercent) {
-        play->speedPercent = percent;
+    // The window's rule: the same speeds are allowed in both.
+    if (number && PlayOptions::SpeedAllowed(speed)) {
+        play->speedPercent = PlayOptions::NearestAllowedSpeedPercent(speed);
         return true;
     }
     Fail("--speed must be a number from 0.5 to 1.5 in steps of 0.05");
@@ -299,7 +298,7 @@ int Toc(Session& session, const QStringList& args, const QCommandLineParser& par
 int Cd(Session& session, const QStringList& args, const QCommandLineParser& parser) {
     int writingSpeed = 0, stallSeconds = 0;
     PlayOptions play;
-    if (!SliderValue(parser, "write-speed", "", speedTable, kDefaultSpeedPosition, &writingSpeed) ||
+    if (!SliderValue(parser, "write-speed", "", writingSpeedTable, kDefaultWritingSpeedPosition, &writingSpeed) ||
         !StallSeconds(parser, &stallSeconds) || !PlayOptionsOf(parser, &play))
         return kFailed;
     DiscTime disc;

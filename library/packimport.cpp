@@ -1,5 +1,6 @@
 #include "library/packimport.h"
 
+#include "library/ayakey.h"
 #include "library/packarchive.h"
 #include "library/qaudio.h"
 #include "library/suracatalogue.h"
@@ -21,10 +22,10 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-int AyaCountOfSura(int suraNumber) { return Sura().AyaCount(PadKey(std::to_string(suraNumber))); }
+int AyaCountOfSura(int suraNumber) { return Sura().AyaCount(AyaKey::PartText(suraNumber)); }
 
 std::string EntryStem(int sura, int aya) {
-    return PadKey(std::to_string(sura)) + "." + PadKey(std::to_string(aya));
+    return AyaKey(sura, aya).Text();
 }
 
 // Writes one second of 16-bit mono silence as a WAV file; empty on success,
@@ -132,12 +133,13 @@ void PackImport::Classify(const std::string& fileName, const std::string& path, 
     const QRegularExpressionMatch match = pattern.match(FileName(fileName));
     const bool isSilence = fileName == kSilenceName;
     const int sura = match.captured(1).toInt(), aya = match.captured(2).toInt();
+    const AyaKey key(sura, aya);
     std::string reason;
     if (!isSilence && !match.hasMatch())
         reason = "not named SSSAAA.mp3";
-    else if (!isSilence && Sura().SuraNumber(match.captured(1).toStdString()) == 0)
+    else if (!isSilence && !key.SuraExists())
         reason = "there is no sura " + std::to_string(sura);
-    else if (!isSilence && (aya < 1 || aya > AyaCountOfSura(sura)))
+    else if (!isSilence && !key.Exists())
         reason = "sura " + std::to_string(sura) + " has no aya " + std::to_string(aya);
     else if (!Playable(path, audio))
         reason = "not playable MP3 audio";

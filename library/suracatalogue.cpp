@@ -1,8 +1,8 @@
 #include "library/suracatalogue.h"
 
+#include "library/ayakey.h"
+
 #include <QString>
-#include <climits>
-#include <cstdlib>
 #include <iterator>
 
 namespace {
@@ -132,15 +132,6 @@ const SuraRow kSuraRows[] = {
     {"114", 6, "114. An-Nas"},
 };
 
-// Like atoi (leading white space, optional sign, leading digits), but a
-// number too large for an int is clamped instead of being undefined.
-int LeadingNumber(const std::string& text) {
-    const long value = std::strtol(text.c_str(), nullptr, 10);
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return int(value);
-}
-
 // The row of a three-digit key ("007"); null for anything else. The table
 // is small and in key order, so a plain scan needs no index of its own.
 const SuraRow* FindRow(const std::string& suraKey) {
@@ -151,13 +142,7 @@ const SuraRow* FindRow(const std::string& suraKey) {
 
 }  // namespace
 
-std::string PadKey(const std::string& text) {
-    const int number = LeadingNumber(text);
-    const std::string digits = std::to_string(number);
-    if (number < 10) return "00" + digits;
-    if (number < 100) return "0" + digits;
-    return digits;
-}
+std::string PadKey(const std::string& text) { return AyaKey::PartText(AyaKey::LeadingNumber(text)); }
 
 std::string SuraTitle(const std::string& suraKey) {
     const std::string shortName = Sura().ShortName(suraKey);

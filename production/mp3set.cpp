@@ -1,5 +1,6 @@
 #include "production/mp3set.h"
 
+#include "library/ayakey.h"
 #include "library/suracatalogue.h"
 
 #include <QRegularExpression>
@@ -7,7 +8,7 @@
 namespace {
 
 QString SuraName(const saya& entry) { return QString::fromStdString(SuraTitle(entry.sura)); }
-int AyaNumber(const saya& entry) { return std::stoi("0" + entry.aya); }
+int AyaNumber(const saya& entry) { return AyaKey::ParsePart(entry.aya).value_or(0); }
 
 // "An-Naba 1–5, An-Naziat 1": consecutive ayas of one sura make one run.
 QString AyaRuns(const std::vector<saya>& members) {

@@ -1,6 +1,7 @@
 #include "production/trackscript.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -22,6 +23,22 @@ std::vector<size_t> Stages(const PlannedTrack& track) {
 int GroupPause(const PlannedTrack& track) { return track.group > 0 ? std::max(0, track.groupPause) : 0; }
 
 }  // namespace
+
+bool PlayOptions::SpeedAllowed(double speed) {
+    const double percent = speed * 100;
+    // A typed decimal is never exact in binary: 1.15 * 100 is 114.99999999999999.
+    const double steps = std::round(percent / kSpeedStepPercent);
+    return std::abs(percent - steps * kSpeedStepPercent) < 1e-6 && percent > kMinSpeedPercent - 1e-6 &&
+           percent < kMaxSpeedPercent + 1e-6;
+}
+
+int PlayOptions::NearestAllowedSpeedPercent(double speed) {
+    if (!std::isfinite(speed)) return 100;
+    const double percent = std::clamp(speed * 100, double(kMinSpeedPercent), double(kMaxSpeedPercent));
+    // Just below half a step from rounding up still counts as half a step:
+    // 0.575 times 100 is 57.49999999999999 in binary.
+    return int(std::floor(percent / kSpeedStepPercent + 0.5 + 1e-9)) * kSpeedStepPercent;
+}
 
 bool OpensWithBasmala(const saya& entry) { return entry.aya == "001" && entry.sura != "001" && entry.sura != "009"; }
 

@@ -22,7 +22,15 @@ struct PlayOptions {
     bool basmala = false;
     int speedPercent = 100;  // recitation speed, 50..150; recordings keep their pitch
 
-    static constexpr int kMinSpeedPercent = 50, kMaxSpeedPercent = 150;
+    // The speeds offered, wherever a speed is chosen: 0.50 to 1.50 times
+    // the recorded speed in steps of 0.05.
+    static constexpr int kMinSpeedPercent = 50, kMaxSpeedPercent = 150, kSpeedStepPercent = 5;
+    // Whether a speed (1 = as recorded, as the user writes it) is one of those.
+    static bool SpeedAllowed(double speed);
+    // The offered speed nearest to `speed`, in percent; a speed halfway
+    // between two goes to the faster, one beyond the range to its end.
+    static int NearestAllowedSpeedPercent(double speed);
+
     bool Stretches() const { return speedPercent != 100; }
 };
 

@@ -3,6 +3,7 @@
 // and playlists).
 
 #include "app/norvane.h"
+#include "production/trackplan.h"
 #include "support/gui.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -24,7 +26,7 @@ private:
     ScriptedDialogs dialogs;  // answers every box of the run
     std::unique_ptr<Norvane> window;
 
-    QListWidget* burnBox() { return Child<QListWidget>(window.get(), "burnListBox"); }
+    QAbstractItemView* burnBox() { return Child<QAbstractItemView>(window.get(), "burnListBox"); }
     // Suras in the combo: 0 = 001, 1 = 002, 2 = 009, 3 = 010.
     void Add(int sura, int ayaRow, int reps = 1, int pause = 0) { AddAya(window.get(), sura, ayaRow, reps, pause); }
 
@@ -38,15 +40,28 @@ private:
     }
     // The keys in the window's list, in its order.
     QString Shown() {
+        const QAbstractItemModel* rows = burnBox()->model();
         QStringList keys;
-        for (int i = 0; i < burnBox()->count(); ++i) keys << burnBox()->item(i)->text().left(7);
+        for (int row = 0; row < rows->rowCount(); ++row) keys << rows->index(row, 0).data().toString().left(7);
+        return keys.join(' ');
+    }
+    // The keys of the tracks' members the list makes, in the order they are made.
+    QString Made() {
+        QStringList keys;
+        for (const PlannedTrack& track : PlanTracks(window->BurnList(), window->GroupReps()))
+            for (const saya& member : track.members) keys << QString::fromStdString(member.Key());
         return keys.join(' ');
     }
     // Selects these entries in the window's list; the last one is current.
     void Select(const QStringList& keys) {
         burnBox()->clearSelection();
-        for (const QString& key : keys)
-            burnBox()->setCurrentItem(burnBox()->findItems(key, Qt::MatchStartsWith).value(0), QItemSelectionModel::Select);
+        const QAbstractItemModel* rows = burnBox()->model();
+        for (const QString& key : keys) {
+            const QModelIndex found =
+                rows->match(rows->index(0, 0), Qt::DisplayRole, key, 1, Qt::MatchStartsWith).value(0);
+            QVERIFY(found.isValid());
+            burnBox()->selectionModel()->setCurrentIndex(found, QItemSelectionModel::Select);
+        }
     }
     void Assign(const QStringList& keys, int group, int reps) {
         Select(keys);
@@ -119,15 +134,46 @@ private slots:
         for (int i = 0; i < 3; ++i) window->LoadPlaylist();
         QCOMPARE(dialogs.Texts().filter("could not be read").size(), 1);
         Assign({"002.255"}, 1, 3);  // a member moves to another group; the loaded order stays
-        QCOMPARE(Shown(), "010.001 002.255 001.002");
+        QCOMPARE(Shown(), "002.255 001.002 010.001");
         Add(0, 0);  // until the next add sorts the list by key
-        QCOMPARE(Shown(), "001.001 001.002 002.255 010.001");
+        QCOMPARE(Shown(), "001.002 002.255 001.001 010.001");
         Assign({"001.001", "001.002"}, 4, 6);
         QCOMPARE(List(), "001.001x1+0/g4 001.002x1+0/g4 002.255x3+2/g1 010.001x1+0");
         Select({"001.001"});  // removing a member keeps its group for the others
         window->RemoveOne();
         QCOMPARE(window->Disc().trackTotal, 270 * 6 + 3 * (270 + 2 * 75) * 3 + 765);
         QVERIFY(Child<QLabel>(window.get(), "cdLengthLabel")->text().contains(">01:24<"));  // 2 s before track 1
+    }
+
+    // The list shows the entries in the order the disc plays them (groups
+    // first, each where its first member stands), whatever order the file,
+    // the adds, removals and groupings left the list in.
+    void listShowsWhatIsMadeInThatOrder() {
+        const QString path = dir.filePath("unsorted.qap");
+        QVERIFY(testenv::writeFile(path, "010,001,1,0,0,0\n002,255,3,2,4,5\n001,002,1,0,4,5\n"
+                                         "001,001,1,0,0,0\n001,003,2,0,1,2\n002,001,1,0,0,0\n"));
+        dialogs.fileAnswers << path;
+        window->LoadPlaylist();
+        QCOMPARE(Made(), "002.255 001.002 001.003 010.001 001.001 002.001");
+        QCOMPARE(Shown(), Made());
+        Select({"002.255"});
+        window->RemoveSura();
+        QCOMPARE(Made(), "001.002 001.003 010.001 001.001");
+        QCOMPARE(Shown(), Made());
+        Add(0, 4);
+        QCOMPARE(Shown(), Made());
+        Assign({"010.001", "001.001"}, 1, 2);
+        QCOMPARE(Shown(), Made());
+        Select({"001.002"});
+        window->RemoveOne();
+        QCOMPARE(Shown(), Made());
+        const QString made = Made();
+        dialogs.fileAnswers << dir.filePath("again.qap") << dir.filePath("again.qap");
+        window->SavePlaylist();
+        window->RemoveAll();
+        window->LoadPlaylist();
+        QCOMPARE(Made(), made);
+        QCOMPARE(Shown(), made);
     }
 
     // A pause growing with the aya, a build-up group with its pause, the
@@ -142,14 +188,24 @@ private slots:
         Child<QSpinBox>(window.get(), "groupPauseSpin")->setValue(1);
         Child<QCheckBox>(window.get(), "buildUpCheck")->setChecked(true);
         Assign({"001.002", "002.001"}, 2, 2);
-        QVERIFY(burnBox()->item(0)->text().endsWith("+ 0.5 × aya b/w reps (GRP: 2 x 2, pause 1 secs, build-up)"));
+        QVERIFY(burnBox()->model()->index(0, 0).data().toString().endsWith(
+            "+ 0.5 × aya b/w reps (GRP: 2 x 2, pause 1 secs, build-up)"));
         // Each aya block is 270 + 135 blocks; the stages play (405 + 75) x 2
         // and (810 + 75) x 2. The basmala adds 270 once; at half speed the
         // recordings and their length pauses double: 1770 + 3390 + 540.
         QCOMPARE(window->Disc().trackTotal, 2730);
         Child<QCheckBox>(window.get(), "basmalaCheck")->setChecked(true);
         QCOMPARE(window->Disc().trackTotal, 2730 + 270);
-        Child<QDoubleSpinBox>(window.get(), "playSpeedSpin")->setValue(0.5);
+        auto* speed = Child<QDoubleSpinBox>(window.get(), "playSpeedSpin");
+        speed->setValue(0.75);
+        const qint64 atThreeQuarters = window->Disc().trackTotal;
+        // A speed typed between two offered ones is taken as the nearer.
+        speed->findChild<QLineEdit*>()->selectAll();
+        QTest::keyClicks(speed, "0.73");
+        QTest::keyClick(speed, Qt::Key_Enter);
+        QCOMPARE(speed->value(), 0.75);
+        QCOMPARE(window->Disc().trackTotal, atThreeQuarters);
+        speed->setValue(0.5);
         QCOMPARE(window->Disc().trackTotal, 5700);
         dialogs.fileAnswers << dir.filePath("memorise.qap");
         window->SavePlaylist();

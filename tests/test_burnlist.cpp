@@ -89,9 +89,24 @@ private slots:
         QCOMPARE(describe(load.entries), (QStringList{"003.001 r1 p0 g0", "002.255 r3 p2 g1", "002.001 r3 p4 g2",
                                                       "002.007 r1 p0 g0", "002.008 r100 p60 g3", "002.009 r100 p60 g4"}));
         QCOMPARE(load.groupReps, (std::map<int, int>{{1, 7}, {2, 6}, {3, 1}, {4, 100}}));
-        QCOMPARE(load.skippedLines, (std::vector<int>{5, 6, 8, 9, 10, 11, 12, 13}));
-        QCOMPARE(load.adjustedLines, (std::vector<int>{14, 15}));
-        QVERIFY(!PlaylistLoadNote(load).isEmpty());
+        QCOMPARE(load.skippedLines.first, (std::vector<int>{5, 6, 8, 9, 10, 11, 12, 13}));
+        QCOMPARE(load.adjustedLines.first, (std::vector<int>{14, 15}));
+        QCOMPARE(PlaylistLoadNote(load).split('\n').size(), 2);
+    }
+
+    // A file of junk under the size limit: the note names a few lines and
+    // counts the rest, however many there are.
+    void junkLinesAreCountedNotListed() {
+        QByteArray junk;
+        for (int i = 0; i < 500000; ++i) junk += "x\n";
+        junk += "002,255,1,0\n";
+        const PlaylistLoad load = ParsePlaylist(junk);
+        QCOMPARE(load.entries.size(), size_t(1));
+        QCOMPARE(load.skippedLines.count, qint64(500000));
+        QCOMPARE(load.skippedLines.first, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        const QString note = PlaylistLoadNote(load);
+        QVERIFY2(note.endsWith(": 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 499,990 more."), qPrintable(note));
+        QVERIFY(note.startsWith("500,000 line(s)"));
     }
 
     // Named fields after the sixth: read in any order, unknown ones skipped,
@@ -108,8 +123,8 @@ private slots:
                                                 "002,005,1,0,0,0,px=abc\n"         // skipped
                                                 "002,006,1,0,2,1,gp=99,gm=fast\n"  // 60 s, normal
                                                 "002,007,1,0,0,0,gp=5,gm=build\n");  // no group: no group pause
-        QCOMPARE(load.skippedLines, std::vector<int>{5});
-        QCOMPARE(load.adjustedLines, (std::vector<int>{4, 6}));
+        QCOMPARE(load.skippedLines.first, std::vector<int>{5});
+        QCOMPARE(load.adjustedLines.first, (std::vector<int>{4, 6}));
         const QByteArray saved = "002,001,1,0,1,2,px=1.5,gp=5,gm=build\n002,002,1,0,1,2,gp=5,gm=build\n"
                                  "002,003,2,1,0,0,px=0.25\n002,004,1,0,0,0,px=3\n002,006,1,0,2,1,gp=60\n"
                                  "002,007,1,0,0,0\n";

@@ -2,10 +2,12 @@
 // packs: discovery in ./quran and activation by list index and by key. Every
 // test runs in a working folder of its own.
 
+#include "library/ayakey.h"
 #include "library/quran.h"
 #include "support/testenv.h"
 
 #include <QtTest>
+#include <climits>
 #include <optional>
 
 namespace {
@@ -47,6 +49,32 @@ private slots:
         QCOMPARE(total, Sura::kAyaTotal);
         for (const char* key : {"78", "1", "", "002 ", "000", "115"})
             QVERIFY2(sura.SuraNumber(key) == 0 && sura.AyaCount(key) == 0 && SuraTitle(key).empty(), key);
+    }
+
+    // Keys are read strictly where the program wrote them and leniently
+    // where people did (playlists): blanks around any count of digits.
+    void ayaKeysParseAndFormat() {
+        const QList<QPair<const char*, int>> strictParts{{"007", 7}, {"286", 286}, {"000", 0}, {"07", -1},
+            {"0007", -1}, {" 07", -1}, {"+07", -1}, {"0x7", -1}, {"", -1}};
+        for (const auto& [text, number] : strictParts)
+            QVERIFY2(AyaKey::ParsePart(text).value_or(-1) == number, text);
+        const QList<QPair<const char*, int>> lenientParts{{"2", 2}, {" 0002 ", 2}, {"\t7\r", 7}, {"255", 255},
+            {"99999999999999999999", INT_MAX}, {"", -1}, {"  ", -1}, {"2a", -1}, {"2 5", -1}, {"-2", -1}, {"+2", -1}};
+        for (const auto& [text, number] : lenientParts)
+            QVERIFY2(AyaKey::ParseLenientPart(text).value_or(-1) == number, text);
+        for (const char* bad : {"2.255", "002.25", "002,255", "002.2550", " 002.255", "002.255 ", "002..55", ""})
+            QVERIFY2(!AyaKey::Parse(bad), bad);
+        QVERIFY(AyaKey::Parse("002.255") == AyaKey(2, 255));
+        // Every aya's key reads back as itself; a key one past a sura's end names no aya.
+        int ayas = 0;
+        for (int s = 1; s <= Sura::kSuraCount; ++s) {
+            const int count = Sura().AyaCount(AyaKey::PartText(s));
+            for (int a = 1; a <= count; ++a, ++ayas)
+                QVERIFY(AyaKey::Parse(AyaKey(s, a).Text()) == AyaKey(s, a) && AyaKey(s, a).Exists());
+            QVERIFY(!AyaKey(s, count + 1).Exists() && !AyaKey(s, 0).Exists());
+        }
+        QCOMPARE(ayas, Sura::kAyaTotal);
+        QVERIFY(!AyaKey(0, 1).SuraExists() && !AyaKey(115, 1).SuraExists());
     }
 
     // Names are matched exactly; an unreadable pack still lists its suras, and

@@ -1,8 +1,10 @@
 // Which tracks a burn list makes, in which order, under which names.
 #include "production/trackplan.h"
+#include "production/trackscript.h"
 #include "support/testenv.h"
 
 #include <QtTest>
+#include <cmath>
 
 namespace {
 
@@ -52,6 +54,32 @@ private slots:
             const std::vector<PlannedTrack> plan = PlanTracks(Entries(key), {});
             QVERIFY2(plan.size() == 1 && plan[0].wavName.empty() && !EntryProblem(plan[0].members[0]).empty(), key);
         }
+    }
+
+    // One rule for every place a recitation speed is chosen: 0.50 to 1.50 in
+    // steps of 0.05, typed decimals taken as meant despite binary fractions.
+    void speedsAreOfferedInStepsOfFiveHundredths_data() {
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<bool>("allowed");
+        QTest::addColumn<int>("nearest");
+        QTest::newRow("0.5") << 0.5 << true << 50;
+        QTest::newRow("1.15") << 1.15 << true << 115;
+        QTest::newRow("0.55") << 0.55 << true << 55;
+        QTest::newRow("1.5") << 1.5 << true << 150;
+        QTest::newRow("0.73") << 0.73 << false << 75;
+        QTest::newRow("0.72") << 0.72 << false << 70;
+        QTest::newRow("0.575 halfway") << 0.575 << false << 60;
+        QTest::newRow("0.45 below") << 0.45 << false << 50;
+        QTest::newRow("1.55 above") << 1.55 << false << 150;
+        QTest::newRow("not a number") << std::nan("") << false << 100;
+    }
+    void speedsAreOfferedInStepsOfFiveHundredths() {
+        QFETCH(double, speed);
+        QFETCH(bool, allowed);
+        QFETCH(int, nearest);
+        QCOMPARE(PlayOptions::SpeedAllowed(speed), allowed);
+        QCOMPARE(PlayOptions::NearestAllowedSpeedPercent(speed), nearest);
+        QVERIFY(PlayOptions::SpeedAllowed(nearest / 100.0));
     }
 
     void noEntryPlaysLessThanOnceOrPausesBelowNothing() {

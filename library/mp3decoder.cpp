@@ -1,0 +1,93 @@
+#include "library/mp3decoder.h"
+
+#include "library/mpg123memory.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <algorithm>
+
+namespace {
+
+using namespace mpg123memory;
+
+QByteArray WavHeader(int rate, int channels, qint64 dataBytes) {
+    QByteArray header(44, '\0');
+    char* h = header.data();
+    const auto put32 = [h](int at, quint32 v) { qToLittleEndian<quint32>(v, h + at); };
+    const auto put16 = [h](int at, quint16 v) { qToLittleEndian<quint16>(v, h + at); };
+    std::copy_n("RIFF", 4, h);
+    put32(4, quint32(36 + dataBytes));
+    std::copy_n("WAVEfmt ", 8, h + 8);
+    put32(16, 16);
+    put16(20, 1);  // integer PCM
+    put16(22, quint16(channels));
+    put32(24, quint32(rate));
+    put32(28, quint32(rate * channels * 2));
+    put16(32, quint16(channels * 2));
+    put16(34, 16);
+    std::copy_n("data", 4, h + 36);
+    put32(40, quint32(dataBytes));
+    return header;
+}
+
+}  // namespace
+
+Mp3Decoder::Mp3Decoder() {
+    InitLibraryOnce();
+    handle = mpg123_new(nullptr, nullptr);
+    if (!handle) return;
+    mpg123_param(handle, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0);
+    // Every rate and channel count as it is, always as 16-bit samples.
+    mpg123_format_none(handle);
+    const long* rates = nullptr;
+    size_t count = 0;
+    mpg123_rates(&rates, &count);
+    for (size_t i = 0; i < count; ++i)
+        mpg123_format(handle, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
+    mpg123_replace_reader_handle(handle, Read, Seek, nullptr);
+}
+
+Mp3Decoder::~Mp3Decoder() {
+    if (handle) mpg123_delete(handle);
+}
+
+Problem Mp3Decoder::DecodeToWav(const std::vector<char>& mp3, const QString& wavPath) {
+    if (!handle) return Problem("the MP3 decoder could not be set up");
+    if (mp3.empty() || LooksLikeWav(mp3)) return Problem("not MP3 audio");
+    MemoryStream stream{mp3.data(), mp3.size(), 0};
+    if (mpg123_open_handle(handle, &stream) != MPG123_OK) return Problem("not MP3 audio");
+    QByteArray pcm;
+    long rate = 0;
+    int channels = 0, encoding = 0;
+    // A scan first, so that the encoder's delay in a LAME tag is known
+    // before the first samples come out.
+    mpg123_scan(handle);
+    unsigned char buffer[1 << 16];
+    for (;;) {
+        size_t got = 0;
+        const int status = mpg123_read(handle, buffer, sizeof buffer, &got);
+        pcm.append(reinterpret_cast<const char*>(buffer), qsizetype(got));
+        if (status == MPG123_NEW_FORMAT || status == MPG123_OK) continue;
+        break;  // MPG123_DONE, or an error that ends what can be decoded
+    }
+    const bool gapless = State(handle, MPG123_ENC_DELAY) >= 0;
+    const long decoderDelay = std::max(0L, State(handle, MPG123_DEC_DELAY));
+    const bool formatKnown = mpg123_getformat(handle, &rate, &channels, &encoding) == MPG123_OK;
+    mpg123_close(handle);
+    if (!formatKnown || rate <= 0 || channels <= 0 || pcm.isEmpty()) return Problem("not MP3 audio");
+    // Without the encoder's delay known nothing was trimmed, and lame drops
+    // what its own decoder puts in front.
+    if (!gapless) pcm.remove(0, std::min<qsizetype>(pcm.size(), qsizetype(decoderDelay) * channels * 2));
+    if (pcm.isEmpty()) return Problem("not MP3 audio");
+
+    QFile wav(wavPath);
+    const QByteArray header = WavHeader(int(rate), channels, pcm.size());
+    if (!wav.open(QIODevice::WriteOnly | QIODevice::Truncate) || wav.write(header) != header.size() ||
+        wav.write(pcm) != pcm.size() || !wav.flush()) {
+        const QString why = wav.errorString();
+        wav.close();
+        QFile::remove(wavPath);
+        return Problem("cannot write " + wavPath + ": " + why);
+    }
+    return {};
+}

@@ -6,7 +6,7 @@
 #include "app/userdialogs.h"
 #include "burnlist/cdlength.h"
 #include "library/locations.h"
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 #include "library/quran.h"
 #include "library/suracatalogue.h"
 #include "settings/qinifile.h"
@@ -396,7 +396,7 @@ QWidget* Norvane::BuildMp3Page() {
 
 void Norvane::SetUpRunner() {
     runner = new ProcessWrap();
-    audio = new QAudio();
+    audio = new Mp3Probe();
     connect(runner, &ProcessWrap::ProcessDone, this, &Norvane::ProcessDone);
     connect(runner, &ProcessWrap::CannotRun, this, &Norvane::CannotRunBox);
 }

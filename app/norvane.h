@@ -34,7 +34,7 @@ class QWidget;
 
 class ProcessWrap;
 class Progress;
-class QAudio;
+class Mp3Probe;
 class QIniFile;
 class Quran;
 
@@ -132,7 +132,7 @@ private:
     class RecitationImport* importJob = nullptr;
 
     ProcessWrap* runner = nullptr;
-    QAudio* audio = nullptr;
+    Mp3Probe* audio = nullptr;
     Progress* progress = nullptr;
     QWidget* cdPage = nullptr;
     QWidget* mp3Page = nullptr;

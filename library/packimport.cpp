@@ -1,7 +1,7 @@
 #include "library/packimport.h"
 
 #include "library/packarchive.h"
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 #include "library/suracatalogue.h"
 
 #include <QDir>
@@ -75,7 +75,7 @@ bool MakeSilence(std::vector<char>* mp3, std::string* error) {
 // False for a file that reads whole but plays for no time: text, a picture or
 // a WAV named like a recording. A file that cannot be read is not judged
 // here; writing its pack stops with the reason.
-bool Playable(const std::string& path, QAudio& audio) {
+bool Playable(const std::string& path, Mp3Probe& audio) {
     std::string unread;
     const std::vector<char> bytes = PackArchive::ReadFileEntry(path, &unread).data;
     return !unread.empty() || audio.GetLen(bytes) > 0;
@@ -116,7 +116,7 @@ bool PackImport::Scan(const std::string& folderPath) {
     result = PackImportResult();
     const QDir folder(FileName(folderPath));
     if (!folder.exists()) return Fail(Quoted(folderPath) + " is not a folder");
-    QAudio audio;
+    Mp3Probe audio;
     for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
         if (Cancelled()) return Fail("the import was cancelled");
         Classify(LocalPath(name), LocalPath(folder.filePath(name)), audio);
@@ -127,7 +127,7 @@ bool PackImport::Scan(const std::string& folderPath) {
 
 // Files the recording, the silence or the ignored list. Only playable MP3
 // audio goes into a pack; the folder's silence.mp3 too, or lame makes one.
-void PackImport::Classify(const std::string& fileName, const std::string& path, QAudio& audio) {
+void PackImport::Classify(const std::string& fileName, const std::string& path, Mp3Probe& audio) {
     static const QRegularExpression pattern(QStringLiteral("^(\\d{3})(\\d{3})\\.mp3$"));
     const QRegularExpressionMatch match = pattern.match(FileName(fileName));
     const bool isSilence = fileName == kSilenceName;

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-class QAudio;
+class Mp3Probe;
 
 // A file of the source folder that goes into no pack, and why.
 struct IgnoredFile {
@@ -76,7 +76,7 @@ private:
     const std::atomic<bool>* cancelFlag = nullptr;
     std::string reciter;  // UTF-8
 
-    void Classify(const std::string& fileName, const std::string& path, QAudio& audio);
+    void Classify(const std::string& fileName, const std::string& path, Mp3Probe& audio);
     bool Fail(const std::string& message);
     bool LoadSilence(std::vector<char>* silence);
     bool WritePack(const std::string& packName, int firstSura, int lastSura,

@@ -3,7 +3,7 @@
 #include "burnlist/totaltime.h"
 #include "library/locations.h"
 #include "library/packarchive.h"
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 #include "library/quran.h"
 #include "library/savefile.h"
 #include "production/publish.h"
@@ -258,7 +258,7 @@ std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(Work& work, int position
 }
 
 QString TrackPreparer::PublishMp3(double planned, const QString& mp3, const QString& target) {
-    if (!lengthProbe) lengthProbe = std::make_unique<QAudio>();
+    if (!lengthProbe) lengthProbe = std::make_unique<Mp3Probe>();
     const double plays = lengthProbe->GetLen(mp3) / 1000.0;
     if (std::abs(plays - planned) > kMp3LengthTolerance)
         return QString("%1 is damaged: it plays %2 s, not %3 s")

@@ -22,7 +22,7 @@
 #include <vector>
 
 class ProcessWrap;
-class QAudio;
+class Mp3Probe;
 class Quran;
 struct WavInfo;
 class ToolPool;
@@ -141,7 +141,7 @@ private:
 
     Quran* quran;
     std::unique_ptr<ToolPool> pool;
-    std::unique_ptr<QAudio> lengthProbe;  // one decoder handle for every MP3 of the job
+    std::unique_ptr<Mp3Probe> lengthProbe;  // one decoder handle for every MP3 of the job
     Job job;
     std::vector<PlannedTrack> plan;
     std::vector<std::unique_ptr<Work>> works;  // one per planned track, in disc order

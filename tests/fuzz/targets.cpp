@@ -7,7 +7,7 @@
 
 #include "burnlist/playlist.h"
 #include "library/packarchive.h"
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 #include "production/drivescan.h"
 #include "settings/qinifile.h"
 
@@ -48,7 +48,7 @@ void Check(bool holds, const char* what) {
 }
 
 [[maybe_unused]] void Mp3Length(const uint8_t* data, size_t size) {
-    static QAudio probe;
+    static Mp3Probe probe;
     const std::vector<char> bytes(data, data + size);
     const int ms = probe.GetLen(bytes);
     Check(ms >= 0 && (ms > 0 || probe.DecodedLength(bytes).rate == 0), "no decoded length for what is no recording");

@@ -3,7 +3,6 @@
 // or in samples exactly as lame decodes it. It neither plays nor decodes
 // audio for output; it only counts MPEG frames.
 
-#include <QObject>
 #include <QString>
 #include <QtGlobal>
 #include <vector>
@@ -16,21 +15,18 @@ struct SampleLength {
     int rate = 0;  // 0 with no frames: no recording
 };
 
-class QAudio : public QObject {
-    Q_OBJECT
+class Mp3Probe {
 public:
-    QAudio();
-    ~QAudio() override;
+    Mp3Probe();
+    ~Mp3Probe();
 
-    QAudio(const QAudio&) = delete;
-    QAudio& operator=(const QAudio&) = delete;
+    Mp3Probe(const Mp3Probe&) = delete;
+    Mp3Probe& operator=(const Mp3Probe&) = delete;
 
-public slots:
     // Both forms return 0 for no data and for data that is not MP3 audio.
     int GetLen(QString file);
     int GetLen(const std::vector<char>& f);
 
-public:
     // The frames "lame --decode" writes for the recording. With a LAME tag
     // that is the trimmed length GetLen measures; without one (48 kbit/s and
     // below, other encoders) lame drops only the decoder's delay of 529

@@ -1,7 +1,7 @@
 // The MP3 length probe against files made by the real lame encoder, and
 // against data that is no MP3 or is damaged.
 
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 #include "support/testenv.h"
 
 #include <QTemporaryDir>
@@ -10,7 +10,7 @@
 
 using testenv::toVector;
 
-class TestQAudio : public QObject {
+class TestMp3Probe : public QObject {
     Q_OBJECT
 private slots:
     // Measured in memory and from a file alike.
@@ -75,9 +75,9 @@ private slots:
     }
 
 private:
-    QAudio audio;
+    Mp3Probe audio;
     QTemporaryDir dir;
 };
 
-QTEST_GUILESS_MAIN(TestQAudio)
-#include "test_qaudio.moc"
+QTEST_GUILESS_MAIN(TestMp3Probe)
+#include "test_mp3probe.moc"

@@ -1,4 +1,4 @@
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 
 #include <QFile>
 #include <algorithm>
@@ -86,7 +86,7 @@ long state(mpg123_handle* mh, mpg123_state key) {
 
 }  // namespace
 
-QAudio::QAudio() {
+Mp3Probe::Mp3Probe() {
     initLibraryOnce();
     handle = mpg123_new(nullptr, nullptr);
     if (!handle) return;
@@ -94,24 +94,24 @@ QAudio::QAudio() {
     mpg123_replace_reader_handle(handle, readMemory, seekMemory, nullptr);
 }
 
-QAudio::~QAudio() {
+Mp3Probe::~Mp3Probe() {
     if (handle) mpg123_delete(handle);
 }
 
-int QAudio::GetLen(QString file) {
+int Mp3Probe::GetLen(QString file) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly)) return 0;
     const QByteArray bytes = in.readAll();
     return GetLen(std::vector<char>(bytes.begin(), bytes.end()));
 }
 
-int QAudio::GetLen(const std::vector<char>& f) {
+int Mp3Probe::GetLen(const std::vector<char>& f) {
     const SampleLength length = scanned(handle, f, [this] { return scannedLength(handle); });
     if (length.rate <= 0) return 0;
     return static_cast<int>(std::min<int64_t>(length.frames * 1000 / length.rate, INT32_MAX));
 }
 
-SampleLength QAudio::DecodedLength(const std::vector<char>& f) {
+SampleLength Mp3Probe::DecodedLength(const std::vector<char>& f) {
     return scanned(handle, f, [this]() -> SampleLength {
         SampleLength length = scannedLength(handle);
         // No encoder delay known: nothing was trimmed, and lame cuts only
@@ -122,6 +122,3 @@ SampleLength QAudio::DecodedLength(const std::vector<char>& f) {
     });
 }
 
-// The meta-object code lives in this object file, so a program that only
-// measures audio does not pull in the meta-objects of the rest of the core.
-#include "moc_qaudio.cpp"

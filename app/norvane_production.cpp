@@ -4,6 +4,7 @@
 
 #include "app/progress.h"
 #include "app/userdialogs.h"
+#include "library/packentry.h"
 #include "library/quran.h"
 #include "library/recitationimport.h"
 #include "production/cdburner.h"
@@ -15,7 +16,7 @@
 #include <QSlider>
 #include <QThread>
 
-void Norvane::WriteMP3(std::string name, std::string dir) { WritePackEntry(*quran, name, dir); }
+void Norvane::WriteMP3(std::string name, std::string dir) { (void)WritePackEntry(*quran, name, dir); }
 
 void Norvane::MakeMP3() {
     const QString refusal = TrackPreparer::Mp3Refusal(mp3DirEdit->text(), burnList);

@@ -4,6 +4,7 @@
 #include "library/locations.h"
 #include "library/packarchive.h"
 #include "library/mp3probe.h"
+#include "library/packentry.h"
 #include "library/quran.h"
 #include "library/savefile.h"
 #include "production/publish.h"
@@ -40,12 +41,6 @@ QString Key(const saya& entry) { return QString::fromStdString(entry.Key()); }
 
 QString Title(const PlannedTrack& track) {
     return track.wavName.empty() ? Key(track.members.front()) : QString::fromStdString(track.Title());
-}
-
-// The sura key of a pack entry name: its file-name part up to the first dot.
-std::string SuraKeyOf(const std::string& name) {
-    const std::string file = FileNamePart(name);
-    return QString::fromStdString(file.substr(0, file.find('.'))).simplified().toStdString();
 }
 
 }  // namespace
@@ -136,9 +131,7 @@ std::vector<TrackPreparer::Step> TrackPreparer::SharedSteps() const {
     Step extract;
     extract.member = kSilenceMember;
     extract.local = [this] {
-        std::string why;
-        return WritePackEntry(*quran, "silence.mp3", TempFolder().toStdString(), &why) ? QString()
-                                                                                       : QString::fromStdString(why);
+        return WritePackEntry(*quran, "silence.mp3", TempFolder().toStdString()).Text();
     };
     std::vector<Step> steps{extract};
     for (Step& step : DecodeSteps(kSilence, kSilenceMember, false, QString())) steps.push_back(std::move(step));
@@ -148,10 +141,8 @@ std::vector<TrackPreparer::Step> TrackPreparer::SharedSteps() const {
     Step basmala;
     basmala.member = kBasmalaMember;
     basmala.local = [this] {
-        std::string why;
-        const bool ok = WritePackEntry(*quran, kBasmalaKey + ".mp3", TempFolder().toStdString(), &why,
-                                       kBasmala.toStdString() + ".mp3");
-        return ok ? QString() : QString::fromStdString(why);
+        return WritePackEntry(*quran, kBasmalaKey + ".mp3", TempFolder().toStdString(), kBasmala.toStdString() + ".mp3")
+            .Text();
     };
     steps.push_back(basmala);
     for (Step& step : DecodeSteps(kBasmala, kBasmalaMember, job.play.Stretches(), QString())) steps.push_back(std::move(step));
@@ -271,10 +262,7 @@ QString TrackPreparer::PublishMp3(double planned, const QString& mp3, const QStr
 QString TrackPreparer::ExtractAya(const saya& entry) const {
     const std::string badKey = EntryProblem(entry);
     if (!badKey.empty()) return QString::fromStdString(badKey);
-    std::string why;
-    if (!WritePackEntry(*quran, entry.Key() + ".mp3", TempFolder().toStdString(), &why))
-        return QString::fromStdString(why);
-    return QString();
+    return WritePackEntry(*quran, entry.Key() + ".mp3", TempFolder().toStdString()).Text();
 }
 
 QString TrackPreparer::FinishTrack(const PlannedTrack& track) const {
@@ -602,36 +590,4 @@ QString TrackPreparer::FinalLine() const {
     if (failedTracks.size() > kNamedFailures) named << QString("and %1 more").arg(failedTracks.size() - kNamedFailures);
     if (failedTracks.isEmpty()) return "Failed: " + failures.value(0);
     return QString("Failed to make %1 of %2 tracks: %3").arg(failedTracks.size()).arg(works.size()).arg(named.join(", "));
-}
-
-bool WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, std::string* error,
-                    const std::string& fileName) {
-    auto fail = [error](const std::string& why) {
-        if (error) *error = why;
-        return false;
-    };
-    if (name.empty() || name != FileNamePart(name) || name == "." || name == "..")
-        return fail("\"" + name + "\" is not a plain file name");
-    const PackArchive active = name == "silence.mp3" ? quran.ActivateSura(0) : quran.ActivateSura(SuraKeyOf(name));
-
-    const QString path = QFile::decodeName(QByteArray::fromStdString(dir + (fileName.empty() ? name : fileName)));
-    QFile::remove(path);
-    const std::vector<char> bytes = active.Extract(name);
-    if (bytes.empty())
-        return fail(active.Holds(name) ? "the recording " + name + " is empty in its pack"
-                                       : "the recording " + name + " is not in the installed packs");
-    // Damaged data would play as a cut or garbled aya, and the job would
-    // still call itself done; the pack's own checksum tells.
-    if (PackChecksum(bytes.data(), bytes.size()) != active.Find(name)->checksum)
-        return fail("the recording " + name + " is damaged in its pack " + FileNamePart(active.Path()) +
-                    ": run norvane-pack verify");
-    QFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                         file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && file.flush();
-    file.close();
-    if (!written) {
-        QFile::remove(path);
-        return fail("cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
-    }
-    return true;
 }

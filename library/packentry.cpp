@@ -1,0 +1,40 @@
+#include "library/packentry.h"
+
+#include "library/packarchive.h"
+#include "library/quran.h"
+
+#include <QFile>
+#include <QString>
+#include <vector>
+
+std::string SuraKeyOf(const std::string& name) {
+    const std::string file = FileNamePart(name);
+    return QString::fromStdString(file.substr(0, file.find('.'))).simplified().toStdString();
+}
+
+Problem WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, const std::string& fileName) {
+    if (name.empty() || name != FileNamePart(name) || name == "." || name == "..")
+        return Problem("\"" + name + "\" is not a plain file name");
+    const PackArchive active = name == "silence.mp3" ? quran.ActivateSura(0) : quran.ActivateSura(SuraKeyOf(name));
+
+    const QString path = QFile::decodeName(QByteArray::fromStdString(dir + (fileName.empty() ? name : fileName)));
+    QFile::remove(path);
+    const std::vector<char> bytes = active.Extract(name);
+    if (bytes.empty())
+        return Problem(active.Holds(name) ? "the recording " + name + " is empty in its pack"
+                                          : "the recording " + name + " is not in the installed packs");
+    // Damaged data would play as a cut or garbled aya, and the job would
+    // still call itself done; the pack's own checksum tells.
+    if (PackChecksum(bytes.data(), bytes.size()) != active.Find(name)->checksum)
+        return Problem("the recording " + name + " is damaged in its pack " + FileNamePart(active.Path()) +
+                       ": run norvane-pack verify");
+    QFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                         file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && file.flush();
+    file.close();
+    if (!written) {
+        QFile::remove(path);
+        return Problem("cannot write " + path + ": " + file.errorString());
+    }
+    return {};
+}

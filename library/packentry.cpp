@@ -2,6 +2,7 @@
 
 #include "library/packarchive.h"
 #include "library/quran.h"
+#include "library/suracatalogue.h"
 
 #include <QFile>
 #include <QString>
@@ -12,6 +13,28 @@ std::string SuraKeyOf(const std::string& name) {
     return QString::fromStdString(file.substr(0, file.find('.'))).simplified().toStdString();
 }
 
+namespace {
+
+// The sura whose pack holds an entry; the silence lies in the pack of the
+// first installed sura. 0 for none.
+int SuraOfEntry(const Quran& quran, const std::string& name) {
+    if (name != "silence.mp3") return Sura().SuraNumber(SuraKeyOf(name));
+    return quran.AvailableSuras().empty() ? 0 : quran.AvailableSuras().front();
+}
+
+// Why an entry that is not in the active pack cannot be had: the pack that
+// should hold it may be installed but unreadable, and then its own reason
+// is what the user can act on.
+Problem MissingEntry(const Quran& quran, const std::string& name) {
+    const PackArchive home = quran.PackForSura(SuraOfEntry(quran, name));
+    if (!home.OpenProblem().empty())
+        return Problem("the pack " + FileNamePart(home.Path()) + " cannot be read (" + home.OpenProblem() +
+                       "): run norvane-pack verify");
+    return Problem("the recording " + name + " is not in the installed packs");
+}
+
+}  // namespace
+
 Problem WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, const std::string& fileName) {
     if (name.empty() || name != FileNamePart(name) || name == "." || name == "..")
         return Problem("\"" + name + "\" is not a plain file name");
@@ -21,8 +44,7 @@ Problem WritePackEntry(Quran& quran, const std::string& name, const std::string&
     QFile::remove(path);
     const std::vector<char> bytes = active.Extract(name);
     if (bytes.empty())
-        return Problem(active.Holds(name) ? "the recording " + name + " is empty in its pack"
-                                          : "the recording " + name + " is not in the installed packs");
+        return active.Holds(name) ? Problem("the recording " + name + " is empty in its pack") : MissingEntry(quran, name);
     // Damaged data would play as a cut or garbled aya, and the job would
     // still call itself done; the pack's own checksum tells.
     if (PackChecksum(bytes.data(), bytes.size()) != active.Find(name)->checksum)

@@ -91,8 +91,9 @@ private slots:
         QTest::newRow("huge count") << packHeader(0x7fffffff) + good + "x" << -1;
         QTest::newRow("name without zero byte") << packHeader(1) + unterminated + "x" << -1;
         QTest::newRow("second name without zero byte") << packHeader(2) + good + unterminated + "x" << -1;
-        for (const qint32 count : {0, -1, qint32(0x80000000)})
-            QTest::addRow("count %d", count) << packHeader(count) + good + "x" << 0;
+        QTest::newRow("count 0") << packHeader(0) + good + "x" << 0;
+        for (const qint32 count : {-1, qint32(0x80000000)})
+            QTest::addRow("count %u", quint32(count)) << packHeader(count) + good + "x" << -1;
         // The file is 7 + 268 + 4 = 279 bytes; its data area is "DATA".
         for (const auto& [start, end] : QList<QPair<quint32, quint32>>{{279, 275}, {275, 280}, {275, 0xffffffff}})
             QTest::addRow("bytes %u to %u", start, end) << packHeader(1) + packRecord("a", start, end) + "DATA" << 1;

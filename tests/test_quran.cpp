@@ -2,6 +2,7 @@
 // packs: discovery in ./quran and activation by list index and by key. Every
 // test runs in a working folder of its own.
 
+#include "library/packentry.h"
 #include "library/quran.h"
 #include "support/testenv.h"
 
@@ -85,6 +86,37 @@ private slots:
         QVERIFY(QDir("quran").removeRecursively());
         quran.Setup();
         QVERIFY(quran.AvailableSuras().empty() && quran.WhichSuras().empty());
+    }
+
+    // A pack that cannot be read keeps its suras in the list, and taking a
+    // recording out of it (the silence too, which lies in the first pack)
+    // names the pack, its own reason and the check to run; a recording of
+    // a sura no pack holds is still called missing.
+    void damagedPackIsNamedWithItsReason_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("index cut short") << QByteArray("JR1\x02\0\0\0", 7) + QByteArray(268, '\0')
+                                         << "index cut short at entry 2";
+        QTest::newRow("count 2^31") << QByteArray("JR1\0\0\0\x80", 7) << "entry count 2147483648";
+        QTest::newRow("bad magic") << QByteArray("JRX\x01\0\0\0", 7) << "not a pack archive";
+    }
+
+    void damagedPackIsNamedWithItsReason() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QVERIFY(QDir().mkpath("quran") && testenv::writeFile("quran/s078_s114.mat", bytes));
+        Quran quran;
+        quran.Setup();
+        QCOMPARE(quran.AvailableSuras().front(), 78);
+        for (const char* name : {"078.001.mp3", "silence.mp3"}) {
+            const QString why = WritePackEntry(quran, name, "./").Text();
+            QVERIFY2(why.startsWith("the pack s078_s114.mat cannot be read (" + reason) &&
+                         why.endsWith("): run norvane-pack verify"),
+                     qPrintable(why));
+            QVERIFY(!QFile::exists(name));
+        }
+        QCOMPARE(WritePackEntry(quran, "001.001.mp3", "./").Text(),
+                 QString("the recording 001.001.mp3 is not in the installed packs"));
     }
 
 private:

@@ -72,13 +72,16 @@ bool MakeSilence(std::vector<char>* mp3, std::string* error) {
     return true;
 }
 
-// False for a file that reads whole but plays for no time: text, a picture or
-// a WAV named like a recording. A file that cannot be read is not judged
-// here; writing its pack stops with the reason.
-bool Playable(const std::string& path, Mp3Probe& audio) {
+// Why a file that reads whole goes into no pack: text, a picture or a WAV
+// named like a recording; or a recording cut short, which would play as a
+// shorter aya without a word. A file that cannot be read is not judged
+// here; writing its pack stops with the reason. Empty for a recording.
+std::string RecordingProblem(const std::string& path, Mp3Probe& audio) {
     std::string unread;
     const std::vector<char> bytes = PackArchive::ReadFileEntry(path, &unread).data;
-    return !unread.empty() || audio.GetLen(bytes) > 0;
+    if (!unread.empty()) return std::string();
+    if (!audio.IsRecording(bytes)) return "not playable MP3 audio";
+    return audio.CutShort(bytes).StdText();
 }
 
 // Runs of consecutive missing stems, "first-last" or a single stem.
@@ -139,8 +142,8 @@ void PackImport::Classify(const std::string& fileName, const std::string& path, 
         reason = "there is no sura " + std::to_string(sura);
     else if (!isSilence && (aya < 1 || aya > AyaCountOfSura(sura)))
         reason = "sura " + std::to_string(sura) + " has no aya " + std::to_string(aya);
-    else if (!Playable(path, audio))
-        reason = "not playable MP3 audio";
+    else
+        reason = RecordingProblem(path, audio);
     if (!reason.empty())
         result.ignored.push_back({fileName, reason});
     else if (isSilence)

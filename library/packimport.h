@@ -4,8 +4,8 @@
 // recitation sets come in. Every pack that has at least one aya in the
 // folder is written, with the folder's own silence.mp3 or, when it brings
 // none (or one that is no playable MP3), a one-second silence made with
-// lame. A file that is not playable MP3 audio goes into no pack, whatever
-// its name. Nothing here prints; the caller shows the result (norvane-pack
+// lame. A file that is not playable MP3 audio, or plays shorter than its
+// own header declares, goes into no pack, whatever its name. Nothing here prints; the caller shows the result (norvane-pack
 // import on a terminal, the window in a dialog).
 
 #include <atomic>
@@ -19,7 +19,8 @@ class Mp3Probe;
 // A file of the source folder that goes into no pack, and why.
 struct IgnoredFile {
     std::string name;    // the file name as it stands in the folder
-    std::string reason;  // "not named SSSAAA.mp3", "sura 1 has no aya 8", "not playable MP3 audio", ...
+    std::string reason;  // "not named SSSAAA.mp3", "sura 1 has no aya 8", "not playable MP3 audio",
+                         // "cut short: plays 5.96 s of 20.06 s", ...
 };
 
 // One pack written by the import.

@@ -135,7 +135,8 @@ private slots:
     // norvane-pack import sorts a folder's recordings into their sura packs
     // and names what it ignores (an aya beyond its sura, a sura beyond 114, a
     // file that is no recording, text named like an aya or like the silence)
-    // and what is missing; lame makes the silence the folder does not bring.
+    // and what is missing, or cut short; lame makes the silence the folder
+    // does not bring.
     // List, verify and extract read a pack back.
     void toolImportsListsVerifiesAndExtracts() {
         const QByteArray mp3 = testenv::makeMp3(7250, 44100, 1, {"-b", "128"});
@@ -144,10 +145,12 @@ private slots:
             testenv::writeFile(path("in/") + name, mp3);
         for (const char* name : {"002287.mp3", "115001.mp3", "readme.txt", "001001.mp3", "silence.mp3"})
             testenv::writeFile(path("in/") + name, name);
+        testenv::writeFile(path("in/045001.mp3"), mp3.left(mp3.size() * 3 / 10));
         const testenv::RunResult imported = tool({"import", "in", "out"});
         QCOMPARE(imported.exitCode, 0);
         for (const char* ignored : {"\"002287.mp3\"", "\"115001.mp3\"", "\"readme.txt\"",
-                                    "\"001001.mp3\": not playable MP3 audio", "\"silence.mp3\": not playable MP3 audio"})
+                                    "\"001001.mp3\": not playable MP3 audio", "\"silence.mp3\": not playable MP3 audio",
+                                    "\"045001.mp3\": cut short: plays 2.1"})
             QVERIFY2(imported.err.contains(ignored), imported.err.constData());
         for (const char* text : {"2 of 293 ayas", "missing: 001.001-001.006, 002.001-002.254, 002.256-002.286\n",
                                  "missing: 042.001-045.036\n", "missing: 078.001-114.005\n"})

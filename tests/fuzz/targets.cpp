@@ -51,7 +51,8 @@ void Check(bool holds, const char* what) {
     static Mp3Probe probe;
     const std::vector<char> bytes(data, data + size);
     const int ms = probe.GetLen(bytes);
-    Check(ms >= 0 && (ms > 0 || probe.DecodedLength(bytes).rate == 0), "no decoded length for what is no recording");
+    Check(ms >= 0 && (ms > 0) == (probe.DecodedLength(bytes).rate != 0) && (ms > 0) == probe.IsRecording(bytes),
+          "one rule for what is a recording");
 }
 
 [[maybe_unused]] void Playlist(const uint8_t* data, size_t size) {

@@ -30,6 +30,10 @@ private slots:
             {"[a[b]\nk=v\n", "a", "k", "v"},
             {"[cd]\r\ndevice=4\r\n", "cd", "device", "4"},
             {"x=1\n[cd]\nx=2\n", "", "x", "1"},  // lines before any header
+            // Byte-order marks at a line's start go with the blanks, wherever they stand.
+            {"\xEF\xBB\xBF[cd]\ndevice=5\n", "cd", "device", "5"},
+            {" \xEF\xBB\xBF[cd]\nk=v\n", "cd", "k", "v"},
+            {"[cd]\n\xEF\xBB\xBF \xEF\xBB\xBF device=6\n", "cd", "device", "6"},
         };
         for (const auto& [text, section, key, value] : rows) {
             QVERIFY(writeFile(path(), text));
@@ -56,6 +60,15 @@ private slots:
         QVERIFY(again.WriteFile() && readFile(path()) == written);
         for (const auto& [section, key, value] : rows) QCOMPARE(again.ReadString(section, key), value);
         QVERIFY(again.ReadInt("dir", "zeta") == 1 && written.contains("[dir]\n; a note\n=x=1\n"));
+        // A line that starts with a blank and a byte-order mark is written
+        // so that the next read takes it the same.
+        for (const QByteArray& text : {QByteArray(" \xEF\xBB\xBF"), QByteArray(" \xEF\xBB\xBF[s]\nk=v\n")}) {
+            QVERIFY(writeFile(path("mark.ini"), text));
+            QVERIFY(QIniFile(path("mark.ini")).WriteFile());
+            const QByteArray once = readFile(path("mark.ini"));
+            QVERIFY(QIniFile(path("mark.ini")).WriteFile());
+            QCOMPARE(readFile(path("mark.ini")), once);
+        }
         QVERIFY(QIniFile(path("absent.ini")).WriteInt("cd", "device", 2));
         QCOMPARE(QIniFile(path("absent.ini")).ReadInt("cd", "device"), 2);
     }

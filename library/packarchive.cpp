@@ -1,6 +1,7 @@
 #include "library/packarchive.h"
 
 #include "library/locations.h"
+#include "library/savefile.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -260,13 +261,13 @@ bool PackArchive::Write(const std::string& target) const {
     QSaveFile file(FileName(target));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Fail("cannot write " + Quoted(target) + ": " + file.errorString().toStdString());
-    bool written = file.write(head) == head.size();
+    Problem unwritten = WriteAll(file, head);
     for (const PendingEntry& entry : pending) {
-        if (!written) break;
-        written = file.write(entry.data.data(), qint64(entry.data.size())) == qint64(entry.data.size());
+        if (unwritten) break;
+        unwritten = WriteAll(file, entry.data.data(), qint64(entry.data.size()));
     }
-    if (!written || !file.commit())
-        return Fail("cannot write " + Quoted(target) + ": " + file.errorString().toStdString());
+    if (unwritten) return Fail("cannot write " + Quoted(target) + ": " + unwritten.StdText());
+    if (!file.commit()) return Fail("cannot write " + Quoted(target) + ": " + file.errorString().toStdString());
     return true;
 }
 

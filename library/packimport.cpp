@@ -3,10 +3,10 @@
 #include "library/packarchive.h"
 #include "library/mp3probe.h"
 #include "library/suracatalogue.h"
+#include "tools/processwrap.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -44,32 +44,32 @@ std::string WriteSilentWav(const QString& path, int rate) {
     return error;
 }
 
+// A tool that neither prints nor grows its output this long has hung.
+constexpr int kToolStallSeconds = 60;
+
 // A one-second silent MP3 made with lame, for folders that bring none. At
 // 44.1 kHz and 64 kbit/s lame writes an MPEG-1 stream with its gapless tag,
 // so the recording decodes to exactly one second (at 22.05 kHz the stream
 // carries no tag and decodes about 50 ms long, which every pause repeats).
-bool MakeSilence(std::vector<char>* mp3, std::string* error) {
+// lame runs as every tool does: stopped when it hangs, and with this program.
+Problem MakeSilence(std::vector<char>* mp3) {
     QTemporaryDir work;
     const QString wavPath = work.filePath("silence.wav"), mp3Path = work.filePath(kSilenceName);
     const std::string wavError = work.isValid() ? WriteSilentWav(wavPath, 44100) : "no temporary folder";
-    if (!wavError.empty()) {
-        *error = "cannot write a temporary WAV file for the silence recording: " + wavError;
-        return false;
-    }
-    QProcess lame;
-    lame.start(QStringLiteral("lame"), {"--silent", "-b", "64", wavPath, mp3Path});
-    if (!lame.waitForStarted() || !lame.waitForFinished(120000)) {
-        *error = "cannot run lame to make silence.mp3: " + lame.errorString().toStdString();
-        return false;
-    }
+    if (!wavError.empty())
+        return Problem("cannot write a temporary WAV file for the silence recording: " + wavError);
+    ProcessWrap lame;
+    lame.SetStallLimit(kToolStallSeconds);
+    lame.WatchOutput(mp3Path);
+    lame.RunCommand({QStringLiteral("lame"), "--silent", "-b", "64", wavPath, mp3Path});
+    lame.WaitForDone();
+    if (lame.LastOutcome() != ProcessWrap::Outcome::Finished)
+        return Problem("cannot make silence.mp3: " + lame.FailureText());
     // lame's exit status is not to be trusted; judge by the file it leaves.
     std::string unread;
     *mp3 = PackArchive::ReadFileEntry(LocalPath(mp3Path), &unread).data;
-    if (!unread.empty() || mp3->empty()) {
-        *error = "lame made no silence.mp3";
-        return false;
-    }
-    return true;
+    if (!unread.empty() || mp3->empty()) return Problem("lame made no silence.mp3");
+    return {};
 }
 
 // Why a file that reads whole goes into no pack: text, a picture or a WAV
@@ -153,11 +153,11 @@ void PackImport::Classify(const std::string& fileName, const std::string& path, 
 }
 
 bool PackImport::LoadSilence(std::vector<char>* silence) {
-    std::string error;
     if (silencePath.empty()) {
-        if (!MakeSilence(silence, &error)) return Fail(error);
-        return true;
+        const Problem unmade = MakeSilence(silence);
+        return unmade.Ok() || Fail(unmade.StdText());
     }
+    std::string error;
     *silence = PackArchive::ReadFileEntry(silencePath, &error).data;
     return error.empty() || Fail(error);
 }

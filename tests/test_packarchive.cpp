@@ -174,7 +174,8 @@ private slots:
     }
 
     // Each failing call exits with 1, names the culprit (and not the sound
-    // entry beside it), and leaves every file as it was, earlier packs included.
+    // entry beside it), and leaves every file as it was, earlier packs
+    // included; so does an import that finds no lame to make the silence.
     void toolFailures() {
         testenv::writeFile(path("a.mp3"), "abc");
         testenv::writeFile(path("b.mp3"), "12345");
@@ -210,6 +211,13 @@ private slots:
             QVERIFY2(r.exitCode == 1 && blamed, qPrintable(args.join(' ') + ": " + r.err));
             QVERIFY2(filesIn(dir->path()) == before, qPrintable(args.join(' ')));
         }
+        // Without lame the silence the folder does not bring cannot be made.
+        const QByteArray searchPath = qgetenv("PATH");
+        qputenv("PATH", "/nonexistent");
+        const testenv::RunResult noLame = tool({"import", "in", "out"});
+        qputenv("PATH", searchPath);
+        QVERIFY2(noLame.exitCode == 1 && noLame.err.contains("cannot make silence.mp3: lame could not be started"),
+                 noLame.err.constData());
         QCOMPARE(testenv::readFile(path("p.mat")), pack);
         QCOMPARE(filesIn(path("out")), QStringList{"s001_s002.mat"});
         QCOMPARE(testenv::readFile(path("out/s001_s002.mat")), QByteArray("old pack"));

@@ -60,15 +60,6 @@ private slots:
         QVERIFY(again.WriteFile() && readFile(path()) == written);
         for (const auto& [section, key, value] : rows) QCOMPARE(again.ReadString(section, key), value);
         QVERIFY(again.ReadInt("dir", "zeta") == 1 && written.contains("[dir]\n; a note\n=x=1\n"));
-        // A line that starts with a blank and a byte-order mark is written
-        // so that the next read takes it the same.
-        for (const QByteArray& text : {QByteArray(" \xEF\xBB\xBF"), QByteArray(" \xEF\xBB\xBF[s]\nk=v\n")}) {
-            QVERIFY(writeFile(path("mark.ini"), text));
-            QVERIFY(QIniFile(path("mark.ini")).WriteFile());
-            const QByteArray once = readFile(path("mark.ini"));
-            QVERIFY(QIniFile(path("mark.ini")).WriteFile());
-            QCOMPARE(readFile(path("mark.ini")), once);
-        }
         QVERIFY(QIniFile(path("absent.ini")).WriteInt("cd", "device", 2));
         QCOMPARE(QIniFile(path("absent.ini")).ReadInt("cd", "device"), 2);
     }

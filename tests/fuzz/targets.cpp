@@ -117,10 +117,9 @@ std::map<std::string, QByteArray> FolderOf(const uint8_t* data, size_t size) {
     const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
     std::map<std::string, QByteArray> files;
     for (qsizetype at = input.indexOf(kMarker); at >= 0;) {
-        const qsizetype nameStart = at + kMarker.size(), nameEnd = input.indexOf('\n', nameStart);
+        const qsizetype nameEnd = input.indexOf('\n', at), next = input.indexOf(kMarker, nameEnd + 1);
         if (nameEnd < 0) break;
-        const qsizetype next = input.indexOf(kMarker, nameEnd + 1);
-        QByteArray name = input.mid(nameStart, std::min<qsizetype>(nameEnd - nameStart, 100));
+        QByteArray name = input.mid(at + kMarker.size(), std::min<qsizetype>(nameEnd - at - kMarker.size(), 100));
         name = QString::fromUtf8(name.replace('/', '_').replace('\0', '_')).toUtf8();
         if (!name.isEmpty() && !name.startsWith('.'))
             files[name.toStdString()] = input.mid(nameEnd + 1, next < 0 ? -1 : next - nameEnd - 1);
@@ -129,136 +128,90 @@ std::map<std::string, QByteArray> FolderOf(const uint8_t* data, size_t size) {
     return files;
 }
 
-// "001001.mp3" -> "001.001.mp3", the entry a recording becomes.
-std::string EntryNameOf(const std::string& fileName) {
-    return fileName.substr(0, 3) + "." + fileName.substr(3, 3) + ".mp3";
-}
-
-// Every pack's entries by name, each entry's checksum checked against its bytes.
-std::map<std::string, std::map<std::string, QByteArray>> ReadPacksBack(const PackImportResult& result,
-                                                                        const QString& folder) {
-    std::map<std::string, std::map<std::string, QByteArray>> packs;
-    for (const ImportedPack& written : result.packs) {
-        PackArchive pack;
-        Check(pack.Open(QFile::encodeName(folder + "/" + QString::fromStdString(written.name)).toStdString()),
-              "a written pack opens");
-        for (const PackArchive::IndexEntry& entry : pack.EntriesInFileOrder()) {
-            const std::vector<char> bytes = pack.ExtractEntry(entry);
-            Check(pack.LiesInsideFile(entry) && PackChecksum(bytes.data(), bytes.size()) == entry.checksum,
-                  "every entry lies in its pack with the checksum of its bytes");
-            Check(packs[written.name].emplace(entry.name, QByteArray(bytes.data(), qsizetype(bytes.size()))).second,
-                  "no entry twice in a pack");
-        }
-        Check(int(packs[written.name].size()) == written.ayasHeld + 1, "the pack holds its ayas and the silence");
-    }
-    return packs;
-}
-
-// A folder imported: every file lands in exactly one pack (the silence in
-// every pack) with its bytes unchanged, or in the ignored list with a
-// reason, never both.
+// A folder imported: every file lands in exactly one pack (the folder's
+// silence in every pack) with its bytes unchanged, or in the ignored list
+// with a reason, never both; every checksum matches.
 [[maybe_unused]] void Import(const uint8_t* data, size_t size) {
     QTemporaryDir work(Scratch().filePath("import-XXXXXX"));
     const QString in = work.filePath("in"), out = work.filePath("out");
     if (!work.isValid() || !QDir().mkpath(in)) abort();
     std::map<std::string, QByteArray> files = FolderOf(data, size);
     for (auto it = files.begin(); it != files.end();) {
-        QFile file(in + "/" + QFile::decodeName(QByteArray::fromStdString(it->first)));
-        const bool made = file.open(QIODevice::WriteOnly) && file.write(it->second) == it->second.size();
-        it = made ? std::next(it) : files.erase(it);
+        QFile file(in + "/" + QString::fromStdString(it->first));
+        it = file.open(QIODevice::WriteOnly) && file.write(it->second) == it->second.size() ? std::next(it) : files.erase(it);
     }
     PackImport import;
-    const bool scanned = import.Scan(QFile::encodeName(in).toStdString());
-    std::map<std::string, std::string> ignored;
-    for (const IgnoredFile& file : import.Result().ignored) {
-        Check(!file.reason.empty() && files.count(file.name), "an ignored file is one of the folder's, with a reason");
-        Check(ignored.emplace(file.name, file.reason).second, "a file is ignored once");
-    }
-    const bool written = scanned && import.WritePacks(QFile::encodeName(out).toStdString());
+    const bool written = import.Scan(in.toStdString()) && import.WritePacks(out.toStdString());
     Check(written || !import.Result().error.empty(), "a failed import says why");
+    for (const IgnoredFile& file : import.Result().ignored)
+        Check(!file.reason.empty() && files.erase(file.name) == 1, "a file of the folder is ignored once, with a reason");
     if (!written) return;
-    const auto packs = ReadPacksBack(import.Result(), out);
-    for (const auto& [name, bytes] : files) {
-        if (ignored.count(name) || name == "silence.mp3") continue;
-        int holders = 0;
-        for (const auto& [packName, entries] : packs) {
-            const auto entry = entries.find(EntryNameOf(name));
-            if (entry == entries.end()) continue;
-            ++holders;
-            Check(entry->second == bytes, "a packed recording keeps its bytes");
+    std::map<std::string, QByteArray> packed;  // every pack's recordings by entry name
+    for (const ImportedPack& written : import.Result().packs) {
+        PackArchive pack;
+        Check(pack.Open((out + "/" + QString::fromStdString(written.name)).toStdString()), "a written pack opens");
+        for (const PackArchive::IndexEntry& entry : pack.EntriesInFileOrder()) {
+            const std::vector<char> bytes = pack.ExtractEntry(entry);
+            Check(pack.LiesInsideFile(entry) && PackChecksum(bytes.data(), bytes.size()) == entry.checksum, "checksum");
+            const QByteArray copy(bytes.data(), qsizetype(bytes.size()));
+            if (entry.name == "silence.mp3")
+                Check(!files.count(entry.name) || files[entry.name] == copy, "the folder's silence in every pack");
+            else
+                Check(packed.emplace(entry.name, copy).second, "a recording in one pack only");
         }
-        Check(holders == 1, "a file not ignored lands in exactly one pack");
     }
-    if (files.count("silence.mp3") && !ignored.count("silence.mp3"))
-        for (const auto& [packName, entries] : packs)
-            Check(entries.at("silence.mp3") == files.at("silence.mp3"), "the folder's silence goes into every pack");
-    int held = 0;
-    for (const ImportedPack& pack : import.Result().packs) held += pack.ayasHeld;
-    Check(held == int(files.size() - ignored.size() - (files.count("silence.mp3") && !ignored.count("silence.mp3"))),
-          "no pack holds a recording the folder did not bring");
+    files.erase("silence.mp3");
+    Check(packed.size() == files.size(), "every file not ignored is packed");
+    for (const auto& [name, bytes] : files)  // "001001.mp3" is the entry "001.001.mp3"
+        Check(packed[name.substr(0, 3) + "." + name.substr(3, 3) + ".mp3"] == bytes, "a recording keeps its bytes");
 }
-
-// How a piece weighs in a walk, as MeasureTrack is told below: a recording
-// its member's number plus one, so a walk that visits the wrong member tells.
-qint64 WalkedWeight(const TrackPiece& piece) {
-    switch (piece.kind) {
-    case TrackPiece::Kind::Recording: return qint64(piece.member) + 1;
-    case TrackPiece::Kind::LengthPause: return 7;
-    case TrackPiece::Kind::Silence: return piece.seconds;
-    case TrackPiece::Kind::Basmala: return 3;
-    }
-    return 0;
-}
-
-// Walking a track costs one call per piece; beyond this many the sum is
-// only measured.
-constexpr qint64 kLongestWalk = 200000;
 
 // A playlist planned into tracks: the pieces a track's walk visits add up
-// to what MeasureTrack counts for it, and the disc's arithmetic stays
-// within its range for any recording lengths. The first bytes choose the
-// ways of playing and the lengths; the rest is the playlist.
+// to what MeasureTrack counts for it (a recording weighing its member's
+// number plus one, so that a walk of the wrong member tells), and the
+// disc's arithmetic stays in range for any recording lengths. The first
+// ten bytes choose the ways of playing and the lengths; the rest is the
+// playlist.
 [[maybe_unused]] void TrackPlan(const uint8_t* data, size_t size) {
     uint8_t head[10] = {};
-    std::memcpy(head, data, std::min(size, sizeof head));
     const size_t skip = std::min(size, sizeof head);
+    std::memcpy(head, data, skip);
     PlayOptions options;
     options.basmala = head[0] & 1;
-    options.speedPercent = PlayOptions::kMinSpeedPercent + head[1] % (PlayOptions::kMaxSpeedPercent - PlayOptions::kMinSpeedPercent + 1);
-    uint64_t lengthSeed = 0;
-    std::memcpy(&lengthSeed, head + 2, sizeof lengthSeed);
+    options.speedPercent = PlayOptions::kMinSpeedPercent + head[1] % 101;
+    uint64_t seed = 0;
+    std::memcpy(&seed, head + 2, sizeof seed);
     const PlaylistLoad load = ParsePlaylist(QByteArray(reinterpret_cast<const char*>(data + skip), qsizetype(size - skip)));
+    const PieceWeights weights{[](size_t member) { return qint64(member) + 1; }, 1, [](size_t) { return qint64(7); }, 3};
     const std::vector<PlannedTrack> tracks = PlanTracks(load.entries, load.groupReps);
-
-    PieceWeights weights;
-    weights.recording = [](size_t member) { return qint64(member) + 1; };
-    weights.lengthPause = [](size_t) { return qint64(7); };
-    weights.silenceSecond = 1;
-    weights.basmala = 3;
     for (const PlannedTrack& track : tracks) {
         const qint64 measured = MeasureTrack(track, options, weights);
         Check(measured >= 0 && measured <= kMeasureLimit, "a measure within its range");
-        if (measured > kLongestWalk) continue;
+        if (measured > 200000) continue;  // a walk costs a call per piece
         qint64 walked = 0;
-        WalkTrack(track, options, [&walked](const TrackPiece& piece) { walked += WalkedWeight(piece); });
+        WalkTrack(track, options, [&walked](const TrackPiece& piece) {
+            using Kind = TrackPiece::Kind;
+            walked += piece.kind == Kind::Recording ? qint64(piece.member) + 1
+                      : piece.kind == Kind::LengthPause ? 7
+                      : piece.kind == Kind::Silence ? piece.seconds : 3;
+        });
         Check(walked == measured, "a track's pieces add up to its measure");
     }
-
     // Lengths from nothing to far beyond any recording, at common and odd rates.
-    TotalTime total([lengthSeed](const std::string& key) {
-        const uint64_t mix = (lengthSeed ^ std::hash<std::string>()(key)) * 0x9E3779B97F4A7C15ull;
+    TotalTime total([seed](const std::string& key) {
+        const uint64_t mix = (seed ^ std::hash<std::string>()(key)) * 0x9E3779B97F4A7C15ull;
         static const int kRates[] = {8000, 11025, 22050, 44100, 48000, 1};
         return SampleLength{qint64(mix >> (mix % 64)) & INT64_MAX, kRates[mix % 6]};
     });
     const DiscTime disc = total.Disc(load.entries, load.groupReps, options);
     qint64 sum = 0;
     for (const qint64 blocks : disc.trackBlocks) {
-        Check(blocks > 0 && blocks <= kMeasureLimit / AudioCd::kFramesPerBlock + 1, "a track's blocks within range");
+        Check(blocks > 0 && blocks <= kMeasureLimit / AudioCd::kFramesPerBlock + 1, "a track's blocks in range");
         sum = MeasurePlus(sum, blocks);
     }
-    Check(disc.trackBlocks.size() == tracks.size() && disc.trackTotal == sum, "the disc adds up its tracks");
-    Check(disc.Blocks() >= disc.trackTotal && disc.Fits() == (disc.trackTotal <= AudioCd::kCapacityBlocks),
-          "the disc's time");
+    Check(disc.trackBlocks.size() == tracks.size() && disc.trackTotal == sum && disc.Blocks() >= sum &&
+              disc.Fits() == (sum <= AudioCd::kCapacityBlocks),
+          "the disc adds up its tracks");
 }
 
 void Setup(int* argc, char*** argv) {

@@ -61,6 +61,8 @@ void Check(bool holds, const char* what) {
     const int ms = probe.GetLen(bytes);
     Check(ms >= 0 && (ms > 0) == (probe.DecodedLength(bytes).rate != 0) && (ms > 0) == probe.IsRecording(bytes),
           "one rule for what is a recording");
+    const Problem cut = probe.CutShort(bytes);  // reads the Xing/VBRI header the encoder wrote
+    Check(cut.Ok() || cut.Text().startsWith("cut short: plays "), "a cut file is said so");
 }
 
 [[maybe_unused]] void Playlist(const uint8_t* data, size_t size) {

@@ -8,7 +8,7 @@
 #include "burnlist/cdlength.h"
 #include "library/ayakey.h"
 #include "library/locations.h"
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 #include "library/quran.h"
 #include "library/suracatalogue.h"
 #include "settings/qinifile.h"
@@ -403,7 +403,7 @@ QWidget* Norvane::BuildMp3Page() {
 
 void Norvane::SetUpRunner() {
     runner = new ProcessWrap();
-    audio = new QAudio();
+    audio = new Mp3Probe();
     connect(runner, &ProcessWrap::ProcessDone, this, &Norvane::DriveCommandEnded);
     connect(runner, &ProcessWrap::CannotRun, this, &Norvane::CannotRunBox);
 }

@@ -39,7 +39,7 @@ class QWidget;
 class BurnListModel;
 class ProcessWrap;
 class Progress;
-class QAudio;
+class Mp3Probe;
 class QIniFile;
 class Quran;
 
@@ -133,7 +133,7 @@ private:
     bool ejecting = false;  // the window's runner is ejecting
 
     ProcessWrap* runner = nullptr;
-    QAudio* audio = nullptr;
+    Mp3Probe* audio = nullptr;
     Progress* progress = nullptr;
     QLabel* bitrateLabel = nullptr;
     QLabel* writingSpeedLabel = nullptr;

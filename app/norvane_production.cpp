@@ -5,6 +5,7 @@
 
 #include "app/progress.h"
 #include "app/userdialogs.h"
+#include "library/packentry.h"
 #include "library/quran.h"
 #include "production/trackpreparer.h"
 

@@ -15,7 +15,7 @@
 #include "burnlist/cdlength.h"
 #include "burnlist/totaltime.h"
 #include "library/packarchive.h"
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 #include "library/quran.h"
 #include "library/suracatalogue.h"
 
@@ -211,7 +211,7 @@ int main(int argc, char** argv) {
     // bytes already in memory.
     Quran quran;
     quran.Setup();
-    QAudio audio;
+    Mp3Probe audio;
     LengthSource fromPacks = PackLengthSource(quran, audio);
     long long sumMs = 0;
     timer.restart();

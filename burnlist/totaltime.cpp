@@ -26,7 +26,7 @@ qint64 AudioCd::CdFrames(const SampleLength& length) {
     return frames < double(kMeasureLimit) ? qint64(frames) : kMeasureLimit;
 }
 
-LengthSource PackLengthSource(const Quran& quran, QAudio& audio) {
+LengthSource PackLengthSource(const Quran& quran, Mp3Probe& audio) {
     // Copying a pack out of Quran copies its whole index; ayas are measured
     // sura by sura, so keeping the last sura's pack saves nearly every copy.
     struct LastPack {

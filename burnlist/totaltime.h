@@ -6,7 +6,7 @@
 // cached values.
 
 #include "burnlist/saya.h"
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 #include "production/trackscript.h"
 
 #include <QtGlobal>
@@ -30,7 +30,7 @@ inline const std::string kBasmalaKey = "001.001";
 // "002.255.mp3" of the pack that holds sura 2; silence.mp3 of the pack of
 // the first installed sura, where track preparation takes it) without
 // changing which pack is active. Both objects must outlive the source.
-LengthSource PackLengthSource(const Quran& quran, QAudio& audio);
+LengthSource PackLengthSource(const Quran& quran, Mp3Probe& audio);
 
 // An audio CD as cdrdao fills it: blocks of 1/75 s, each track rounded up
 // to whole blocks, the 2-second pause before track 1 not part of the tracks.

@@ -18,7 +18,7 @@
 #include "burnlist/playlist.h"
 #include "burnlist/totaltime.h"
 #include "library/locations.h"
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 #include "library/quran.h"
 #include "cli/terminaljob.h"
 #include "production/cdburner.h"
@@ -190,7 +190,7 @@ int Info(Session& session, const QStringList& args, const QCommandLineParser& pa
     PlayOptions play;
     if (!PlayOptionsOf(parser, &play) || !session.LoadPlaylist(args[0])) return kFailed;
     session.quran.Setup();
-    QAudio audio;
+    Mp3Probe audio;
     TotalTime times(PackLengthSource(session.quran, audio));
 
     const std::vector<PlannedTrack> plan = PlanTracks(session.burnList, session.groupReps);
@@ -257,7 +257,7 @@ int Mp3(Session& session, const QStringList& args, const QCommandLineParser& par
 // list, the 99 tracks. Gives the disc.
 bool LoadForCd(Session& session, const QString& playlist, const PlayOptions& play, DiscTime* disc) {
     if (!session.LoadPlaylist(playlist) || !session.HasPacks() || !session.CanPlay(play)) return false;
-    QAudio audio;
+    Mp3Probe audio;
     TotalTime times(PackLengthSource(session.quran, audio));
     *disc = times.Disc(session.burnList, session.groupReps, play);
     const CdBurner::Refusal refusal = CdBurner::Check(*disc, session.burnList);

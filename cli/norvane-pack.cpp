@@ -9,7 +9,7 @@
 #include "cli/terminaljob.h"
 #include "library/packimport.h"
 #include "library/recitationimport.h"
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 #include "library/savefile.h"
 #include "library/suracatalogue.h"
 
@@ -97,7 +97,7 @@ int Create(const std::string& out, const std::string& listFile) {
 // in milliseconds as the program measures it for its total time (0 for an
 // entry that is no MP3 audio).
 std::vector<std::string> ListColumns(const PackArchive& pack, const PackArchive::IndexEntry& entry,
-                                     QAudio& audio) {
+                                     Mp3Probe& audio) {
     if (!pack.LiesInsideFile(entry)) return {entry.name, "damaged", Hex8(entry.checksum), "damaged"};
     const std::string size = std::to_string(entry.end - entry.start);
     const std::string length = std::to_string(audio.GetLen(pack.ExtractEntry(entry)));
@@ -107,7 +107,7 @@ std::vector<std::string> ListColumns(const PackArchive& pack, const PackArchive:
 int List(const std::string& packPath) {
     PackArchive pack;
     if (!OpenPack(&pack, packPath)) return kFailed;
-    QAudio audio;
+    Mp3Probe audio;
     int status = 0;
     const QString reciter = ReciterOfPack(pack);
     if (!reciter.isEmpty()) std::cout << "# reciter: " << reciter.toStdString() << '\n';

@@ -1,6 +1,7 @@
 #include "library/packarchive.h"
 
 #include "library/locations.h"
+#include "library/savefile.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -115,39 +116,44 @@ bool PackArchive::Fail(const std::string& message) const {
     return false;
 }
 
+bool PackArchive::FailOpen(const std::string& reason) {
+    ClearIndex();
+    openProblem = reason;
+    return Fail(Quoted(path) + ": " + reason);
+}
+
 bool PackArchive::Open(const std::string& archivePath) {
     ClearIndex();
     lastError.clear();
+    openProblem.clear();
     path = archivePath;
     QFile file(FileName(archivePath));
-    if (!file.open(QIODevice::ReadOnly))
-        return Fail("cannot open " + Quoted(archivePath) + ": " + file.errorString().toStdString());
+    if (!file.open(QIODevice::ReadOnly)) return FailOpen("cannot open: " + file.errorString().toStdString());
 
     char header[kHeaderSize];
     const qint64 headerRead = file.read(header, kHeaderSize);
     if (headerRead < qint64(sizeof kMagic) || std::memcmp(header, kMagic, sizeof kMagic) != 0)
-        return Fail(Quoted(archivePath) + " is not a pack archive");
-    if (headerRead < kHeaderSize) return Fail(Quoted(archivePath) + ": header is cut short");
-    const int32_t declared = qFromLittleEndian<qint32>(header + sizeof kMagic);
+        return FailOpen("not a pack archive");
+    if (headerRead < kHeaderSize) return FailOpen("header cut short");
+    // The writer never stores a count beyond int32's range: such a count is
+    // damage, not an empty pack.
+    const quint32 declared = qFromLittleEndian<quint32>(header + sizeof kMagic);
+    if (declared > quint32(std::numeric_limits<int32_t>::max()))
+        return FailOpen("entry count " + std::to_string(declared) + " beyond what a pack holds");
 
     // The count is untrusted: read entry by entry, so memory grows only with
     // the bytes that are really there.
     char record[kIndexEntrySize];
-    for (int32_t i = 0; i < declared; ++i) {
+    for (quint32 i = 0; i < declared; ++i) {
         IndexEntry entry;
-        if (file.read(record, kIndexEntrySize) != kIndexEntrySize) {
-            ClearIndex();
-            return Fail(Quoted(archivePath) + ": index is cut short at entry " + std::to_string(i + 1));
-        }
-        if (!ParseIndexEntry(record, &entry)) {
-            ClearIndex();
-            return Fail(Quoted(archivePath) + ": name of index entry " + std::to_string(i + 1) +
-                        " has no terminating zero byte");
-        }
+        if (file.read(record, kIndexEntrySize) != kIndexEntrySize)
+            return FailOpen("index cut short at entry " + std::to_string(i + 1));
+        if (!ParseIndexEntry(record, &entry))
+            return FailOpen("name of index entry " + std::to_string(i + 1) + " has no terminating zero byte");
         index[entry.name] = entry;  // a later duplicate replaces an earlier one
         fileOrder.push_back(std::move(entry));
     }
-    count = declared;
+    count = int32_t(declared);
     return true;
 }
 
@@ -255,13 +261,13 @@ bool PackArchive::Write(const std::string& target) const {
     QSaveFile file(FileName(target));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Fail("cannot write " + Quoted(target) + ": " + file.errorString().toStdString());
-    bool written = file.write(head) == head.size();
+    Problem unwritten = WriteAll(file, head);
     for (const PendingEntry& entry : pending) {
-        if (!written) break;
-        written = file.write(entry.data.data(), qint64(entry.data.size())) == qint64(entry.data.size());
+        if (unwritten) break;
+        unwritten = WriteAll(file, entry.data.data(), qint64(entry.data.size()));
     }
-    if (!written || !file.commit())
-        return Fail("cannot write " + Quoted(target) + ": " + file.errorString().toStdString());
+    if (unwritten) return Fail("cannot write " + Quoted(target) + ": " + unwritten.StdText());
+    if (!file.commit()) return Fail("cannot write " + Quoted(target) + ": " + file.errorString().toStdString());
     return true;
 }
 

@@ -37,9 +37,13 @@ public:
     };
 
     // False (with LastError() saying why) for a file that cannot be read, is
-    // no pack archive, or whose index is cut short or has a name field
-    // without its terminating zero byte; the object then holds no entries.
+    // no pack archive, declares more entries than int32 counts, or whose
+    // index is cut short or has a name field without its terminating zero
+    // byte; the object then holds no entries.
     bool Open(const std::string& path);
+    // Why the last Open failed, without the path ("index cut short at entry
+    // 3"); empty after an Open that worked.
+    const std::string& OpenProblem() const { return openProblem; }
     // Empty for a missing entry and for one whose bytes do not lie inside
     // the file as it is now.
     std::vector<char> Extract(const std::string& name) const;
@@ -71,7 +75,7 @@ public:
     // The index entry that Extract would use for a name (its file-name part).
     std::optional<IndexEntry> Find(const std::string& name) const;
     bool Holds(const std::string& name) const;
-    // The entry count the header declares (zero or below reads no entries).
+    // The entry count the header declares.
     int32_t Count() const { return count; }
     const std::string& Path() const { return path; }
     const std::vector<PendingEntry>& Pending() const { return pending; }
@@ -84,9 +88,11 @@ private:
     std::string path;
     std::vector<IndexEntry> fileOrder;
     mutable std::string lastError;
+    std::string openProblem;
 
     void ClearIndex();
     bool Fail(const std::string& message) const;
+    bool FailOpen(const std::string& reason);
 };
 
 // The entry in which a pack names its reciter (UTF-8 text); readers that

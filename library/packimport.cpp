@@ -2,12 +2,12 @@
 
 #include "library/ayakey.h"
 #include "library/packarchive.h"
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 #include "library/suracatalogue.h"
+#include "tools/processwrap.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -45,41 +45,44 @@ std::string WriteSilentWav(const QString& path, int rate) {
     return error;
 }
 
+// A tool that neither prints nor grows its output this long has hung.
+constexpr int kToolStallSeconds = 60;
+
 // A one-second silent MP3 made with lame, for folders that bring none. At
 // 44.1 kHz and 64 kbit/s lame writes an MPEG-1 stream with its gapless tag,
 // so the recording decodes to exactly one second (at 22.05 kHz the stream
 // carries no tag and decodes about 50 ms long, which every pause repeats).
-bool MakeSilence(std::vector<char>* mp3, std::string* error) {
+// lame runs as every tool does: stopped when it hangs, and with this program.
+Problem MakeSilence(std::vector<char>* mp3) {
     QTemporaryDir work;
     const QString wavPath = work.filePath("silence.wav"), mp3Path = work.filePath(kSilenceName);
     const std::string wavError = work.isValid() ? WriteSilentWav(wavPath, 44100) : "no temporary folder";
-    if (!wavError.empty()) {
-        *error = "cannot write a temporary WAV file for the silence recording: " + wavError;
-        return false;
-    }
-    QProcess lame;
-    lame.start(QStringLiteral("lame"), {"--silent", "-b", "64", wavPath, mp3Path});
-    if (!lame.waitForStarted() || !lame.waitForFinished(120000)) {
-        *error = "cannot run lame to make silence.mp3: " + lame.errorString().toStdString();
-        return false;
-    }
+    if (!wavError.empty())
+        return Problem("cannot write a temporary WAV file for the silence recording: " + wavError);
+    ProcessWrap lame;
+    lame.SetStallLimit(kToolStallSeconds);
+    lame.WatchOutput(mp3Path);
+    lame.RunCommand({QStringLiteral("lame"), "--silent", "-b", "64", wavPath, mp3Path});
+    lame.WaitForDone();
+    if (lame.LastOutcome() != ProcessWrap::Outcome::Finished)
+        return Problem("cannot make silence.mp3: " + lame.FailureText());
     // lame's exit status is not to be trusted; judge by the file it leaves.
     std::string unread;
     *mp3 = PackArchive::ReadFileEntry(LocalPath(mp3Path), &unread).data;
-    if (!unread.empty() || mp3->empty()) {
-        *error = "lame made no silence.mp3";
-        return false;
-    }
-    return true;
+    if (!unread.empty() || mp3->empty()) return Problem("lame made no silence.mp3");
+    return {};
 }
 
-// False for a file that reads whole but plays for no time: text, a picture or
-// a WAV named like a recording. A file that cannot be read is not judged
-// here; writing its pack stops with the reason.
-bool Playable(const std::string& path, QAudio& audio) {
+// Why a file that reads whole goes into no pack: text, a picture or a WAV
+// named like a recording; or a recording cut short, which would play as a
+// shorter aya without a word. A file that cannot be read is not judged
+// here; writing its pack stops with the reason. Empty for a recording.
+std::string RecordingProblem(const std::string& path, Mp3Probe& audio) {
     std::string unread;
     const std::vector<char> bytes = PackArchive::ReadFileEntry(path, &unread).data;
-    return !unread.empty() || audio.GetLen(bytes) > 0;
+    if (!unread.empty()) return std::string();
+    if (!audio.IsRecording(bytes)) return "not playable MP3 audio";
+    return audio.CutShort(bytes).StdText();
 }
 
 // Runs of consecutive missing stems, "first-last" or a single stem.
@@ -117,7 +120,7 @@ bool PackImport::Scan(const std::string& folderPath) {
     result = PackImportResult();
     const QDir folder(FileName(folderPath));
     if (!folder.exists()) return Fail(Quoted(folderPath) + " is not a folder");
-    QAudio audio;
+    Mp3Probe audio;
     for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
         if (Cancelled()) return Fail("the import was cancelled");
         Classify(LocalPath(name), LocalPath(folder.filePath(name)), audio);
@@ -128,7 +131,7 @@ bool PackImport::Scan(const std::string& folderPath) {
 
 // Files the recording, the silence or the ignored list. Only playable MP3
 // audio goes into a pack; the folder's silence.mp3 too, or lame makes one.
-void PackImport::Classify(const std::string& fileName, const std::string& path, QAudio& audio) {
+void PackImport::Classify(const std::string& fileName, const std::string& path, Mp3Probe& audio) {
     static const QRegularExpression pattern(QStringLiteral("^(\\d{3})(\\d{3})\\.mp3$"));
     const QRegularExpressionMatch match = pattern.match(FileName(fileName));
     const bool isSilence = fileName == kSilenceName;
@@ -141,8 +144,8 @@ void PackImport::Classify(const std::string& fileName, const std::string& path, 
         reason = "there is no sura " + std::to_string(sura);
     else if (!isSilence && !key.Exists())
         reason = "sura " + std::to_string(sura) + " has no aya " + std::to_string(aya);
-    else if (!Playable(path, audio))
-        reason = "not playable MP3 audio";
+    else
+        reason = RecordingProblem(path, audio);
     if (!reason.empty())
         result.ignored.push_back({fileName, reason});
     else if (isSilence)
@@ -152,11 +155,11 @@ void PackImport::Classify(const std::string& fileName, const std::string& path, 
 }
 
 bool PackImport::LoadSilence(std::vector<char>* silence) {
-    std::string error;
     if (silencePath.empty()) {
-        if (!MakeSilence(silence, &error)) return Fail(error);
-        return true;
+        const Problem unmade = MakeSilence(silence);
+        return unmade.Ok() || Fail(unmade.StdText());
     }
+    std::string error;
     *silence = PackArchive::ReadFileEntry(silencePath, &error).data;
     return error.empty() || Fail(error);
 }

@@ -4,8 +4,8 @@
 // recitation sets come in. Every pack that has at least one aya in the
 // folder is written, with the folder's own silence.mp3 or, when it brings
 // none (or one that is no playable MP3), a one-second silence made with
-// lame. A file that is not playable MP3 audio goes into no pack, whatever
-// its name. Nothing here prints; the caller shows the result (norvane-pack
+// lame. A file that is not playable MP3 audio, or plays shorter than its
+// own header declares, goes into no pack, whatever its name. Nothing here prints; the caller shows the result (norvane-pack
 // import on a terminal, the window in a dialog).
 
 #include <atomic>
@@ -14,12 +14,13 @@
 #include <string>
 #include <vector>
 
-class QAudio;
+class Mp3Probe;
 
 // A file of the source folder that goes into no pack, and why.
 struct IgnoredFile {
     std::string name;    // the file name as it stands in the folder
-    std::string reason;  // "not named SSSAAA.mp3", "sura 1 has no aya 8", "not playable MP3 audio", ...
+    std::string reason;  // "not named SSSAAA.mp3", "sura 1 has no aya 8", "not playable MP3 audio",
+                         // "cut short: plays 5.96 s of 20.06 s", ...
 };
 
 // One pack written by the import.
@@ -76,7 +77,7 @@ private:
     const std::atomic<bool>* cancelFlag = nullptr;
     std::string reciter;  // UTF-8
 
-    void Classify(const std::string& fileName, const std::string& path, QAudio& audio);
+    void Classify(const std::string& fileName, const std::string& path, Mp3Probe& audio);
     bool Fail(const std::string& message);
     bool LoadSilence(std::vector<char>* silence);
     bool WritePack(const std::string& packName, int firstSura, int lastSura,

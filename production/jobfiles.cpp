@@ -15,7 +15,6 @@ QString TrackPath(const std::string& wavName) { return Folder() + QDir::separato
 
 QString JoinList(const std::string& wavName) { return TrackPath(wavName) + ".list"; }
 
-QString Packed(const QString& recording) { return File(recording + ".mp3"); }
 QString Decoded(const QString& recording) { return File(recording + ".wav"); }
 QString Stretched(const QString& recording) { return File(recording + ".speed.wav"); }
 QString Played(const QString& recording, bool stretched) {
@@ -23,7 +22,7 @@ QString Played(const QString& recording, bool stretched) {
 }
 
 void RemoveRecording(const QString& recording) {
-    for (const QString& file : {Packed(recording), Decoded(recording), Stretched(recording)}) QFile::remove(file);
+    for (const QString& file : {Decoded(recording), Stretched(recording)}) QFile::remove(file);
 }
 
 void RemoveTrack(const PlannedTrack& track, bool keepWav) {

@@ -2,10 +2,9 @@
 // The names of a track job's working files, all directly in the job's own
 // folder (see Locations): each running program has one, so two can work
 // at once and the leftovers of a killed one are known by its gone process.
-// A recording NAME (an aya key, "silence", "basmala") is taken out of its
-// pack as NAME.mp3, decoded into NAME.wav and, at another speed, stretched
-// into NAME.speed.wav; a track is joined into its WAV name from the list
-// WAVNAME.list.
+// A recording NAME (an aya key, "silence", "basmala") is decoded out of its
+// pack into NAME.wav and, at another speed, stretched into NAME.speed.wav;
+// a track is joined into its WAV name from the list WAVNAME.list.
 
 #include "production/trackplan.h"
 
@@ -24,7 +23,6 @@ QString File(const QString& name);
 QString TrackPath(const std::string& wavName);
 QString JoinList(const std::string& wavName);
 
-QString Packed(const QString& recording);     // NAME.mp3
 QString Decoded(const QString& recording);    // NAME.wav
 QString Stretched(const QString& recording);  // NAME.speed.wav
 // The WAV a recording is joined from.

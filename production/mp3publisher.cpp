@@ -1,6 +1,6 @@
 #include "production/mp3publisher.h"
 
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 #include "library/savefile.h"
 #include "production/publish.h"
 #include "production/toolchecks.h"
@@ -12,7 +12,7 @@
 #include <cmath>
 
 Mp3Publisher::Mp3Publisher(const QString& folder, const Mp3SetOptions& set, int trackCount)
-    : folder(folder), set(set), published(size_t(std::max(0, trackCount))), probe(std::make_unique<QAudio>()) {}
+    : folder(folder), set(set), published(size_t(std::max(0, trackCount))), probe(std::make_unique<Mp3Probe>()) {}
 
 Mp3Publisher::~Mp3Publisher() = default;
 

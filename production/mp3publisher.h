@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-class QAudio;
+class Mp3Probe;
 
 class Mp3Publisher {
 public:
@@ -34,5 +34,5 @@ private:
     QString folder;
     Mp3SetOptions set;
     std::vector<SetEntry> published;  // by position; empty file name: not made now
-    std::unique_ptr<QAudio> probe;    // one decoder handle for every MP3 of the job
+    std::unique_ptr<Mp3Probe> probe;    // one decoder handle for every MP3 of the job
 };

@@ -1,5 +1,7 @@
 #include "production/publish.h"
 
+#include "library/savefile.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <filesystem>
@@ -17,9 +19,11 @@ QString CopyWhole(const QString& source, const QString& target) {
     constexpr qint64 kChunk = 1 << 20;
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(kChunk);
-        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
+        if (chunk.isEmpty()) return "cannot read " + source + ": " + in.errorString();
+        // The reason is read before cancelling, which would replace it.
+        if (const Problem unwritten = WriteAll(out, chunk)) {
             out.cancelWriting();
-            return "cannot write " + target + ": " + out.errorString();
+            return "cannot write " + target + ": " + unwritten.Text();
         }
     }
     if (!out.commit()) return "cannot write " + target + ": " + out.errorString();

@@ -1,7 +1,7 @@
 #include "production/toolchecks.h"
 
 #include "burnlist/totaltime.h"
-#include "library/qaudio.h"
+#include "library/mp3probe.h"
 #include "production/trackscript.h"
 #include "production/wavfile.h"
 
@@ -9,11 +9,6 @@
 #include <cmath>
 
 namespace ToolChecks {
-
-Problem Decoded(const QString& tool, const QString& wav) {
-    if (!ReadWavInfo(wav).HoldsAudio()) return Problem(tool + " left no audio in " + wav);
-    return {};
-}
 
 Problem Joined(const QString& tool, const QString& wav, const JoinExpectation& expected) {
     const WavInfo info = ReadWavInfo(wav);
@@ -38,7 +33,7 @@ Problem Encoded(const QString& tool, const QString& mp3) {
     return {};
 }
 
-Problem Mp3PlaysAsPlanned(QAudio& probe, const QString& mp3, double plannedSeconds, const QString& shownName) {
+Problem Mp3PlaysAsPlanned(Mp3Probe& probe, const QString& mp3, double plannedSeconds, const QString& shownName) {
     const double plays = probe.GetLen(mp3) / 1000.0;
     if (std::abs(plays - plannedSeconds) <= kMp3LengthTolerance) return {};
     return Problem(QString("%1 is damaged: it plays %2 s, not %3 s")

@@ -8,12 +8,10 @@
 
 #include <QString>
 
-class QAudio;
+class Mp3Probe;
 
 namespace ToolChecks {
 
-// A decoded WAV holds audio.
-Problem Decoded(const QString& tool, const QString& wav);
 // A joined track holds the frames planned for it at the CD rate.
 Problem Joined(const QString& tool, const QString& wav, const JoinExpectation& expected);
 // A stretched recording plays exactly as long as the speed makes `source`.
@@ -24,6 +22,6 @@ Problem Encoded(const QString& tool, const QString& mp3);
 // How far a made MP3 may play from the track it was made of.
 inline constexpr double kMp3LengthTolerance = 0.2;
 // A made MP3 plays as long as its track (`shownName` names it in the reason).
-Problem Mp3PlaysAsPlanned(QAudio& probe, const QString& mp3, double plannedSeconds, const QString& shownName);
+Problem Mp3PlaysAsPlanned(Mp3Probe& probe, const QString& mp3, double plannedSeconds, const QString& shownName);
 
 }  // namespace ToolChecks

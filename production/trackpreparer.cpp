@@ -17,12 +17,6 @@ namespace {
 // The final line names at most this many failed tracks.
 constexpr int kNamedFailures = 20;
 
-// The sura key of a pack entry name: its file-name part up to the first dot.
-std::string SuraKeyOf(const std::string& name) {
-    const std::string file = FileNamePart(name);
-    return QString::fromStdString(file.substr(0, file.find('.'))).simplified().toStdString();
-}
-
 }  // namespace
 
 TrackPreparer::TrackPreparer(Quran* quran, QObject* parent) : Job(parent), quran(quran) {}
@@ -198,36 +192,4 @@ QString TrackPreparer::FinalLine() const {
     if (failedTracks.size() > kNamedFailures) named << QString("and %1 more").arg(failedTracks.size() - kNamedFailures);
     if (failedTracks.isEmpty()) return "Failed: " + failures.value(0);
     return QString("Failed to make %1 of %2 tracks: %3").arg(failedTracks.size()).arg(works.size()).arg(named.join(", "));
-}
-
-bool WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, std::string* error,
-                    const std::string& fileName) {
-    auto fail = [error](const std::string& why) {
-        if (error) *error = why;
-        return false;
-    };
-    if (name.empty() || name != FileNamePart(name) || name == "." || name == "..")
-        return fail("\"" + name + "\" is not a plain file name");
-    const PackArchive active = name == "silence.mp3" ? quran.ActivateSura(0) : quran.ActivateSura(SuraKeyOf(name));
-
-    const QString path = QFile::decodeName(QByteArray::fromStdString(dir + (fileName.empty() ? name : fileName)));
-    QFile::remove(path);
-    const std::vector<char> bytes = active.Extract(name);
-    if (bytes.empty())
-        return fail(active.Holds(name) ? "the recording " + name + " is empty in its pack"
-                                       : "the recording " + name + " is not in the installed packs");
-    // Damaged data would play as a cut or garbled aya, and the job would
-    // still call itself done; the pack's own checksum tells.
-    if (PackChecksum(bytes.data(), bytes.size()) != active.Find(name)->checksum)
-        return fail("the recording " + name + " is damaged in its pack " + FileNamePart(active.Path()) +
-                    ": run norvane-pack verify");
-    QFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                         file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && file.flush();
-    file.close();
-    if (!written) {
-        QFile::remove(path);
-        return fail("cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
-    }
-    return true;
 }

@@ -95,11 +95,3 @@ private:
     QStringList failures;
     QStringList failedTracks;
 };
-
-// Writes the pack entry `name` into the file dir + name (or dir + fileName
-// when one is given), activating the pack that holds it (silence.mp3: the
-// pack of the first available sura). False when the entry is missing or
-// empty, the name is not a bare file name, or the file cannot be written;
-// then no file is left at the path and `error` (when given) says why.
-bool WritePackEntry(Quran& quran, const std::string& name, const std::string& dir, std::string* error = nullptr,
-                    const std::string& fileName = std::string());

@@ -2,6 +2,8 @@
 
 #include "burnlist/totaltime.h"
 #include "library/locations.h"
+#include "library/mp3decoder.h"
+#include "library/packentry.h"
 #include "library/quran.h"
 #include "production/jobfiles.h"
 #include "production/toolchecks.h"
@@ -33,10 +35,12 @@ Step ToolStep(const QStringList& command, const QString& output, std::function<P
 
 QString ToolName(const QStringList& command) { return QFileInfo(command.value(0)).fileName(); }
 
-Problem Extract(Quran& quran, const std::string& entry, const std::string& fileName = std::string()) {
-    std::string why;
-    if (!WritePackEntry(quran, entry, JobFiles::Folder().toStdString(), &why, fileName)) return Problem(why);
-    return {};
+// Takes the recording `entry` out of its pack and decodes it into the WAV
+// of `recording`; the MP3 itself is never written.
+Problem ExtractDecoded(Quran& quran, Mp3Decoder& decoder, const std::string& entry, const QString& recording) {
+    std::vector<char> mp3;
+    if (const Problem problem = ReadPackEntry(quran, entry, &mp3)) return problem;
+    return decoder.DecodeToWav(mp3, JobFiles::Decoded(recording)).About("decoding failed");
 }
 
 }  // namespace
@@ -46,26 +50,20 @@ void SharedRecordings::Failed(const Step& step, const QString& why) {
 }
 
 TrackRecipe::TrackRecipe(Quran& quran, const TrackOptions& options, const std::vector<PlannedTrack>& plan)
-    : quran(quran), options(options), plan(plan) {}
+    : quran(quran), options(options), plan(plan), decoder(std::make_unique<Mp3Decoder>()) {}
+
+TrackRecipe::~TrackRecipe() = default;
 
 QString TrackRecipe::Title(const PlannedTrack& track) {
     return track.wavName.empty() ? Key(track.members.front()) : QString::fromStdString(track.Title());
 }
 
 std::vector<Step> TrackRecipe::SharedSteps(SharedRecordings&) const {
-    Step silence;
-    silence.part = kSilencePart;
-    silence.local = [this] { return Extract(quran, "silence.mp3"); };
-    std::vector<Step> steps{silence};
-    for (Step& step : DecodeSteps(kSilence, kSilencePart, false, QString())) steps.push_back(std::move(step));
+    std::vector<Step> steps = DecodeSteps("silence.mp3", kSilence, kSilencePart, false, QString());
     if (!NeedsBasmala()) return steps;
     // The basmala is aya 1 of sura 1, under a name of its own: the list may
     // hold that aya as well.
-    Step basmala;
-    basmala.part = kBasmalaPart;
-    basmala.local = [this] { return Extract(quran, kBasmalaKey + ".mp3", kBasmala.toStdString() + ".mp3"); };
-    steps.push_back(basmala);
-    for (Step& step : DecodeSteps(kBasmala, kBasmalaPart, options.play.Stretches(), QString()))
+    for (Step& step : DecodeSteps(kBasmalaKey + ".mp3", kBasmala, kBasmalaPart, options.play.Stretches(), QString()))
         steps.push_back(std::move(step));
     return steps;
 }
@@ -78,14 +76,15 @@ bool TrackRecipe::NeedsBasmala() const {
     return false;
 }
 
-// Decoding a recording NAME.mp3 into NAME.wav, and stretching it into
+// Decoding the pack entry into NAME.wav in-process, and stretching it into
 // NAME.speed.wav when the job plays at another speed.
-std::vector<Step> TrackRecipe::DecodeSteps(const QString& name, int part, bool stretch, const QString& failure) const {
-    const QString mp3 = JobFiles::Packed(name), wav = JobFiles::Decoded(name);
-    const QStringList decodeCommand{"lame", "--silent", "--decode", mp3, wav};
-    Step decode = ToolStep(decodeCommand, wav, [wav] { return ToolChecks::Decoded("lame", wav); },
-                           failure + "decoding failed: ");
+std::vector<Step> TrackRecipe::DecodeSteps(const std::string& entry, const QString& name, int part, bool stretch,
+                                           const QString& failure) const {
+    const QString wav = JobFiles::Decoded(name);
+    Step decode;
     decode.part = part;
+    decode.failure = failure;
+    decode.local = [this, entry, name] { return ExtractDecoded(quran, *decoder, entry, name); };
     if (!stretch) return {decode};
     const QString stretched = JobFiles::Stretched(name);
     const int percent = options.play.speedPercent;
@@ -184,12 +183,6 @@ Step TrackRecipe::EncodeStep(TrackWork& work) const {
     return encode;
 }
 
-Problem TrackRecipe::ExtractAya(const saya& entry) const {
-    const std::string badKey = EntryProblem(entry);
-    if (!badKey.empty()) return Problem(badKey);
-    return Extract(quran, entry.Key() + ".mp3");
-}
-
 void TrackRecipe::Fill(TrackWork& work, const PlannedTrack& track, int position, const SharedRecordings& shared) const {
     work.track = &track;
     work.position = position;
@@ -199,13 +192,12 @@ void TrackRecipe::Fill(TrackWork& work, const PlannedTrack& track, int position,
     for (size_t j = 0; j < track.members.size(); ++j) {
         const saya& entry = track.members[j];
         const QString key = Key(entry);
-        Step extract;
-        extract.log = "Creating track: " + key + " ...";
-        extract.part = int(j);
-        extract.local = [this, entry] { return ExtractAya(entry); };
-        extract.failure = key + ": ";
-        steps.push_back(extract);
-        for (Step& step : DecodeSteps(key, int(j), options.play.Stretches(), key + ": ")) steps.push_back(std::move(step));
+        std::vector<Step> recording = DecodeSteps(entry.Key() + ".mp3", key, int(j), options.play.Stretches(), key + ": ");
+        // A malformed key names no file.
+        const std::string badKey = EntryProblem(entry);
+        if (!badKey.empty()) recording.front().local = [badKey] { return Problem(badKey); };
+        recording.front().log = "Creating track: " + key + " ...";
+        for (Step& step : recording) steps.push_back(std::move(step));
     }
     const QString title = Title(track);
     for (Step& step : SharedRecordingChecks(track, title, shared)) steps.push_back(std::move(step));

@@ -14,8 +14,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <string>
 #include <vector>
 
+class Mp3Decoder;
 class Quran;
 
 // How a track job makes its tracks.
@@ -53,6 +56,7 @@ struct TrackWork : Work {
 class TrackRecipe {
 public:
     TrackRecipe(Quran& quran, const TrackOptions& options, const std::vector<PlannedTrack>& plan);
+    ~TrackRecipe();
 
     std::vector<Step> SharedSteps(SharedRecordings& shared) const;
     // The steps of `work` (its track, position and MP3 names set here).
@@ -62,16 +66,17 @@ public:
 
 private:
     bool NeedsBasmala() const;
-    std::vector<Step> DecodeSteps(const QString& recording, int part, bool stretch, const QString& failure) const;
+    std::vector<Step> DecodeSteps(const std::string& entry, const QString& recording, int part, bool stretch,
+                                  const QString& failure) const;
     std::vector<Step> SharedRecordingChecks(const PlannedTrack& track, const QString& title,
                                             const SharedRecordings& shared) const;
     std::vector<Step> JoinSteps(TrackWork& work, const QString& title) const;
     Step EncodeStep(TrackWork& work) const;
     JoinInputs InputsOf(const PlannedTrack& track) const;
     Problem FinishTrack(TrackWork& work) const;
-    Problem ExtractAya(const saya& entry) const;
 
     Quran& quran;
     const TrackOptions& options;
     const std::vector<PlannedTrack>& plan;
+    std::unique_ptr<Mp3Decoder> decoder;  // one decoder handle for every recording of the job
 };

@@ -45,15 +45,20 @@ void QIniFile::ReadFile() {
     in.setEncoding(QStringConverter::System);
     // Bytes that look like a UTF-16 byte-order mark must not switch the
     // decoding: the file is written back in the system's encoding and would
-    // then read differently. A UTF-8 mark (a Windows editor's) is dropped.
+    // then read differently. A UTF-8 mark (a Windows editor's) is dropped
+    // by ParseLine.
     in.setAutoDetectUnicode(false);
     QString line;
-    for (bool first = true; in.readLineInto(&line); first = false)
-        ParseLine(first && line.startsWith(QChar(0xFEFF)) ? line.mid(1) : line, currentSection);
+    while (in.readLineInto(&line)) ParseLine(line, currentSection);
     entries.Sort();
 }
 
-// One line of the file. Leading blanks go, as they always have. A line
+// One line of the file. Leading blanks go, as they always have, and with
+// them byte-order marks: an editor puts one in front of the file (and
+// joined files have them further down), it is invisible, and a line that
+// started with one would be written back first in the file, where the next
+// read drops it as the file's mark (and "[s]" behind it would turn from a
+// comment into a section). A line
 // starting with "[" opens a section and nothing more, whatever its name
 // holds. Otherwise the key runs to the first "=" and the value is all the
 // rest, further "=" and trailing blanks included, so every value reads back
@@ -61,7 +66,7 @@ void QIniFile::ReadFile() {
 // comment, kept whole, so that it is written back as it was read.
 void QIniFile::ParseLine(const QString& line, QString& currentSection) {
     qsizetype start = 0, end = line.size();
-    while (start < end && line.at(start).isSpace()) ++start;
+    while (start < end && (line.at(start).isSpace() || line.at(start) == QChar(0xFEFF))) ++start;
     // Carriage returns at the end are what is left of a line end, never part
     // of a value: the store could not write them back.
     while (end > start && line.at(end - 1) == '\r') --end;

@@ -390,7 +390,8 @@ private slots:
         {
             libfixtures::Limit full(RLIMIT_FSIZE, 50000);
             QVERIFY(full.ok());
-            QVERIFY(!PublishFile(shm.filePath("new.mp3"), disk.filePath("set.mp3")).isEmpty());
+            QCOMPARE(PublishFile(shm.filePath("new.mp3"), disk.filePath("set.mp3")),
+                     "cannot write " + disk.filePath("set.mp3") + ": File too large");
         }
         QCOMPARE(testenv::filesUnder(disk.path()), QStringList{"set.mp3"});
         QCOMPARE(testenv::readFile(disk.filePath("set.mp3")), QByteArray("old"));

@@ -30,6 +30,10 @@ private slots:
             {"[a[b]\nk=v\n", "a", "k", "v"},
             {"[cd]\r\ndevice=4\r\n", "cd", "device", "4"},
             {"x=1\n[cd]\nx=2\n", "", "x", "1"},  // lines before any header
+            // Byte-order marks at a line's start go with the blanks, wherever they stand.
+            {"\xEF\xBB\xBF[cd]\ndevice=5\n", "cd", "device", "5"},
+            {" \xEF\xBB\xBF[cd]\nk=v\n", "cd", "k", "v"},
+            {"[cd]\n\xEF\xBB\xBF \xEF\xBB\xBF device=6\n", "cd", "device", "6"},
         };
         for (const auto& [text, section, key, value] : rows) {
             QVERIFY(writeFile(path(), text));

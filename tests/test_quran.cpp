@@ -3,6 +3,7 @@
 // test runs in a working folder of its own.
 
 #include "library/ayakey.h"
+#include "library/packentry.h"
 #include "library/quran.h"
 #include "support/testenv.h"
 
@@ -77,8 +78,8 @@ private slots:
         QVERIFY(!AyaKey(0, 1).SuraExists() && !AyaKey(115, 1).SuraExists());
     }
 
-    // Names are matched exactly; an unreadable pack still lists its suras, and
-    // activating it gives nothing.
+    // Names are matched exactly; an unreadable pack still lists its suras,
+    // activating it gives nothing, and asking it for a recording says why.
     void activationByIndexAndKeyAndRescan() {
         for (const char* name : {"s078_s114.mat", "s003_s004.mat", "s001_s002.mat", "extra.mat", "S005_S006.mat",
                                  "s007_s008.mat.bak"})
@@ -103,6 +104,9 @@ private slots:
         QCOMPARE(which(quran.PackForSura(1)), QString("s001_s002.mat"));
         QVERIFY(quran.PackForSura(50).Path().empty());
         QVERIFY(quran.ActivateSura(std::string("011")).Extract("which").empty());
+        // Taking a recording out of it names the pack, its reason and the check to run.
+        QCOMPARE(WritePackEntry(quran, "011.001.mp3", "./").Text(),
+                 QString("the pack s011_s014.mat cannot be read (not a pack archive): run norvane-pack verify"));
 
         QVERIFY(QFile::remove("quran/s001_s002.mat"));
         quran.Setup();

@@ -1,14 +1,20 @@
 // Fuzz targets for everything that reads a file a user may be handed: packs,
 // MP3 recordings, playlists, the settings file, cdrdao's scan output and the
-// icon archive. One source, built once per target with NORVANE_FUZZ_TARGET
+// icon archive; and for the two paths where such input decides what the
+// user gets: a folder of recordings imported into packs, and a playlist
+// planned into tracks whose length the disc adds up. One source, built once per target with NORVANE_FUZZ_TARGET
 // naming the function below. With -DNORVANE_FUZZ=ON each is a libFuzzer
 // program; otherwise main() replays the corpus files given as arguments
 // (files or folders), which is how the test run keeps every saved input.
 
 #include "burnlist/playlist.h"
+#include "burnlist/totaltime.h"
+#include "library/mp3probe.h"
 #include "library/packarchive.h"
-#include "library/qaudio.h"
+#include "library/packimport.h"
 #include "production/drivescan.h"
+#include "production/trackplan.h"
+#include "production/trackscript.h"
 #include "settings/qinifile.h"
 
 #include <QDirIterator>
@@ -16,6 +22,8 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstring>
+#include <map>
 
 namespace {
 
@@ -48,10 +56,13 @@ void Check(bool holds, const char* what) {
 }
 
 [[maybe_unused]] void Mp3Length(const uint8_t* data, size_t size) {
-    static QAudio probe;
+    static Mp3Probe probe;
     const std::vector<char> bytes(data, data + size);
     const int ms = probe.GetLen(bytes);
-    Check(ms >= 0 && (ms > 0 || probe.DecodedLength(bytes).rate == 0), "no decoded length for what is no recording");
+    Check(ms >= 0 && (ms > 0) == (probe.DecodedLength(bytes).rate != 0) && (ms > 0) == probe.IsRecording(bytes),
+          "one rule for what is a recording");
+    const Problem cut = probe.CutShort(bytes);  // reads the Xing/VBRI header the encoder wrote
+    Check(cut.Ok() || cut.Text().startsWith("cut short: plays "), "a cut file is said so");
 }
 
 [[maybe_unused]] void Playlist(const uint8_t* data, size_t size) {
@@ -97,6 +108,112 @@ void Check(bool holds, const char* what) {
     if (QDir::setCurrent(Scratch().path()) && archive.Open(AsFile(data, size, "img.dat").toStdString()))
         for (const PackArchive::IndexEntry& entry : archive.EntriesInFileOrder()) LoadPackedImage(entry.name);
     QDir::setCurrent(before);
+}
+
+// The input as the files of a folder: "#FILE#name\n" starts each file and
+// its bytes run to the next such line. Names are made safe to create and
+// valid UTF-8, as the import reports them; hidden files (".name") are no
+// recordings and are left out. Of two files of one name the later stays.
+std::map<std::string, QByteArray> FolderOf(const uint8_t* data, size_t size) {
+    static const QByteArray kMarker("#FILE#");
+    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    std::map<std::string, QByteArray> files;
+    for (qsizetype at = input.indexOf(kMarker); at >= 0;) {
+        const qsizetype nameEnd = input.indexOf('\n', at), next = input.indexOf(kMarker, nameEnd + 1);
+        if (nameEnd < 0) break;
+        QByteArray name = input.mid(at + kMarker.size(), std::min<qsizetype>(nameEnd - at - kMarker.size(), 100));
+        name = QString::fromUtf8(name.replace('/', '_').replace('\0', '_')).toUtf8();
+        if (!name.isEmpty() && !name.startsWith('.'))
+            files[name.toStdString()] = input.mid(nameEnd + 1, next < 0 ? -1 : next - nameEnd - 1);
+        at = next;
+    }
+    return files;
+}
+
+// A folder imported: every file lands in exactly one pack (the folder's
+// silence in every pack) with its bytes unchanged, or in the ignored list
+// with a reason, never both; every checksum matches.
+[[maybe_unused]] void Import(const uint8_t* data, size_t size) {
+    QTemporaryDir work(Scratch().filePath("import-XXXXXX"));
+    const QString in = work.filePath("in"), out = work.filePath("out");
+    if (!work.isValid() || !QDir().mkpath(in)) abort();
+    std::map<std::string, QByteArray> files = FolderOf(data, size);
+    for (auto it = files.begin(); it != files.end();) {
+        QFile file(in + "/" + QString::fromStdString(it->first));
+        it = file.open(QIODevice::WriteOnly) && file.write(it->second) == it->second.size() ? std::next(it) : files.erase(it);
+    }
+    PackImport import;
+    const bool written = import.Scan(in.toStdString()) && import.WritePacks(out.toStdString());
+    Check(written || !import.Result().error.empty(), "a failed import says why");
+    for (const IgnoredFile& file : import.Result().ignored)
+        Check(!file.reason.empty() && files.erase(file.name) == 1, "a file of the folder is ignored once, with a reason");
+    if (!written) return;
+    std::map<std::string, QByteArray> packed;  // every pack's recordings by entry name
+    for (const ImportedPack& written : import.Result().packs) {
+        PackArchive pack;
+        Check(pack.Open((out + "/" + QString::fromStdString(written.name)).toStdString()), "a written pack opens");
+        for (const PackArchive::IndexEntry& entry : pack.EntriesInFileOrder()) {
+            const std::vector<char> bytes = pack.ExtractEntry(entry);
+            Check(pack.LiesInsideFile(entry) && PackChecksum(bytes.data(), bytes.size()) == entry.checksum, "checksum");
+            const QByteArray copy(bytes.data(), qsizetype(bytes.size()));
+            if (entry.name == "silence.mp3")
+                Check(!files.count(entry.name) || files[entry.name] == copy, "the folder's silence in every pack");
+            else
+                Check(packed.emplace(entry.name, copy).second, "a recording in one pack only");
+        }
+    }
+    files.erase("silence.mp3");
+    Check(packed.size() == files.size(), "every file not ignored is packed");
+    for (const auto& [name, bytes] : files)  // "001001.mp3" is the entry "001.001.mp3"
+        Check(packed[name.substr(0, 3) + "." + name.substr(3, 3) + ".mp3"] == bytes, "a recording keeps its bytes");
+}
+
+// A playlist planned into tracks: the pieces a track's walk visits add up
+// to what MeasureTrack counts for it (a recording weighing its member's
+// number plus one, so that a walk of the wrong member tells), and the
+// disc's arithmetic stays in range for any recording lengths. The first
+// ten bytes choose the ways of playing and the lengths; the rest is the
+// playlist.
+[[maybe_unused]] void TrackPlan(const uint8_t* data, size_t size) {
+    uint8_t head[10] = {};
+    const size_t skip = std::min(size, sizeof head);
+    std::memcpy(head, data, skip);
+    PlayOptions options;
+    options.basmala = head[0] & 1;
+    options.speedPercent = PlayOptions::kMinSpeedPercent + head[1] % 101;
+    uint64_t seed = 0;
+    std::memcpy(&seed, head + 2, sizeof seed);
+    const PlaylistLoad load = ParsePlaylist(QByteArray(reinterpret_cast<const char*>(data + skip), qsizetype(size - skip)));
+    const PieceWeights weights{[](size_t member) { return qint64(member) + 1; }, 1, [](size_t) { return qint64(7); }, 3};
+    const std::vector<PlannedTrack> tracks = PlanTracks(load.entries, load.groupReps);
+    for (const PlannedTrack& track : tracks) {
+        const qint64 measured = MeasureTrack(track, options, weights);
+        Check(measured >= 0 && measured <= kMeasureLimit, "a measure within its range");
+        if (measured > 200000) continue;  // a walk costs a call per piece
+        qint64 walked = 0;
+        WalkTrack(track, options, [&walked](const TrackPiece& piece) {
+            using Kind = TrackPiece::Kind;
+            walked += piece.kind == Kind::Recording ? qint64(piece.member) + 1
+                      : piece.kind == Kind::LengthPause ? 7
+                      : piece.kind == Kind::Silence ? piece.seconds : 3;
+        });
+        Check(walked == measured, "a track's pieces add up to its measure");
+    }
+    // Lengths from nothing to far beyond any recording, at common and odd rates.
+    TotalTime total([seed](const std::string& key) {
+        const uint64_t mix = (seed ^ std::hash<std::string>()(key)) * 0x9E3779B97F4A7C15ull;
+        static const int kRates[] = {8000, 11025, 22050, 44100, 48000, 1};
+        return SampleLength{qint64(mix >> (mix % 64)) & INT64_MAX, kRates[mix % 6]};
+    });
+    const DiscTime disc = total.Disc(load.entries, load.groupReps, options);
+    qint64 sum = 0;
+    for (const qint64 blocks : disc.trackBlocks) {
+        Check(blocks > 0 && blocks <= kMeasureLimit / AudioCd::kFramesPerBlock + 1, "a track's blocks in range");
+        sum = MeasurePlus(sum, blocks);
+    }
+    Check(disc.trackBlocks.size() == tracks.size() && disc.trackTotal == sum && disc.Blocks() >= sum &&
+              disc.Fits() == (sum <= AudioCd::kCapacityBlocks),
+          "the disc adds up its tracks");
 }
 
 void Setup(int* argc, char*** argv) {

@@ -4,7 +4,7 @@
 #include "app/progress.h"
 #include "app/textsizecache.h"
 #include "app/userdialogs.h"
-#include "burnlist/cdlength.h"
+#include "app/cdlength.h"
 #include "library/locations.h"
 #include "library/qaudio.h"
 #include "library/quran.h"

@@ -4,9 +4,9 @@
 
 #include "app/userdialogs.h"
 #include "burnlist/burnlist.h"
-#include "burnlist/cdlength.h"
+#include "app/cdlength.h"
 #include "burnlist/playlist.h"
-#include "library/packarchive.h"
+#include "app/packedimage.h"
 #include "library/quran.h"
 #include "library/suracatalogue.h"
 

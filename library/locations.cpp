@@ -1,13 +1,16 @@
 #include "library/locations.h"
 
-#include "tools/processwrap.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
 
 // Installed files, relative to the folder of the programs; the build sets
 // them from its install layout.
@@ -30,6 +33,17 @@ QString Sep() { return QString(QDir::separator()); }
 QString Pid() { return QString::number(QCoreApplication::applicationPid()); }
 
 QString InFolder(const QString& folder, const QString& name) { return folder + Sep() + name; }
+
+// Whether a process of this id still runs (taken as yes where that cannot
+// be told), so that only the folders of ended jobs are swept away.
+bool ProcessAlive(qint64 pid) {
+#ifdef Q_OS_UNIX
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+#else
+    Q_UNUSED(pid);
+    return true;
+#endif
+}
 
 QString ProgramFolder() {
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();

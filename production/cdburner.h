@@ -8,7 +8,7 @@
 // the window shows them in the progress dialog, norvane-make on the terminal.
 
 #include "burnlist/saya.h"
-#include "burnlist/totaltime.h"
+#include "production/totaltime.h"
 #include "production/trackpreparer.h"
 #include "tools/processwrap.h"
 

@@ -1,6 +1,6 @@
 #include "production/trackpreparer.h"
 
-#include "burnlist/totaltime.h"
+#include "production/totaltime.h"
 #include "library/locations.h"
 #include "library/packarchive.h"
 #include "library/qaudio.h"
@@ -245,7 +245,7 @@ std::vector<TrackPreparer::Step> TrackPreparer::StepsOf(Work& work, int position
         work.fileName = SetFileName(track, position, count, job.set.numbered);
         work.encoded = TempFile(work.fileName);
         work.target = job.mp3Dir + Sep() + work.fileName;
-        const QStringList tags = TagArguments(track, position, count, job.set, quran->Reciter(track.members.front()));
+        const QStringList tags = TagArguments(track, position, count, job.set, quran->Reciter(track.members.front().sura));
         Step encode = ToolStep(QStringList{"lame", "--silent", "-b" + QString::number(job.bitrate)} + tags +
                                    QStringList{wav, work.encoded},
                                work.encoded, true, work.fileName + ": encoding failed: ");

@@ -5,6 +5,7 @@
 // program; otherwise main() replays the corpus files given as arguments
 // (files or folders), which is how the test run keeps every saved input.
 
+#include "app/packedimage.h"
 #include "burnlist/playlist.h"
 #include "library/packarchive.h"
 #include "library/qaudio.h"

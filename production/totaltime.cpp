@@ -1,4 +1,4 @@
-#include "burnlist/totaltime.h"
+#include "production/totaltime.h"
 
 #include "library/packarchive.h"
 #include "library/quran.h"

@@ -45,6 +45,17 @@ bool ProcessAlive(qint64 pid) {
 #endif
 }
 
+// Where an installed program's jobs work: TMPDIR as it stands (never made
+// absolute against the working directory, nor silently replaced), else /tmp.
+QString TemporaryRoot() {
+#ifdef Q_OS_UNIX
+    const QString named = qEnvironmentVariable("TMPDIR");
+    return named.isEmpty() ? QString("/tmp") : named;
+#else
+    return QDir::tempPath();
+#endif
+}
+
 QString ProgramFolder() {
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
 }
@@ -78,7 +89,7 @@ Locations Locations::Installed(const QString& programFolder) {
         const QString clean = QDir::toNativeSeparators(QDir::cleanPath(folder)) + Sep();
         if (!l.packFolders.contains(clean)) l.packFolders << clean;
     }
-    l.workRoot = QDir::tempPath();
+    l.workRoot = TemporaryRoot();
     return l;
 }
 
@@ -138,9 +149,24 @@ QString Locations::HelperProgram(const QString& name) {
     return name;
 }
 
+// The folder that holds the job folders. A portable program makes its own;
+// the system's must be there, and be named in full: a relative or empty
+// name would put job folders (and their sweep) wherever the program was
+// started from.
+Problem Locations::CheckWorkRoot() const {
+    if (mode == Mode::Portable) return {};
+    const QString named = "the temporary folder \"" + workRoot + "\"";
+    const QFileInfo root(workRoot);
+    if (workRoot.isEmpty() || root.isRelative()) return Problem(named + " is not an absolute path (see TMPDIR)");
+    if (!root.exists()) return Problem(named + " does not exist (see TMPDIR)");
+    if (!root.isDir()) return Problem(named + " is not a folder (see TMPDIR)");
+    return {};
+}
+
 void Locations::RemoveAbandonedJobFolders() const {
     static const QRegularExpression portable(R"(^job-(\d+)$)"), installed(R"(^norvane-job-(\d+)-\w+$)");
     const QRegularExpression& pattern = mode == Mode::Portable ? portable : installed;
+    if (workRoot.isEmpty()) return;  // QDir would read it as the working directory
     const QDir work(workRoot);
     for (const QString& name : work.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QRegularExpressionMatch match = pattern.match(name);
@@ -155,17 +181,20 @@ void Locations::EndJob() const {
     if (!jobFolder.isEmpty()) QDir(jobFolder).removeRecursively();
 }
 
-bool Locations::BeginJob() {
+Problem Locations::BeginJob() {
+    if (const Problem unusable = CheckWorkRoot()) return Problem("Cannot make the job's working folder: " + unusable.Text());
     RemoveAbandonedJobFolders();
     if (mode == Mode::Portable) {
         // This process's own earlier work is over too.
         QDir(jobFolder).removeRecursively();
-        return QDir().mkpath(jobFolder);
+        if (!QDir().mkpath(jobFolder)) return Problem("Cannot make the job's working folder \"" + jobFolder + "\"");
+        return {};
     }
     // A private folder (only its owner may enter) of a name no one can foresee.
     QTemporaryDir folder(InFolder(workRoot, "norvane-job-" + Pid() + "-XXXXXX"));
-    if (!folder.isValid()) return false;
+    if (!folder.isValid())
+        return Problem("Cannot make the job's working folder in \"" + workRoot + "\": " + folder.errorString());
     folder.setAutoRemove(false);
     jobFolder = folder.path() + Sep();
-    return true;
+    return {};
 }

@@ -296,7 +296,7 @@ void TrackPreparer::Start(const std::vector<saya>& burnList, const std::map<int,
     job = newJob;
     // The steps name files in the job's own folder, so it comes first. Files
     // of a run that was killed half-way must not pass for this run's.
-    folderMade = Locations::Current().BeginJob();
+    folderProblem = Locations::Current().BeginJob();
     plan = PlanTracks(burnList, groupReps);
     pool = std::make_unique<ToolPool>(job.parallel);
     pool->SetStallLimit(job.stallSeconds);
@@ -333,8 +333,8 @@ void TrackPreparer::Start(const std::vector<saya>& burnList, const std::map<int,
 
 void TrackPreparer::Kick() {
     if (!running) return;  // cancelled before it began
-    if (!folderMade) {
-        failures << "Cannot create the temp folder " + TempFolder();
+    if (folderProblem) {
+        failures << folderProblem.Text();
         emit StatMsg(failures.back());
         for (const PlannedTrack& track : plan) failedTracks << Title(track);
         nextTrack = works.size();

@@ -11,6 +11,7 @@
 #include "production/mp3set.h"
 #include "production/trackplan.h"
 #include "production/trackscript.h"
+#include "tools/problem.h"
 
 #include <QObject>
 #include <QSet>
@@ -149,7 +150,7 @@ private:
 
     bool running = false;
     bool cancelled = false;
-    bool folderMade = false;  // the job's working folder could be made
+    Problem folderProblem;  // why the job's working folder could not be made
     bool launching = false;
     size_t nextTrack = 0;  // the next track to start
     size_t shownTrack = 0; // the first track not yet concluded

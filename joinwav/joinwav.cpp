@@ -5,7 +5,7 @@
 // stands for the inputs that the text file LIST names, one per line, so
 // that a long track does not need a command line of its length. An input
 // "--length-pause=K" is silence K times as long as the input before it.
-// With --speed S (0.5 to 2, in hundredths) every input is played S times
+// With --speed S (0.5 to 1.5, in hundredths) every input is played S times
 // as fast, keeping its pitch. OUT is always CD
 // audio: 44.1 kHz, 16-bit PCM, stereo. Mono inputs are copied to both
 // channels, other sample rates are converted; inputs with more than two
@@ -16,6 +16,8 @@
 // the file goes to standard error, the status is 1 and OUT is left as it was:
 // the audio goes to a temporary file beside OUT that is renamed over it only
 // when complete.
+
+#include "production/cdaudio.h"
 
 #include <SoundTouch.h>
 #include <sndfile.h>
@@ -38,11 +40,9 @@
 
 namespace {
 
-constexpr int kCdRate = 44100;
-constexpr int kCdChannels = 2;
+constexpr int kCdRate = AudioCd::kRate;
+constexpr int kCdChannels = AudioCd::kChannels;
 constexpr sf_count_t kBlockFrames = 32768;
-// The RIFF size fields are 32 bits; the header around the data is 44 bytes.
-constexpr uint64_t kMaxDataBytes = 0xFFFFFFFFull - 44;
 
 void report(const std::string& message) { std::fprintf(stderr, "joinwav: %s\n", message.c_str()); }
 
@@ -112,8 +112,8 @@ public:
 
     // Appends interleaved stereo frames.
     std::string write(const short* frames, sf_count_t count) {
-        dataBytes_ += uint64_t(count) * kCdChannels * sizeof(short);
-        if (dataBytes_ > kMaxDataBytes)
+        frames_ += count;
+        if (frames_ > AudioCd::kMaxWavFrames)
             return "cannot write " + inQuotes(target_) + ": the joined audio is larger than a WAV file can hold";
         if (sf_writef_short(file_, frames, count) != count)
             return "cannot write " + inQuotes(target_) + ": " + sf_strerror(file_);
@@ -157,7 +157,7 @@ private:
     std::string target_;
     std::string tempPath_;
     SNDFILE* file_ = nullptr;
-    uint64_t dataBytes_ = 0;
+    sf_count_t frames_ = 0;
 };
 
 // Where an input's frames at 44.1 kHz go, in the input's channel count.
@@ -308,17 +308,6 @@ std::string convertToCdRate(SoundInput& in, FrameSink& out) {
     }
 }
 
-// The frames an input makes at 44.1 kHz, as the rate conversion rounds them.
-sf_count_t cdFrames(sf_count_t frames, int rate) {
-    if (rate == kCdRate) return frames;
-    return sf_count_t(std::floor(double(frames) / (double(rate) / kCdRate) + 0.5));
-}
-
-// A speed in hundredths: 0.75 plays in 4/3 of the time, at the same pitch.
-// An input of n frames at 44.1 kHz lasts exactly (100 n + p/2) / p frames
-// at p hundredths, so that the length is known before the work is done.
-sf_count_t stretchedFrames(sf_count_t frames, int percent) { return (frames * 100 + percent / 2) / percent; }
-
 // Time-stretches what passes through it, keeping the pitch (SoundTouch's
 // overlap-add, made for speech), and delivers exactly `target` frames:
 // the end is cut or filled with silence by the few frames it is off.
@@ -382,20 +371,18 @@ std::string appendInput(const std::string& path, StereoWriter& out) {
     };
     if (speedPercent == 100) return pass(out);
     Stretcher stretcher(out, speedPercent, in.channels(),
-                        stretchedFrames(cdFrames(in.frames(), in.rate()), speedPercent));
+                        AudioCd::StretchedFrames(AudioCd::CdFrames(in.frames(), in.rate()), speedPercent));
     const std::string stretched = pass(stretcher);
     return stretched.empty() ? stretcher.finish() : stretched;
 }
-
-// "--length-pause=K": silence K times as long as the input before it, K in
-// hundredths, rounded to the nearest frame.
-constexpr const char* kLengthPause = "--length-pause=";
 
 // A decimal number in hundredths ("1.5" is 150); -1 for anything else.
 long hundredths(const std::string& text) {
     char* end = nullptr;
     const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || !std::isfinite(value) || value < 0 || value > 1000) return -1;
+    if (text.empty() || *end != '\0' || !std::isfinite(value) || value < 0 ||
+        value * 100 > AudioCd::kMaxLengthPauseHundredths)
+        return -1;
     const long rounded = std::lround(value * 100);
     return std::abs(value * 100 - double(rounded)) < 1e-6 ? rounded : -1;
 }
@@ -482,10 +469,11 @@ std::string join(const InputList& inputs, const std::string& target) {
     sf_count_t lastInput = 0;  // the frames of the file input just before
     for (const uint32_t number : inputs.order) {
         const std::string& input = inputs.files[number];
-        if (input.rfind(kLengthPause, 0) == 0) {
-            const long times = hundredths(input.substr(std::strlen(kLengthPause)));
+        if (input.rfind(AudioCd::kLengthPauseToken, 0) == 0) {
+            // Silence K times as long as the input before it.
+            const long times = hundredths(input.substr(AudioCd::kLengthPauseToken.size()));
             if (times < 0) return "cannot read the pause " + inQuotes(input);
-            problem = writer.writeSilence((lastInput * times + 50) / 100);
+            problem = writer.writeSilence(AudioCd::LengthPauseFrames(lastInput, int(times)));
         } else {
             const sf_count_t before = writer.written();
             problem = repeated.append(inputs, number, writer);
@@ -507,8 +495,8 @@ int main(int argc, char** argv) {
     int first = 1;
     if (argc > 3 && std::strcmp(argv[1], "--speed") == 0) {
         const long percent = hundredths(argv[2]);
-        if (percent < 50 || percent > 200) {
-            report("the speed must be a number from 0.5 to 2 in hundredths, not " + inQuotes(argv[2]));
+        if (percent < AudioCd::kMinSpeedPercent || percent > AudioCd::kMaxSpeedPercent) {
+            report("the speed must be a number from 0.5 to 1.5 in hundredths, not " + inQuotes(argv[2]));
             return 1;
         }
         speedPercent = int(percent);

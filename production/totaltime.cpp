@@ -18,14 +18,6 @@ const qint64 kMinimumTrackFrames = qint64(std::ceil(TrackPreparer::kMinimumCdTra
 
 }  // namespace
 
-qint64 AudioCd::CdFrames(const SampleLength& length) {
-    if (length.frames <= 0 || length.rate <= 0) return 0;
-    if (length.rate == kRate) return std::min(kMeasureLimit, length.frames);
-    // soxr's sum in double precision: ties fall either way, as it has them.
-    const double frames = std::floor(double(length.frames) / (double(length.rate) / kRate) + 0.5);
-    return frames < double(kMeasureLimit) ? qint64(frames) : kMeasureLimit;
-}
-
 LengthSource PackLengthSource(const Quran& quran, QAudio& audio) {
     // Copying a pack out of Quran copies its whole index; ayas are measured
     // sura by sura, so keeping the last sura's pack saves nearly every copy.

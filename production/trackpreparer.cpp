@@ -464,7 +464,7 @@ QString TrackPreparer::WriteJoinList(Work& work, const QString& listPath) const 
             case TrackPiece::Kind::Recording: text += files[piece.member] + '\n'; break;
             case TrackPiece::Kind::Basmala: text += basmalaFile + '\n'; break;
             case TrackPiece::Kind::LengthPause:
-                text += "--length-pause=" + QByteArray::number(piece.quarters / 4.0) + '\n';
+                text += QByteArray::fromStdString(AudioCd::LengthPauseArgument(LengthPauseHundredths(piece.quarters))) + '\n';
                 break;
             case TrackPiece::Kind::Silence: text += (silenceFile + '\n').repeated(piece.seconds); break;
         }

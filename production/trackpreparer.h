@@ -8,6 +8,7 @@
 // disc order whatever order the tracks finish in.
 
 #include "burnlist/saya.h"
+#include "production/cdaudio.h"
 #include "production/mp3set.h"
 #include "production/trackplan.h"
 #include "production/trackscript.h"
@@ -79,11 +80,11 @@ public:
     // An audio CD track must play at least this long; CD mode pads shorter
     // tracks with silence at their end.
     static constexpr double kMinimumCdTrackSeconds = 4.0;
-    static constexpr int kCdRate = 44100;
+    static constexpr int kCdRate = AudioCd::kRate;
     // A track is joined from at most this many pieces (a long group played
     // often), and must fit a WAV file (4 GiB).
     static constexpr qint64 kMaxJoinPieces = 1000000;
-    static constexpr qint64 kMaxWavFrames = (0xFFFFFFFFll - 44) / 4;
+    static constexpr qint64 kMaxWavFrames = AudioCd::kMaxWavFrames;
     // How far a made MP3 may play from the track it was made of.
     static constexpr double kMp3LengthTolerance = 0.2;
     // The working folder of the job (see Locations), ending in a separator:

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one fuzz target with libFuzzer for a while.
 #
-#   scripts/fuzz.sh TARGET SECONDS     TARGET: pack mp3len playlist settings drivescan image
+#   scripts/fuzz.sh TARGET SECONDS     TARGET: pack mp3len playlist settings drivescan image joinwav
 #
 # Builds the project with clang and libFuzzer in build-fuzz/ (installing
 # clang and its runtime when missing), then fuzzes from the seeds in

@@ -1,6 +1,6 @@
 // Fuzz targets for everything that reads a file a user may be handed: packs,
 // MP3 recordings, playlists, the settings file, cdrdao's scan output and the
-// icon archive. One source, built once per target with NORVANE_FUZZ_TARGET
+// icon archive; and joinwav's inputs (joinwav_target.cpp). One source, built once per target with NORVANE_FUZZ_TARGET
 // naming the function below. With -DNORVANE_FUZZ=ON each is a libFuzzer
 // program; otherwise main() replays the corpus files given as arguments
 // (files or folders), which is how the test run keeps every saved input.
@@ -107,6 +107,8 @@ void Setup(int* argc, char*** argv) {
 }
 
 }  // namespace
+
+void JoinWav(const uint8_t* data, size_t size);  // joinwav_target.cpp
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     Setup(argc, argv);

@@ -384,21 +384,50 @@ private:
 
 }  // namespace
 
+std::string PlanJoin(const JoinRequest& request, int64_t* frames) {
+    const InputList& inputs = request.inputs;
+    std::vector<int64_t> lengths(inputs.files.size(), -1);  // each file's, once read
+    int64_t total = 0, lastInput = 0;
+    for (const uint32_t number : inputs.order) {
+        const std::string& input = inputs.files[number];
+        if (IsLengthPause(input)) {
+            const long times = LengthPauseHundredths(input);
+            if (times < 0) return "cannot read the pause " + InQuotes(input);
+            total = std::min(total + AudioCd::LengthPauseFrames(lastInput, int(times)), AudioCd::kFrameLimit);
+            continue;
+        }
+        if (lengths[number] < 0) {
+            const SoundInput in(input);
+            if (!in.problem().empty()) return in.problem();
+            const int64_t converted = AudioCd::CdFrames(in.frames(), in.rate());
+            lengths[number] = request.speedPercent == 100 ? converted
+                                                          : AudioCd::StretchedFrames(converted, request.speedPercent);
+        }
+        lastInput = lengths[number];
+        total = std::min(total + lastInput, AudioCd::kFrameLimit);
+    }
+    if (total > AudioCd::kMaxWavFrames)
+        return "cannot write " + InQuotes(request.output) + ": the joined audio is larger than a WAV file can hold";
+    *frames = total;
+    return std::string();
+}
+
 std::string Join(const JoinRequest& request) {
     const InputList& inputs = request.inputs;
+    int64_t planned = 0;
+    std::string problem = PlanJoin(request, &planned);
+    if (!problem.empty()) return problem;
     CdWavOutput output(request.output);
-    std::string problem = output.open();
+    problem = output.open();
     if (!problem.empty()) return problem;
     StereoWriter writer(output);
     RepeatedInputs repeated(inputs);
     sf_count_t lastInput = 0;  // the frames of the file input just before
     for (const uint32_t number : inputs.order) {
         const std::string& input = inputs.files[number];
-        if (input.rfind(AudioCd::kLengthPauseToken, 0) == 0) {
-            // Silence K times as long as the input before it.
-            const long times = Hundredths(input.substr(AudioCd::kLengthPauseToken.size()));
-            if (times < 0) return "cannot read the pause " + InQuotes(input);
-            problem = writer.writeSilence(AudioCd::LengthPauseFrames(lastInput, int(times)));
+        if (IsLengthPause(input)) {
+            // Silence K times as long as the input before it (K read by PlanJoin).
+            problem = writer.writeSilence(AudioCd::LengthPauseFrames(lastInput, int(LengthPauseHundredths(input))));
         } else {
             const sf_count_t before = writer.written();
             problem = repeated.append(inputs, number, request.speedPercent, writer);

@@ -6,7 +6,13 @@
 
 #include "joinwav/options.h"
 
+#include <cstdint>
 #include <string>
+
+// The frames the join writes, worked out from the inputs' headers before
+// any audio is read; else why the join cannot be made. A join too long for
+// a WAV file fails here, before it has written gigabytes.
+std::string PlanJoin(const JoinRequest& request, int64_t* frames);
 
 // Empty when the output is written, else why not (naming the file).
 std::string Join(const JoinRequest& request);

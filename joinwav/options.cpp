@@ -19,6 +19,12 @@ long Hundredths(const std::string& text) {
     return std::abs(value * 100 - double(rounded)) < 1e-6 ? rounded : -1;
 }
 
+bool IsLengthPause(const std::string& input) { return input.rfind(AudioCd::kLengthPauseToken, 0) == 0; }
+
+long LengthPauseHundredths(const std::string& input) {
+    return Hundredths(input.substr(AudioCd::kLengthPauseToken.size()));
+}
+
 void InputList::add(const std::string& path) {
     const auto known = numbers.emplace(path, uint32_t(files.size()));
     if (known.second) files.push_back(path);

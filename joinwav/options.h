@@ -34,4 +34,9 @@ struct JoinRequest {
 // they make a join, else why not.
 std::string ParseJoinArguments(const std::vector<std::string>& args, JoinRequest* request);
 
+// Whether an input is a length pause, "--length-pause=K".
+bool IsLengthPause(const std::string& input);
+// Its K in hundredths; -1 when K is no number.
+long LengthPauseHundredths(const std::string& input);
+
 inline std::string InQuotes(const std::string& text) { return "\"" + text + "\""; }

@@ -1,6 +1,6 @@
 #include "app/norvane.h"
 #include "library/locations.h"
-#include "library/packarchive.h"
+#include "app/packedimage.h"
 
 #include <QApplication>
 #include <QDir>

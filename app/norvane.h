@@ -5,8 +5,8 @@
 
 #include "burnlist/burnlist.h"
 #include "burnlist/saya.h"
-#include "burnlist/totaltime.h"
-#include "library/packarchive.h"
+#include "production/totaltime.h"
+#include "app/packedimage.h"
 #include "production/drivescan.h"
 #include "production/sliders.h"
 #include "production/trackscript.h"

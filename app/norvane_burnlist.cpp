@@ -4,8 +4,9 @@
 
 #include "app/userdialogs.h"
 #include "burnlist/burnlist.h"
+#include "app/cdlength.h"
+#include "app/packedimage.h"
 #include "burnlist/burnlistmodel.h"
-#include "burnlist/cdlength.h"
 #include "burnlist/playlist.h"
 #include "library/ayakey.h"
 #include "library/packarchive.h"

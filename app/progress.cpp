@@ -1,6 +1,6 @@
 #include "app/progress.h"
 
-#include "library/packarchive.h"
+#include "app/packedimage.h"
 
 #include <QCloseEvent>
 #include <QIcon>

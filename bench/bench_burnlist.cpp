@@ -12,8 +12,8 @@
 
 #include "app/norvane.h"
 #include "app/userdialogs.h"
-#include "burnlist/cdlength.h"
-#include "burnlist/totaltime.h"
+#include "app/cdlength.h"
+#include "production/totaltime.h"
 #include "library/packarchive.h"
 #include "library/mp3probe.h"
 #include "library/quran.h"

@@ -16,7 +16,7 @@
 
 #include "burnlist/burnlist.h"
 #include "burnlist/playlist.h"
-#include "burnlist/totaltime.h"
+#include "production/totaltime.h"
 #include "library/locations.h"
 #include "library/mp3probe.h"
 #include "library/quran.h"

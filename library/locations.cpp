@@ -1,13 +1,16 @@
 #include "library/locations.h"
 
-#include "tools/processwrap.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
 
 // Installed files, relative to the folder of the programs; the build sets
 // them from its install layout.
@@ -30,6 +33,28 @@ QString Sep() { return QString(QDir::separator()); }
 QString Pid() { return QString::number(QCoreApplication::applicationPid()); }
 
 QString InFolder(const QString& folder, const QString& name) { return folder + Sep() + name; }
+
+// Whether a process of this id still runs (taken as yes where that cannot
+// be told), so that only the folders of ended jobs are swept away.
+bool ProcessAlive(qint64 pid) {
+#ifdef Q_OS_UNIX
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+#else
+    Q_UNUSED(pid);
+    return true;
+#endif
+}
+
+// Where an installed program's jobs work: TMPDIR as it stands (never made
+// absolute against the working directory, nor silently replaced), else /tmp.
+QString TemporaryRoot() {
+#ifdef Q_OS_UNIX
+    const QString named = qEnvironmentVariable("TMPDIR");
+    return named.isEmpty() ? QString("/tmp") : named;
+#else
+    return QDir::tempPath();
+#endif
+}
 
 QString ProgramFolder() {
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
@@ -64,7 +89,7 @@ Locations Locations::Installed(const QString& programFolder) {
         const QString clean = QDir::toNativeSeparators(QDir::cleanPath(folder)) + Sep();
         if (!l.packFolders.contains(clean)) l.packFolders << clean;
     }
-    l.workRoot = QDir::tempPath();
+    l.workRoot = TemporaryRoot();
     return l;
 }
 
@@ -124,9 +149,24 @@ QString Locations::HelperProgram(const QString& name) {
     return name;
 }
 
+// The folder that holds the job folders. A portable program makes its own;
+// the system's must be there, and be named in full: a relative or empty
+// name would put job folders (and their sweep) wherever the program was
+// started from.
+Problem Locations::CheckWorkRoot() const {
+    if (mode == Mode::Portable) return {};
+    const QString named = "the temporary folder \"" + workRoot + "\"";
+    const QFileInfo root(workRoot);
+    if (workRoot.isEmpty() || root.isRelative()) return Problem(named + " is not an absolute path (see TMPDIR)");
+    if (!root.exists()) return Problem(named + " does not exist (see TMPDIR)");
+    if (!root.isDir()) return Problem(named + " is not a folder (see TMPDIR)");
+    return {};
+}
+
 void Locations::RemoveAbandonedJobFolders() const {
     static const QRegularExpression portable(R"(^job-(\d+)$)"), installed(R"(^norvane-job-(\d+)-\w+$)");
     const QRegularExpression& pattern = mode == Mode::Portable ? portable : installed;
+    if (workRoot.isEmpty()) return;  // QDir would read it as the working directory
     const QDir work(workRoot);
     for (const QString& name : work.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QRegularExpressionMatch match = pattern.match(name);
@@ -141,17 +181,20 @@ void Locations::EndJob() const {
     if (!jobFolder.isEmpty()) QDir(jobFolder).removeRecursively();
 }
 
-bool Locations::BeginJob() {
+Problem Locations::BeginJob() {
+    if (const Problem unusable = CheckWorkRoot()) return Problem("Cannot make the job's working folder: " + unusable.Text());
     RemoveAbandonedJobFolders();
     if (mode == Mode::Portable) {
         // This process's own earlier work is over too.
         QDir(jobFolder).removeRecursively();
-        return QDir().mkpath(jobFolder);
+        if (!QDir().mkpath(jobFolder)) return Problem("Cannot make the job's working folder \"" + jobFolder + "\"");
+        return {};
     }
     // A private folder (only its owner may enter) of a name no one can foresee.
     QTemporaryDir folder(InFolder(workRoot, "norvane-job-" + Pid() + "-XXXXXX"));
-    if (!folder.isValid()) return false;
+    if (!folder.isValid())
+        return Problem("Cannot make the job's working folder in \"" + workRoot + "\": " + folder.errorString());
     folder.setAutoRemove(false);
     jobFolder = folder.path() + Sep();
-    return true;
+    return {};
 }

@@ -10,8 +10,11 @@
 // user's data folder; packs are also found in the system data folders (a
 // user's pack wins over a system pack of the same name); icons and the guide
 // come from the installed data; each job works in a private folder of its
-// own under the system's temporary location. Installed files are found
+// own under the system's temporary location (TMPDIR, else /tmp), which must
+// be an existing folder named by an absolute path. Installed files are found
 // relative to the program, so that a moved install keeps working.
+
+#include "tools/problem.h"
 
 #include <QString>
 #include <QStringList>
@@ -53,8 +56,8 @@ public:
     // The working folder of the current job, ending in a separator.
     const QString& JobFolder() const { return jobFolder; }
     // Removes working folders of jobs whose process is gone, and makes a
-    // fresh one for a new job. False when it cannot be made.
-    bool BeginJob();
+    // fresh one for a new job; else the problem, naming the folder.
+    Problem BeginJob();
     // Removes the current job's working folder with all it holds.
     void EndJob() const;
 
@@ -67,6 +70,7 @@ private:
     QString workRoot;         // where job folders are made
     QString jobFolder;
 
+    Problem CheckWorkRoot() const;
     void RemoveAbandonedJobFolders() const;
     QString InstalledFile(const QString& relativeFolder, const QString& dataPath) const;
 };

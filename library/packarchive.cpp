@@ -1,12 +1,10 @@
 #include "library/packarchive.h"
 
-#include "library/locations.h"
 #include "library/savefile.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
@@ -275,13 +273,4 @@ QString ReciterOfPack(const PackArchive& pack) {
     const std::vector<char> bytes = pack.Extract(kReciterEntry);
     // A name, not a document: one line of reasonable length.
     return QString::fromUtf8(bytes.data(), qsizetype(std::min<size_t>(bytes.size(), 200))).section('\n', 0, 0).trimmed();
-}
-
-QPixmap LoadPackedImage(const std::string& name) {
-    PackArchive archive;
-    archive.Open(QFile::encodeName(Locations::Current().DataFile("img.dat")).toStdString());
-    const std::vector<char> bytes = archive.Extract(name);
-    if (bytes.empty() || bytes.size() > size_t(std::numeric_limits<int>::max())) return QPixmap();
-    const QImage image = QImage::fromData(QByteArray::fromRawData(bytes.data(), int(bytes.size())));
-    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }

@@ -3,7 +3,7 @@
 // fixed-size index at the front ("JR1", count, 268-byte index entries, data).
 // Sura packs (*.mat) and the icon archive img.dat use it.
 
-#include <QPixmap>
+#include <QString>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -99,8 +99,3 @@ private:
 // look up ayas by name never see it.
 inline constexpr const char* kReciterEntry = "reciter.txt";
 QString ReciterOfPack(const PackArchive& pack);
-
-// Loads an icon out of the program's img.dat (see Locations); a null pixmap when
-// the archive or the entry is missing or the bytes are no image. Needs a
-// QGuiApplication, as every QPixmap does.
-QPixmap LoadPackedImage(const std::string& name);

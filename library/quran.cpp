@@ -72,7 +72,7 @@ QString Quran::Reciter(int suraNumber) const {
     return pack ? ReciterOfPack(*pack) : QString();
 }
 
-QString Quran::Reciter(const saya& entry) const { return Reciter(Sura().SuraNumber(entry.sura)); }
+QString Quran::Reciter(const std::string& suraKey) const { return Reciter(Sura().SuraNumber(suraKey)); }
 
 void Quran::Setup() {
     GetSuras();

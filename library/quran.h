@@ -2,7 +2,6 @@
 // The installed sura packs: found in the pack folders of the locations in
 // use, opened once, and activated by list index or sura key.
 
-#include "burnlist/saya.h"
 #include "library/packarchive.h"
 #include "library/suracatalogue.h"
 
@@ -29,9 +28,9 @@ public:
     // pack; an empty pack when none is installed. Used for measuring.
     PackArchive PackForSura(int suraNumber) const;
     const std::vector<int>& AvailableSuras() const { return availableSuras; }
-    // The reciter named inside the pack that holds the entry's sura; empty
-    // when the pack names none.
-    QString Reciter(const saya& entry) const;
+    // The reciter named inside the pack that holds a sura (by key, "002",
+    // or number); empty when the pack names none.
+    QString Reciter(const std::string& suraKey) const;
     QString Reciter(int suraNumber) const;
 
 private:

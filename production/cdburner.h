@@ -7,7 +7,7 @@
 // write". Progress counts the preparation's steps, then the tracks written.
 
 #include "burnlist/saya.h"
-#include "burnlist/totaltime.h"
+#include "production/totaltime.h"
 #include "production/trackpreparer.h"
 #include "tools/job.h"
 #include "tools/processwrap.h"

@@ -1,6 +1,6 @@
 #include "production/joinlist.h"
 
-#include "burnlist/totaltime.h"
+#include "production/totaltime.h"
 #include "production/trackpreparer.h"
 
 #include <QFile>
@@ -45,7 +45,8 @@ Problem WriteJoinList(const PlannedTrack& track, const PlayOptions& play, const 
             case TrackPiece::Kind::Recording: text += inputs.members[piece.member].file + '\n'; break;
             case TrackPiece::Kind::Basmala: text += inputs.basmala.file + '\n'; break;
             case TrackPiece::Kind::LengthPause:
-                text += "--length-pause=" + QByteArray::number(piece.quarters / 4.0) + '\n';
+                text += QByteArray::fromStdString(AudioCd::LengthPauseArgument(LengthPauseHundredths(piece.quarters))) +
+                        '\n';
                 break;
             case TrackPiece::Kind::Silence: text += (inputs.silence.file + '\n').repeated(piece.seconds); break;
         }

@@ -1,6 +1,6 @@
 #include "production/toolchecks.h"
 
-#include "burnlist/totaltime.h"
+#include "production/totaltime.h"
 #include "library/mp3probe.h"
 #include "production/trackscript.h"
 #include "production/wavfile.h"

@@ -1,6 +1,6 @@
 #include "production/trackpreparer.h"
 
-#include "burnlist/totaltime.h"
+#include "production/totaltime.h"
 #include "library/locations.h"
 #include "library/packarchive.h"
 #include "library/quran.h"
@@ -60,7 +60,7 @@ void TrackPreparer::Start(const std::vector<saya>& burnList, const std::map<int,
 void TrackPreparer::Begin() {
     // The steps name files in the job's own folder, so it comes first. Files
     // of a run that was killed half-way must not pass for this run's.
-    folderMade = Locations::Current().BeginJob();
+    folderProblem = Locations::Current().BeginJob();
     recipe = std::make_unique<TrackRecipe>(*quran, options, plan);
     scheduler = std::make_unique<StepScheduler>(options.parallel, options.stallSeconds);
     connect(scheduler.get(), &StepScheduler::CannotRun, this, &TrackPreparer::ReportCannotRun);
@@ -96,8 +96,8 @@ void TrackPreparer::Begin() {
 
     SetStatus(options.mp3 ? "Creating MP3 tracks ..." : "Creating tracks ...");
     SetProgress(0, stepTotal);
-    if (!folderMade) {
-        failures << "Cannot create the temp folder " + TempFolder();
+    if (folderProblem) {
+        failures << folderProblem.Text();
         Job::Log(failures.back());
         for (const PlannedTrack& track : plan) failedTracks << TrackRecipe::Title(track);
         return AllDone();

@@ -7,6 +7,7 @@
 // the folder fills in playing order.
 
 #include "burnlist/saya.h"
+#include "production/cdaudio.h"
 #include "production/trackrecipe.h"
 #include "tools/job.h"
 
@@ -55,9 +56,9 @@ public:
     // An audio CD track must play at least this long; CD mode pads shorter
     // tracks with silence at their end.
     static constexpr double kMinimumCdTrackSeconds = 4.0;
-    static constexpr int kCdRate = 44100;
+    static constexpr int kCdRate = AudioCd::kRate;
     // A track must fit a WAV file (4 GiB).
-    static constexpr qint64 kMaxWavFrames = (0xFFFFFFFFll - 44) / 4;
+    static constexpr qint64 kMaxWavFrames = AudioCd::kMaxWavFrames;
     // The working folder of the job (see Locations), ending in a separator.
     static QString TempFolder();
 
@@ -90,7 +91,7 @@ private:
     int stepsDone = 0;
     int stepTotal = 0;
     int tracksMade = 0;
-    bool folderMade = false;
+    Problem folderProblem;  // why the job's working folder could not be made
     std::vector<std::string> trackList;
     QStringList failures;
     QStringList failedTracks;

@@ -1,6 +1,6 @@
 #include "production/trackrecipe.h"
 
-#include "burnlist/totaltime.h"
+#include "production/totaltime.h"
 #include "library/locations.h"
 #include "library/mp3decoder.h"
 #include "library/packentry.h"
@@ -171,7 +171,7 @@ Step TrackRecipe::EncodeStep(TrackWork& work) const {
     work.encoded = JobFiles::File(work.fileName);
     work.target = options.mp3Dir + QDir::separator() + work.fileName;
     const QStringList tags =
-        TagArguments(track, work.position, count, options.set, quran.Reciter(track.members.front()));
+        TagArguments(track, work.position, count, options.set, quran.Reciter(track.members.front().sura));
     const QString encoded = work.encoded;
     Step encode = ToolStep(QStringList{"lame", "--silent", "-b" + QString::number(options.bitrate)} + tags +
                                QStringList{JobFiles::TrackPath(track.wavName), encoded},

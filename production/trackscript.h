@@ -11,6 +11,7 @@
 // and the job's checks add them up without spelling them out, which
 // matters for a long group played many times.
 
+#include "production/cdaudio.h"
 #include "production/trackplan.h"
 
 #include <QtGlobal>
@@ -24,7 +25,8 @@ struct PlayOptions {
 
     // The speeds offered, wherever a speed is chosen: 0.50 to 1.50 times
     // the recorded speed in steps of 0.05.
-    static constexpr int kMinSpeedPercent = 50, kMaxSpeedPercent = 150, kSpeedStepPercent = 5;
+    static constexpr int kMinSpeedPercent = AudioCd::kMinSpeedPercent, kMaxSpeedPercent = AudioCd::kMaxSpeedPercent;
+    static constexpr int kSpeedStepPercent = 5;
     // Whether a speed (1 = as recorded, as the user writes it) is one of those.
     static bool SpeedAllowed(double speed);
     // The offered speed nearest to `speed`, in percent; a speed halfway
@@ -68,15 +70,17 @@ struct PieceWeights {
 // time proportional to the track's members, saturating far beyond any
 // real track (2^50) instead of overflowing.
 qint64 MeasureTrack(const PlannedTrack& track, const PlayOptions& options, const PieceWeights& weights);
-inline constexpr qint64 kMeasureLimit = qint64(1) << 50;
+inline constexpr qint64 kMeasureLimit = AudioCd::kFrameLimit;
 // A sum of lengths that stops at that limit (800 years of audio), for
 // sums of whole tracks too.
 inline qint64 MeasurePlus(qint64 a, qint64 b) { return a + b < kMeasureLimit ? a + b : kMeasureLimit; }
 
+// A length pause of `quarters` quarters of the recording, as joinwav takes it.
+inline int LengthPauseHundredths(int quarters) { return 25 * quarters; }
 // The frames of a length pause of `quarters` quarters after `frames` of
-// recording, rounded to the nearest frame (joinwav makes the same).
-inline qint64 LengthPauseFrames(qint64 frames, int quarters) { return (frames * quarters + 2) / 4; }
-// The frames a recording of `frames` plays at a speed, as joinwav makes it.
-inline qint64 StretchedFrames(qint64 frames, int speedPercent) {
-    return (frames * 100 + speedPercent / 2) / speedPercent;
+// recording, as joinwav makes it.
+inline qint64 LengthPauseFrames(qint64 frames, int quarters) {
+    return AudioCd::LengthPauseFrames(frames, LengthPauseHundredths(quarters));
 }
+// The frames a recording of `frames` plays at a speed, as joinwav makes it.
+using AudioCd::StretchedFrames;

@@ -1,5 +1,7 @@
 #include "production/wavfile.h"
 
+#include "production/cdaudio.h"
+
 #include <QFile>
 #include <QtEndian>
 #include <cmath>
@@ -27,7 +29,7 @@ bool ReadFormat(QFile& file, qint64 size, WavInfo& info) {
 }  // namespace
 
 bool WavInfo::IsCdAudio() const {
-    return valid && formatTag == 1 && channels == 2 && rate == 44100 && bitsPerSample == 16;
+    return valid && formatTag == 1 && channels == AudioCd::kChannels && rate == AudioCd::kRate && bitsPerSample == 16;
 }
 
 WavInfo ReadWavInfo(const QString& path) {
@@ -74,7 +76,7 @@ bool PadWavWithSilence(const QString& path, double seconds, QString* error) {
     if (info.dataOffset + info.dataBytes != file.size()) return fail("its samples do not end the file");
 
     const qint64 dataBytes = wantedFrames * info.blockAlign;
-    if (dataBytes > 0xFFFFFFFFll - 36) return fail("the padded file would be too large");
+    if (info.dataOffset + dataBytes > AudioCd::kMaxWavFileBytes) return fail("the padded file would be too large");
     // Integer PCM silence is all zero bytes, except 8-bit, which is unsigned.
     const char fill = info.bitsPerSample == 8 ? char(0x80) : char(0);
     const QByteArray silence(dataBytes - info.dataBytes, fill);

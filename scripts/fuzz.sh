@@ -2,7 +2,7 @@
 # Runs one fuzz target with libFuzzer for a while.
 #
 #   scripts/fuzz.sh TARGET SECONDS     TARGET: pack mp3len playlist settings drivescan image
-#                                      import trackplan
+#                                      import trackplan joinwav
 #
 # Builds the project with clang and libFuzzer in build-fuzz/ (installing
 # clang and its runtime when missing), then fuzzes from the seeds in

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds Norvane's Debian package and checks it. Installs what is missing
 # first (as setup.sh does), builds the programs in build-package/ with
-# Debian's compiler and linker flags (hardening included), makes the demo
-# packs there, packs the .deb with CPack, then checks the desktop entry, the
+# Debian's compiler and linker flags (hardening included), the demo packs
+# with them, packs the .deb with CPack, then checks the desktop entry, the
 # AppStream metadata, the manual pages (groff, no warnings) and the package
 # (lintian, no errors). Prints the .deb's path as its last line.
 #
@@ -11,7 +11,6 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build-package"
-PACKS="$BUILD/demo-packs"
 
 # shellcheck source=scripts/packages.sh
 source "$ROOT/scripts/packages.sh"
@@ -24,11 +23,9 @@ ldflags=$(dpkg-buildflags --get LDFLAGS)
 
 echo "package: building in $BUILD"
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
-  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
-  -DNORVANE_DEMO_PACKS_DIR="$PACKS" >/dev/null
-cmake --build "$BUILD" -j"$(nproc)" --target norvane norvane-pack norvane-make joinwav norvane-data
-
-"$ROOT/scripts/make-demo-packs.sh" "$BUILD/bin" "$PACKS"
+  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >/dev/null
+cmake --build "$BUILD" -j"$(nproc)" --target norvane norvane-pack norvane-make joinwav norvane-data \
+  norvane-demo-packs
 
 rm -f "$BUILD"/norvane_*.deb
 (cd "$BUILD" && cpack -G DEB -B "$BUILD" >cpack.log) || { cat "$BUILD/cpack.log" >&2; exit 1; }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what Norvane needs (only what is missing), builds it and prepares
-# the ready program folder dist/: the programs, the user guide, img.dat and
-# the demo packs in dist/quran.
+# Installs what Norvane needs (only what is missing), builds it (the demo
+# packs too) and prepares the ready program folder dist/: the programs, the
+# user guide, img.dat and the demo packs in dist/quran.
 #
 #   scripts/setup.sh                   release build in build/, folder in dist/
 #   scripts/setup.sh --programs-only   the same, without building tests and benchmarks
@@ -17,7 +17,7 @@ DIST="$ROOT/dist"
 source "$ROOT/scripts/packages.sh"
 
 TARGETS=()
-[ "${1:-}" = "--programs-only" ] && TARGETS=(--target norvane norvane-pack norvane-make joinwav norvane-data)
+[ "${1:-}" = "--programs-only" ] && TARGETS=(--target norvane norvane-pack norvane-make joinwav norvane-data norvane-demo-packs)
 
 build() {
   # shellcheck disable=SC2086
@@ -26,11 +26,9 @@ build() {
 }
 
 prepare_folder() {
-  # The portable layout: programs, img.dat (made by the build) and the guide
-  # side by side (see packaging/CMakeLists.txt).
+  # The portable layout: programs, img.dat and the demo packs (made by the
+  # build) and the guide (see packaging/CMakeLists.txt).
   cmake --install "$BUILD" --prefix "$DIST" --component portable >/dev/null
-  mkdir -p "$DIST/quran"
-  "$ROOT/scripts/make-demo-packs.sh" "$BUILD/bin" "$DIST/quran"
 }
 
 install_missing

@@ -3,9 +3,9 @@
 // cache and whether it fits, and playlist files (bad lines are skipped and reported, absurd
 // values clamped, failed saves reported).
 
-#include "burnlist/cdlength.h"
+#include "app/cdlength.h"
 #include "burnlist/playlist.h"
-#include "burnlist/totaltime.h"
+#include "production/totaltime.h"
 #include "library/suracatalogue.h"
 #include "support/libfixtures.h"
 #include "support/testenv.h"

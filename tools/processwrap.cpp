@@ -47,15 +47,6 @@ void TakeLines(ProcessWrap::ChannelBuffer& channel, QStringList& out, bool atEnd
 
 }  // namespace
 
-bool ProcessAlive(qint64 pid) {
-#ifdef Q_OS_UNIX
-    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
-#else
-    Q_UNUSED(pid);
-    return true;
-#endif
-}
-
 ProcessWrap::ProcessWrap(QObject* parent) : QObject(parent), process(new QProcess) {
 #ifdef Q_OS_LINUX
     // A tool dies with this program, even when it is killed without a chance

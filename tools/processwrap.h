@@ -11,10 +11,6 @@
 #include <QProcess>
 #include <QStringList>
 
-// Whether a process of this id still runs (taken as yes where that cannot
-// be told).
-bool ProcessAlive(qint64 pid);
-
 class ProcessWrap : public QObject {
     Q_OBJECT
 public:

@@ -1,14 +1,16 @@
 // Fuzz targets for everything that reads a file a user may be handed: packs,
 // MP3 recordings, playlists, the settings file, cdrdao's scan output and the
-// icon archive; and for the two paths where such input decides what the
-// user gets: a folder of recordings imported into packs, and a playlist
-// planned into tracks whose length the disc adds up. One source, built once per target with NORVANE_FUZZ_TARGET
+// icon archive; joinwav's inputs (joinwav_target.cpp); and the two paths where
+// such input decides what the user gets: a folder of recordings imported into
+// packs, and a playlist planned into tracks whose length the disc adds up.
+// One source, built once per target with NORVANE_FUZZ_TARGET
 // naming the function below. With -DNORVANE_FUZZ=ON each is a libFuzzer
 // program; otherwise main() replays the corpus files given as arguments
 // (files or folders), which is how the test run keeps every saved input.
 
+#include "app/packedimage.h"
 #include "burnlist/playlist.h"
-#include "burnlist/totaltime.h"
+#include "production/totaltime.h"
 #include "library/mp3probe.h"
 #include "library/packarchive.h"
 #include "library/packimport.h"
@@ -223,6 +225,8 @@ void Setup(int* argc, char*** argv) {
 }
 
 }  // namespace
+
+void JoinWav(const uint8_t* data, size_t size);  // joinwav_target.cpp
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     Setup(argc, argv);

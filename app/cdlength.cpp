@@ -1,6 +1,6 @@
-#include "burnlist/cdlength.h"
+#include "app/cdlength.h"
 
-#include "burnlist/totaltime.h"
+#include "production/totaltime.h"
 
 #include <algorithm>
 #include <climits>

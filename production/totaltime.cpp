@@ -1,4 +1,4 @@
-#include "burnlist/totaltime.h"
+#include "production/totaltime.h"
 
 #include "library/ayakey.h"
 #include "library/packarchive.h"
@@ -17,14 +17,6 @@ namespace {
 const qint64 kMinimumTrackFrames = qint64(std::ceil(TrackPreparer::kMinimumCdTrackSeconds * AudioCd::kRate));
 
 }  // namespace
-
-qint64 AudioCd::CdFrames(const SampleLength& length) {
-    if (length.frames <= 0 || length.rate <= 0) return 0;
-    if (length.rate == kRate) return std::min(kMeasureLimit, length.frames);
-    // soxr's sum in double precision: ties fall either way, as it has them.
-    const double frames = std::floor(double(length.frames) / (double(length.rate) / kRate) + 0.5);
-    return frames < double(kMeasureLimit) ? qint64(frames) : kMeasureLimit;
-}
 
 LengthSource PackLengthSource(const Quran& quran, Mp3Probe& audio) {
     // Copying a pack out of Quran copies its whole index; ayas are measured

@@ -1,36 +1,17 @@
-// joinwav [--speed S] IN1 IN2 ... OUT
-//
-// Writes OUT as one WAV whose audio is the inputs one after the other, in
-// argument order (an input may be named several times). An argument @LIST
-// stands for the inputs that the text file LIST names, one per line, so
-// that a long track does not need a command line of its length. An input
-// "--length-pause=K" is silence K times as long as the input before it.
-// With --speed S (0.5 to 2, in hundredths) every input is played S times
-// as fast, keeping its pitch. OUT is always CD
-// audio: 44.1 kHz, 16-bit PCM, stereo. Mono inputs are copied to both
-// channels, other sample rates are converted; inputs with more than two
-// channels are refused, because no single down-mix suits every layout and
-// the recitation recordings are mono or stereo anyway.
-//
-// Nothing is printed on success (status 0). On any failure a message naming
-// the file goes to standard error, the status is 1 and OUT is left as it was:
-// the audio goes to a temporary file beside OUT that is renamed over it only
-// when complete.
+#include "joinwav/join.h"
+
+#include "production/cdaudio.h"
 
 #include <SoundTouch.h>
 #include <sndfile.h>
 #include <soxr.h>
 
 #include <algorithm>
-#include <cmath>
-
 #include <chrono>
+#include <cmath>
 #include <cstdint>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <map>
 #include <random>
 #include <string>
 #include <system_error>
@@ -38,15 +19,9 @@
 
 namespace {
 
-constexpr int kCdRate = 44100;
-constexpr int kCdChannels = 2;
+constexpr int kCdRate = AudioCd::kRate;
+constexpr int kCdChannels = AudioCd::kChannels;
 constexpr sf_count_t kBlockFrames = 32768;
-// The RIFF size fields are 32 bits; the header around the data is 44 bytes.
-constexpr uint64_t kMaxDataBytes = 0xFFFFFFFFull - 44;
-
-void report(const std::string& message) { std::fprintf(stderr, "joinwav: %s\n", message.c_str()); }
-
-std::string inQuotes(const std::string& path) { return "\"" + path + "\""; }
 
 // One input sound file, open for reading for the lifetime of the object.
 class SoundInput {
@@ -64,15 +39,15 @@ public:
 
     // Empty when the file can be joined, otherwise why not.
     std::string problem() const {
-        if (!file_) return "cannot read " + inQuotes(path_) + ": " + sf_strerror(nullptr);
+        if (!file_) return "cannot read " + InQuotes(path_) + ": " + sf_strerror(nullptr);
         if (info_.channels < 1 || info_.channels > 2)
-            return "cannot join " + inQuotes(path_) + ": it has " + std::to_string(info_.channels) +
+            return "cannot join " + InQuotes(path_) + ": it has " + std::to_string(info_.channels) +
                    " channels, only mono and stereo are supported";
         return std::string();
     }
-    std::string readError() const { return "cannot read " + inQuotes(path_) + ": " + sf_strerror(file_); }
+    std::string readError() const { return "cannot read " + InQuotes(path_) + ": " + sf_strerror(file_); }
     std::string conversionError(const std::string& why) const {
-        return "cannot convert " + inQuotes(path_) + " to 44.1 kHz: " + why;
+        return "cannot convert " + InQuotes(path_) + " to 44.1 kHz: " + why;
     }
 
     SNDFILE* handle() const { return file_; }
@@ -105,28 +80,28 @@ public:
         if (!file_) {
             const std::string why = sf_strerror(nullptr);
             tempPath_.clear();  // nothing was created
-            return "cannot write " + inQuotes(target_) + ": " + why;
+            return "cannot write " + InQuotes(target_) + ": " + why;
         }
         return std::string();
     }
 
     // Appends interleaved stereo frames.
     std::string write(const short* frames, sf_count_t count) {
-        dataBytes_ += uint64_t(count) * kCdChannels * sizeof(short);
-        if (dataBytes_ > kMaxDataBytes)
-            return "cannot write " + inQuotes(target_) + ": the joined audio is larger than a WAV file can hold";
+        frames_ += count;
+        if (frames_ > AudioCd::kMaxWavFrames)
+            return "cannot write " + InQuotes(target_) + ": the joined audio is larger than a WAV file can hold";
         if (sf_writef_short(file_, frames, count) != count)
-            return "cannot write " + inQuotes(target_) + ": " + sf_strerror(file_);
+            return "cannot write " + InQuotes(target_) + ": " + sf_strerror(file_);
         return std::string();
     }
 
     std::string commit() {
         const int closed = sf_close(file_);
         file_ = nullptr;
-        if (closed != 0) return "cannot write " + inQuotes(target_) + ": " + sf_error_number(closed);
+        if (closed != 0) return "cannot write " + InQuotes(target_) + ": " + sf_error_number(closed);
         std::error_code ec;
         std::filesystem::rename(tempPath_, target_, ec);
-        if (ec) return "cannot write " + inQuotes(target_) + ": " + ec.message();
+        if (ec) return "cannot write " + InQuotes(target_) + ": " + ec.message();
         tempPath_.clear();
         return std::string();
     }
@@ -157,7 +132,7 @@ private:
     std::string target_;
     std::string tempPath_;
     SNDFILE* file_ = nullptr;
-    uint64_t dataBytes_ = 0;
+    sf_count_t frames_ = 0;
 };
 
 // Where an input's frames at 44.1 kHz go, in the input's channel count.
@@ -308,17 +283,6 @@ std::string convertToCdRate(SoundInput& in, FrameSink& out) {
     }
 }
 
-// The frames an input makes at 44.1 kHz, as the rate conversion rounds them.
-sf_count_t cdFrames(sf_count_t frames, int rate) {
-    if (rate == kCdRate) return frames;
-    return sf_count_t(std::floor(double(frames) / (double(rate) / kCdRate) + 0.5));
-}
-
-// A speed in hundredths: 0.75 plays in 4/3 of the time, at the same pitch.
-// An input of n frames at 44.1 kHz lasts exactly (100 n + p/2) / p frames
-// at p hundredths, so that the length is known before the work is done.
-sf_count_t stretchedFrames(sf_count_t frames, int percent) { return (frames * 100 + percent / 2) / percent; }
-
 // Time-stretches what passes through it, keeping the pitch (SoundTouch's
 // overlap-add, made for speech), and delivers exactly `target` frames:
 // the end is cut or filled with silence by the few frames it is off.
@@ -371,9 +335,7 @@ private:
     std::vector<short> out16_;
 };
 
-int speedPercent = 100;  // --speed
-
-std::string appendInput(const std::string& path, StereoWriter& out) {
+std::string appendInput(const std::string& path, int speedPercent, StereoWriter& out) {
     SoundInput in(path);
     const std::string problem = in.problem();
     if (!problem.empty()) return problem;
@@ -382,63 +344,10 @@ std::string appendInput(const std::string& path, StereoWriter& out) {
     };
     if (speedPercent == 100) return pass(out);
     Stretcher stretcher(out, speedPercent, in.channels(),
-                        stretchedFrames(cdFrames(in.frames(), in.rate()), speedPercent));
+                        AudioCd::StretchedFrames(AudioCd::CdFrames(in.frames(), in.rate()), speedPercent));
     const std::string stretched = pass(stretcher);
     return stretched.empty() ? stretcher.finish() : stretched;
 }
-
-// "--length-pause=K": silence K times as long as the input before it, K in
-// hundredths, rounded to the nearest frame.
-constexpr const char* kLengthPause = "--length-pause=";
-
-// A decimal number in hundredths ("1.5" is 150); -1 for anything else.
-long hundredths(const std::string& text) {
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || !std::isfinite(value) || value < 0 || value > 1000) return -1;
-    const long rounded = std::lround(value * 100);
-    return std::abs(value * 100 - double(rounded)) < 1e-6 ? rounded : -1;
-}
-
-// The inputs in joining order. A track names a few files many times over,
-// so each file is kept once and the order as numbers.
-struct InputList {
-    std::vector<std::string> files;
-    std::vector<uint32_t> order;
-    std::map<std::string, uint32_t> numbers;
-
-    void add(const std::string& path) {
-        const auto known = numbers.emplace(path, uint32_t(files.size()));
-        if (known.second) files.push_back(path);
-        order.push_back(known.first->second);
-    }
-
-    // An argument @FILE names a text file listing inputs, one per line.
-    std::string addArgument(const std::string& argument) {
-        if (argument.size() < 2 || argument[0] != '@') {
-            add(argument);
-            return std::string();
-        }
-        const std::string listPath = argument.substr(1);
-        std::FILE* list = std::fopen(listPath.c_str(), "rb");
-        if (!list) return "cannot read the input list " + inQuotes(listPath) + ": " + std::strerror(errno);
-        std::string line;
-        for (int c; (c = std::fgetc(list)) != EOF;) {
-            if (c != '\n') {
-                line += char(c);
-                continue;
-            }
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (!line.empty()) add(line);
-            line.clear();
-        }
-        const bool failed = std::ferror(list);
-        std::fclose(list);
-        if (failed) return "cannot read the input list " + inQuotes(listPath);
-        if (!line.empty()) add(line);
-        return std::string();
-    }
-};
 
 // An input named several times (an aya and its pause, repeated) is read and
 // converted once: its CD-format audio is kept and written again. Converting
@@ -454,13 +363,13 @@ public:
         for (const uint32_t number : inputs.order) ++uses_[number];
     }
 
-    std::string append(const InputList& inputs, uint32_t number, StereoWriter& out) {
+    std::string append(const InputList& inputs, uint32_t number, int speedPercent, StereoWriter& out) {
         std::vector<short>& audio = kept_[number];
         if (!audio.empty()) return out.writeStereo(audio);
         const std::string& path = inputs.files[number];
-        if (uses_[number] < 2 || keptBytes_ >= kKeepLimitBytes) return appendInput(path, out);
+        if (uses_[number] < 2 || keptBytes_ >= kKeepLimitBytes) return appendInput(path, speedPercent, out);
         out.keepNext(&audio, kKeepLimitBytes - keptBytes_);
-        const std::string problem = appendInput(path, out);
+        const std::string problem = appendInput(path, speedPercent, out);
         out.stopKeeping();  // leaves `audio` empty when it was too large to keep
         uses_[number] = 0;  // kept, or not worth trying again
         keptBytes_ += audio.size() * sizeof(short);
@@ -473,22 +382,55 @@ private:
     size_t keptBytes_ = 0;
 };
 
-std::string join(const InputList& inputs, const std::string& target) {
-    CdWavOutput output(target);
-    std::string problem = output.open();
+}  // namespace
+
+std::string PlanJoin(const JoinRequest& request, int64_t* frames) {
+    const InputList& inputs = request.inputs;
+    std::vector<int64_t> lengths(inputs.files.size(), -1);  // each file's, once read
+    int64_t total = 0, lastInput = 0;
+    for (const uint32_t number : inputs.order) {
+        const std::string& input = inputs.files[number];
+        if (IsLengthPause(input)) {
+            const long times = LengthPauseHundredths(input);
+            if (times < 0) return "cannot read the pause " + InQuotes(input);
+            total = std::min(total + AudioCd::LengthPauseFrames(lastInput, int(times)), AudioCd::kFrameLimit);
+            continue;
+        }
+        if (lengths[number] < 0) {
+            const SoundInput in(input);
+            if (!in.problem().empty()) return in.problem();
+            const int64_t converted = AudioCd::CdFrames(in.frames(), in.rate());
+            lengths[number] = request.speedPercent == 100 ? converted
+                                                          : AudioCd::StretchedFrames(converted, request.speedPercent);
+        }
+        lastInput = lengths[number];
+        total = std::min(total + lastInput, AudioCd::kFrameLimit);
+    }
+    if (total > AudioCd::kMaxWavFrames)
+        return "cannot write " + InQuotes(request.output) + ": the joined audio is larger than a WAV file can hold";
+    *frames = total;
+    return std::string();
+}
+
+std::string Join(const JoinRequest& request) {
+    const InputList& inputs = request.inputs;
+    int64_t planned = 0;
+    std::string problem = PlanJoin(request, &planned);
+    if (!problem.empty()) return problem;
+    CdWavOutput output(request.output);
+    problem = output.open();
     if (!problem.empty()) return problem;
     StereoWriter writer(output);
     RepeatedInputs repeated(inputs);
     sf_count_t lastInput = 0;  // the frames of the file input just before
     for (const uint32_t number : inputs.order) {
         const std::string& input = inputs.files[number];
-        if (input.rfind(kLengthPause, 0) == 0) {
-            const long times = hundredths(input.substr(std::strlen(kLengthPause)));
-            if (times < 0) return "cannot read the pause " + inQuotes(input);
-            problem = writer.writeSilence((lastInput * times + 50) / 100);
+        if (IsLengthPause(input)) {
+            // Silence K times as long as the input before it (K read by PlanJoin).
+            problem = writer.writeSilence(AudioCd::LengthPauseFrames(lastInput, int(LengthPauseHundredths(input))));
         } else {
             const sf_count_t before = writer.written();
-            problem = repeated.append(inputs, number, writer);
+            problem = repeated.append(inputs, number, request.speedPercent, writer);
             lastInput = writer.written() - before;
         }
         if (!problem.empty()) return problem;
@@ -496,40 +438,3 @@ std::string join(const InputList& inputs, const std::string& target) {
     return output.commit();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: joinwav INPUT... OUTPUT\n");
-        report(argc == 2 ? "no input files to join into " + inQuotes(argv[1]) : "no input files given");
-        return 1;
-    }
-    int first = 1;
-    if (argc > 3 && std::strcmp(argv[1], "--speed") == 0) {
-        const long percent = hundredths(argv[2]);
-        if (percent < 50 || percent > 200) {
-            report("the speed must be a number from 0.5 to 2 in hundredths, not " + inQuotes(argv[2]));
-            return 1;
-        }
-        speedPercent = int(percent);
-        first = 3;
-    }
-    InputList inputs;
-    for (int i = first; i < argc - 1; ++i) {
-        const std::string problem = inputs.addArgument(argv[i]);
-        if (!problem.empty()) {
-            report(problem);
-            return 1;
-        }
-    }
-    if (inputs.order.empty()) {
-        report("no input files to join into " + inQuotes(argv[argc - 1]));
-        return 1;
-    }
-    const std::string problem = join(inputs, argv[argc - 1]);
-    if (!problem.empty()) {
-        report(problem);
-        return 1;
-    }
-    return 0;
-}

@@ -7,6 +7,7 @@
 
 #include "burnlist/saya.h"
 #include "library/mp3probe.h"
+#include "production/cdaudio.h"
 #include "production/trackscript.h"
 
 #include <QtGlobal>
@@ -32,19 +33,16 @@ inline const std::string kBasmalaKey = "001.001";
 // changing which pack is active. Both objects must outlive the source.
 LengthSource PackLengthSource(const Quran& quran, Mp3Probe& audio);
 
-// An audio CD as cdrdao fills it: blocks of 1/75 s, each track rounded up
-// to whole blocks, the 2-second pause before track 1 not part of the tracks.
+// An audio CD as cdrdao fills it: blocks of 1/75 s (see cdaudio.h), each
+// track rounded up to whole blocks, the 2-second pause before track 1 not
+// part of the tracks.
 namespace AudioCd {
-constexpr int kRate = 44100;
-constexpr int kBlocksPerSecond = 75;
-constexpr int kFramesPerBlock = kRate / kBlocksPerSecond;  // 588
 constexpr qint64 kPauseBlocks = 2 * kBlocksPerSecond;
 // An 80-minute CD-R after that pause; with it the disc plays 79:59.74.
 constexpr qint64 kCapacityBlocks = 359849;
 
-// The frames joinwav makes of a recording when it converts it to 44.1 kHz:
-// the converted length rounded to the nearest frame, as soxr rounds it.
-qint64 CdFrames(const SampleLength& length);
+// The frames joinwav makes of a recording when it converts it to 44.1 kHz.
+inline qint64 CdFrames(const SampleLength& length) { return CdFrames(length.frames, length.rate); }
 }  // namespace AudioCd
 
 // The disc a burn list makes.

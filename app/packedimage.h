@@ -1,0 +1,10 @@
+#pragma once
+// The window's icons, packed into the program's img.dat.
+
+#include <QPixmap>
+#include <string>
+
+// Loads an icon out of img.dat (see Locations); a null pixmap when the
+// archive or the entry is missing or the bytes are no image. Needs a
+// QGuiApplication, as every QPixmap does.
+QPixmap LoadPackedImage(const std::string& name);

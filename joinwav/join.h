@@ -1,0 +1,18 @@
+#pragma once
+// The join itself: every input read (any format libsndfile reads, mono or
+// stereo), converted to 44.1 kHz, stretched to the speed, the length pauses
+// made, and written as one CD-format WAV that replaces the output only when
+// complete.
+
+#include "joinwav/options.h"
+
+#include <cstdint>
+#include <string>
+
+// The frames the join writes, worked out from the inputs' headers before
+// any audio is read; else why the join cannot be made. A join too long for
+// a WAV file fails here, before it has written gigabytes.
+std::string PlanJoin(const JoinRequest& request, int64_t* frames);
+
+// Empty when the output is written, else why not (naming the file).
+std::string Join(const JoinRequest& request);

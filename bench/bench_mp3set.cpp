@@ -1,13 +1,14 @@
-// How much an MP3 set costs beyond the lame runs it cannot do without.
+// How much an MP3 set costs against the lame runs a set once took.
 //
 // Makes the MP3 set of suras 78 to 114 (564 ayas, 3 repetitions, pause 2;
 // suras 78, 79 and 80 each as a group played twice) from the demo packs,
-// one tool at a time and then one per core, then runs the very same lame
-// decodes and encodes again, alone and back to back, and prints the wall
-// times and the overhead of the job over the lame runs (joinwav,
-// extraction, the runner, file work). A first, untimed run goes through a
-// small wrapper in front of lame that keeps every input lame reads, so that
-// the same runs can be repeated alone.
+// one tool at a time and then one per core, then runs the baseline alone
+// and back to back: the very same lame encodes, and the "lame --decode" of
+// every recording the tracks are made of (the silence once, each member of
+// each track), as sets were made before recordings were decoded in-process.
+// It prints the wall times and the job's over the baseline. A first,
+// untimed run goes through a small wrapper in front of lame that keeps
+// every input lame reads, so that the same runs can be repeated alone.
 //
 // Usage: bench_mp3set [QURAN_FOLDER]
 //   QURAN_FOLDER  a folder holding s078_s114.mat; by default the demo pack
@@ -15,6 +16,7 @@
 //                 when it is missing.
 
 #include "library/locations.h"
+#include "library/packentry.h"
 #include "library/quran.h"
 #include "library/suracatalogue.h"
 #include "production/trackpreparer.h"
@@ -105,6 +107,20 @@ QList<QStringList> RecordedRuns(const QString& stash) {
     return runs;
 }
 
+// The baseline's decodes: every recording of the list taken out of its pack
+// into the stash, each with its "lame --decode" run.
+QList<QStringList> DecodeRuns(Quran& quran, const std::vector<saya>& list, const QString& stash) {
+    QList<QStringList> runs;
+    std::vector<std::string> entries{"silence.mp3"};
+    for (const saya& entry : list) entries.push_back(entry.Key() + ".mp3");
+    for (const std::string& entry : entries) {
+        const QString name = stash + "/decode-" + QString::fromStdString(entry);
+        if (WritePackEntry(quran, entry, "", name.toStdString())) return {};
+        runs << QStringList{"lame", "--silent", "--decode", name, stash + "/out.wav"};
+    }
+    return runs;
+}
+
 // CPU seconds of this process (the job's own thread) and of the tools it
 // waited for, and the peak memory of each.
 struct Usage {
@@ -178,7 +194,7 @@ int main(int argc, char* argv[]) {
     if (!InstallRecordingLame(work.filePath("bin"), work.filePath("stash")) || MakeSet(quran, list, groupReps, 1) < 0)
         return 1;
     qputenv("PATH", path);
-    const QList<QStringList> lameRuns = RecordedRuns(work.filePath("stash"));
+    const QList<QStringList> lameRuns = RecordedRuns(work.filePath("stash")) + DecodeRuns(quran, list, work.filePath("stash"));
 
     const int cores = QThread::idealThreadCount();
     const qint64 oneNs = MakeSet(quran, list, groupReps, 1);
@@ -200,10 +216,10 @@ int main(int argc, char* argv[]) {
     const qint64 lameNs = timer.nsecsElapsed();
 
     std::printf("MP3 set of suras %d-%d: %zu ayas, -b%d\n", kFirstSura, kLastSura, list.size(), kBitrate);
-    std::printf("  the same %d lame runs alone:    %8.2f s\n", int(lameRuns.size()), Seconds(lameNs));
-    std::printf("  job, one tool at a time:         %8.2f s  (%.2f x the lame runs)\n", Seconds(oneNs),
+    std::printf("  baseline, %d lame runs alone:   %8.2f s\n", int(lameRuns.size()), Seconds(lameNs));
+    std::printf("  job, one tool at a time:         %8.2f s  (%.2f x the baseline)\n", Seconds(oneNs),
                 double(oneNs) / double(lameNs));
-    std::printf("  job, %d tools at a time:          %8.2f s  (%.2f x the lame runs)\n", cores, Seconds(manyNs),
+    std::printf("  job, %d tools at a time:          %8.2f s  (%.2f x the baseline)\n", cores, Seconds(manyNs),
                 double(manyNs) / double(lameNs));
     std::printf("    CPU: %.2f s in the job's own thread, %.2f s in its tools\n", many.self, many.tools);
     std::printf("CD tracks of the same list (no writing):\n");

@@ -65,24 +65,6 @@ private slots:
         work.reset();
     }
 
-    // While lame hangs the window still answers: Cancel stops the job, the
-    // finished MP3 stays whole and nothing half-written stays anywhere.
-    void cancelStopsTheMp3SetAndKeepsFinishedFiles() {
-        Start("");
-        Child<QLineEdit>(window.get(), "mp3DirEdit")->setText("out");
-        window->MakeMP3();
-        QTRY_VERIFY_WITH_TIMEOUT(testenv::filesUnder("temp").join(' ').contains("Al-Fatiha.002.mp3") &&
-                                     QFile::exists("out/Al-Fatiha.001.mp3"),
-                                 30000);
-        PressDialogButton();
-        QTRY_VERIFY(progress->CloseEnabled());
-        QCOMPARE(log.last(), QString("Cancelled after 1 of 2 tracks."));
-        QCOMPARE(Files("out"), QStringList{"Al-Fatiha.001.mp3"});
-        QCOMPARE(Files("temp"), QStringList());
-        QVERIFY(!lame->anyAlive());
-        QVERIFY(dialogs->boxes.isEmpty());  // no question: no disc is at stake
-    }
-
     // More tracks than tools: some wait for a free tool when Cancel comes,
     // and the dialog still offers Close at once.
     void cancelWhileTracksWaitForAToolEnds() {

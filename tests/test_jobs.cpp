@@ -301,38 +301,6 @@ private slots:
         QCOMPARE(FilesIn("temp"), QStringList());
     }
 
-    // An encoder that fails, crashes, leaves garbage or hangs leaves the
-    // earlier MP3 of that name as it was, and the job is no success.
-    void aFailingEncoderKeepsTheEarlierMp3_data() {
-        QTest::addColumn<QString>("encode");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("status 1") << "exit:1" << "lame ended with status 1";
-        QTest::newRow("crash") << "writelast:3000\ncrash" << "lame did not finish";
-        QTest::newRow("nothing written") << "exit:0" << "left no MP3 file";
-        QTest::newRow("garbage") << "writelast:5000" << "Al-Fatiha.001.mp3 is damaged: it plays 0.00 s";
-        QTest::newRow("hang") << "hang" << "lame stopped responding";
-    }
-    void aFailingEncoderKeepsTheEarlierMp3() {
-        MakeRealPacks();
-        QFETCH(QString, encode);
-        const QString lame = QStandardPaths::findExecutable("lame");
-        testenv::FakeTool fake(work->path(), "lame");
-        QVERIFY(fake.setScript("ifarg:--decode\nexec:" + lame + "\nendif\n" + encode));
-        QVERIFY(testenv::writeFile("out/Al-Fatiha.001.mp3", "the good one"));
-        Quran quran;
-        quran.Setup();
-        TrackPreparer job(&quran);
-        TrackPreparer::Options options{true, "out", 64};
-        options.stallSeconds = 1;
-        const QStringList log = RunJob(job, {Entry("001", "001", 1, 0)}, options);
-        QFETCH(QString, said);
-        QVERIFY2(job.Failures().join('\n').contains(said), qPrintable(job.Failures().join('\n')));
-        QCOMPARE(log.last(), QString("Failed to make 1 of 1 tracks: Al-Fatiha.001"));
-        QCOMPARE(testenv::readFile("out/Al-Fatiha.001.mp3"), QByteArray("the good one"));
-        QCOMPARE(FilesIn("temp"), QStringList());
-        QVERIFY(!fake.anyAlive());
-    }
-
     // Two tools at a time and never more; a failing encode fails only its
     // track, and the others go into the folder in order. The set's playlist
     // lists what the folder holds: the earlier file of the failed track too.

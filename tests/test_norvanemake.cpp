@@ -66,11 +66,19 @@ private slots:
         QTest::newRow("empty list") << QStringList{"mp3", "empty.qap", "out"} << "Please add some sura(s)";
         QTest::newRow("speed off the steps") << QStringList{"mp3", "two.qap", "out", "--speed", "0.73"} << "--speed must be";
         QTest::newRow("80:00 in whole seconds") << QStringList{"toc", "long.qap", "out"} << "more than 80 minutes of audio";
+        // No cdrdao on the search path: said at once, with or without a writer named.
+        QTest::newRow("no cdrdao") << QStringList{"cd", "two.qap"} << "cdrdao cannot be run";
+        QTest::newRow("no cdrdao, writer named") << QStringList{"cd", "two.qap", "--device", "/dev/sr0"}
+                                                 << "cdrdao cannot be run";
     }
     void refusedBeforeAnyWork() {
         QVERIFY(cdrdao->setScript(kScan));
         QFETCH(QStringList, args);
+        const QByteArray path = qgetenv("PATH");
+        if (QString(QTest::currentDataTag()).startsWith("no cdrdao")) qputenv("PATH", "/nonexistent");
         const auto r = Make(args);
+        qputenv("PATH", path);
+        QVERIFY2(!r.err.contains("Creating track") && !r.out.contains("Creating track"), r.out.constData());
         QCOMPARE(r.exitCode, 1);
         QFETCH(QString, message);
         QVERIFY2(r.err.contains(message.toUtf8()), r.err.constData());

@@ -44,15 +44,6 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kFailed = 1;
 
-QTextStream& Out() {
-    static QTextStream out(stdout);
-    return out;
-}
-QTextStream& Err() {
-    static QTextStream err(stderr);
-    return err;
-}
-
 int Fail(const QString& message) {
     Err() << "norvane-make: " << message << Qt::endl;
     return kFailed;

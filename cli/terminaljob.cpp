@@ -10,8 +10,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace {
-
 QTextStream& Out() {
     static QTextStream out(stdout);
     return out;
@@ -20,6 +18,8 @@ QTextStream& Err() {
     static QTextStream err(stderr);
     return err;
 }
+
+namespace {
 
 // SIGINT and SIGTERM, turned into calls on the event loop: a signal handler
 // may do next to nothing, so it only writes the signal's number into a

@@ -9,7 +9,13 @@
 #include "tools/job.h"
 
 #include <QString>
+#include <QTextStream>
 #include <functional>
+
+// Standard output and standard error as text streams, shared by everything
+// a command-line program prints.
+QTextStream& Out();
+QTextStream& Err();
 
 struct TerminalStyle {
     QString program;        // prefixes the messages on standard error

@@ -85,23 +85,7 @@ bool writePack(const QString& path, const PackEntries& entries) {
 }
 
 saya makeSaya(const std::string& sura, const std::string& aya, int reps, int pause, int group) {
-    saya s;
-    s.sura = sura;
-    s.aya = aya;
-    s.reps = reps;
-    s.pause = pause;
-    s.group = group;
-    return s;
-}
-
-QStringList keys(const std::vector<saya>& list) {
-    QStringList result;
-    for (const saya& s : list) result << QString::fromStdString(s.Key());
-    return result;
-}
-
-RunResult runMake(const QString& programFolder, const QString& userFolder, const QStringList& args) {
-    return run(binDir() + "/norvane-make", QStringList{"--dir", programFolder} + args, userFolder);
+    return saya{sura, aya, pause, reps, group};
 }
 
 FakeTool::FakeTool(const QString& folder, const QString& toolName)

@@ -45,10 +45,9 @@ using PackEntries = QList<QPair<QString, QByteArray>>;
 bool writePack(const QString& path, const PackEntries& entries);
 
 saya makeSaya(const std::string& sura, const std::string& aya, int reps = 1, int pause = 0, int group = 0);
-QStringList keys(const std::vector<saya>& list);
 
-// norvane-make run with --dir programFolder from the user's folder.
-RunResult runMake(const QString& programFolder, const QString& userFolder, const QStringList& args);
+// A fake cdrdao script's start: its bus scan finds one writer, /dev/sr0.
+inline const QString kScanOneWriter = "ifarg:scanbus\nerr:/dev/sr0 : VENDOR  , MODEL           , REV \n";
 
 // A fake tool (BUILD/fakes/faketool) under a real tool's name, first on
 // PATH while the object lives; its script and argument log sit in `folder`.

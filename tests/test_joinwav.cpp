@@ -2,9 +2,6 @@
 
 #include "support/testenv.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 #include <optional>
 
@@ -63,7 +60,6 @@ private slots:
         QVERIFY(testenv::writeFile(path("list.txt"), "high.wav\r\n\nlow.wav\nlow.wav"));
         QCOMPARE(joinwav({"low.wav", "@list.txt", "high.wav", "out.wav"}).exitCode, 0);
         QCOMPARE(readCdAudio("out.wav"), low + high + low + low + high);
-        QFile::remove(path("list.txt"));
         // The output may be one of the inputs.
         QCOMPARE(joinwav({"a.wav", "m.wav", "a.wav", "a.wav"}).exitCode, 0);
         QCOMPARE(readCdAudio("a.wav"), stereo + doubled + stereo);

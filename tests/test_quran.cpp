@@ -30,7 +30,6 @@ class TestQuran : public QObject {
     Q_OBJECT
 private slots:
     void init() { QVERIFY(work.emplace().ok()); }
-    void cleanup() { work.reset(); }
 
     // PadKey reads like atoi. Every sura has a key of its own number, a title
     // and a pack, and the counts add up to the Quran's total; keys of no sura

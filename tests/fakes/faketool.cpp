@@ -59,8 +59,7 @@ void sleepMs(long ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms
 
 void readStdinToEnd() {
     char buffer[4096];
-    size_t total = 0;
-    size_t n;
+    size_t total = 0, n;
     while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) total += n;
     put(stdout, "stdin:EOF " + std::to_string(total), "\n");
 }
@@ -143,11 +142,7 @@ void run(const std::vector<std::string>& actions, const std::vector<std::string>
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const char* script = std::getenv("FAKETOOL_SCRIPT");
-    if (!script) {
-        run(args, args);
-        return 0;
-    }
-    logArguments(args);
-    run(readScript(script), args);
+    if (script) logArguments(args);
+    run(script ? readScript(script) : args, args);
     return 0;
 }

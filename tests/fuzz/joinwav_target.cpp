@@ -13,27 +13,15 @@
 #include "production/wavfile.h"
 
 #include <QFile>
-#include <QTemporaryDir>
-#include <cstdio>
-#include <cstdlib>
 
-namespace {
-
-QString WriteScratch(const QString& name, const std::string& bytes) {
-    static QTemporaryDir scratch;
-    QFile file(scratch.filePath(name));
-    if (!scratch.isValid() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) abort();
-    file.write(bytes.data(), qint64(bytes.size()));
-    return file.fileName();
-}
-
-void Holds(bool holds, const char* what) {
-    if (!holds) fprintf(stderr, "fuzz check failed: %s\n", what), abort();
-}
-
-}  // namespace
+// The scratch files and the checks of targets.cpp.
+QString AsFile(const uint8_t* data, size_t size, const QString& name);
+void Check(bool holds, const char* what);
 
 void JoinWav(const uint8_t* data, size_t size) {
+    const auto WriteScratch = [](const char* name, const std::string& part) {
+        return AsFile(reinterpret_cast<const uint8_t*>(part.data()), part.size(), name);
+    };
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const size_t speedEnd = std::min(bytes.find('\n'), bytes.size());
     const size_t listStart = std::min(speedEnd + 1, bytes.size());
@@ -56,7 +44,7 @@ void JoinWav(const uint8_t* data, size_t size) {
     if (!refused && planned > 60 * AudioCd::kRate) return;  // long joins only take time
     const bool joined = Join(request).empty();
     const WavInfo made = ReadWavInfo(output);
-    Holds(!(joined && refused), "refuses what cannot be planned");
-    Holds(joined == made.valid, "a failed join writes nothing");
-    Holds(!joined || (made.IsCdAudio() && made.Frames() == planned), "the join is as long as planned");
+    Check(!(joined && refused), "refuses what cannot be planned");
+    Check(joined == made.valid, "a failed join writes nothing");
+    Check(!joined || (made.IsCdAudio() && made.Frames() == planned), "the join is as long as planned");
 }

@@ -27,8 +27,6 @@
 #include <cstring>
 #include <map>
 
-namespace {
-
 // Removed when the program ends normally (libFuzzer exits so too).
 QTemporaryDir& Scratch() {
     static QTemporaryDir dir;
@@ -47,6 +45,8 @@ QString AsFile(const uint8_t* data, size_t size, const QString& name) {
 void Check(bool holds, const char* what) {
     if (!holds) fprintf(stderr, "fuzz check failed: %s\n", what), abort();
 }
+
+namespace {
 
 [[maybe_unused]] void Pack(const uint8_t* data, size_t size) {
     PackArchive pack;

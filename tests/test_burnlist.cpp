@@ -10,7 +10,6 @@
 #include "support/libfixtures.h"
 #include "support/testenv.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <optional>
 

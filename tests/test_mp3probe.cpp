@@ -4,7 +4,6 @@
 #include "library/mp3probe.h"
 #include "support/testenv.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <random>
 

@@ -7,8 +7,6 @@
 #include "support/libfixtures.h"
 #include "support/testenv.h"
 
-#include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 #include <optional>
 

@@ -5,8 +5,6 @@
 #include "support/libfixtures.h"
 #include "support/testenv.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <optional>
 

@@ -4,8 +4,6 @@
 #include "production/tocwriter.h"
 #include "support/testenv.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestTocWriter : public QObject {

@@ -32,21 +32,18 @@ private slots:
     void init() { QVERIFY(work.emplace().ok()); }
 
     // PadKey reads like atoi. Every sura has a key of its own number, a title
-    // and a pack, and the counts add up to the Quran's total; keys of no sura
-    // read as absent.
+    // and a pack (its ayas add up to the Quran's total in the key test
+    // below); keys of no sura read as absent.
     void catalogueIsConsistent() {
         const QList<QPair<const char*, const char*>> pads{
             {"7", "007"}, {"286", "286"}, {"12abc", "012"}, {"  5", "005"}, {"abc", "000"},
             {"99999999999999999999", "2147483647"}};
         for (const auto& [text, key] : pads) QCOMPARE(QString::fromStdString(PadKey(text)), QString(key));
         const Sura sura;
-        int total = 0;
         for (int n = 1; n <= Sura::kSuraCount; ++n) {
             const std::string key = PadKey(std::to_string(n));
             QVERIFY2(sura.SuraNumber(key) == n && !SuraTitle(key).empty() && !PackNameForSura(n).empty(), key.c_str());
-            total += sura.AyaCount(key);
         }
-        QCOMPARE(total, Sura::kAyaTotal);
         for (const char* key : {"78", "1", "", "002 ", "000", "115"})
             QVERIFY2(sura.SuraNumber(key) == 0 && sura.AyaCount(key) == 0 && SuraTitle(key).empty(), key);
     }

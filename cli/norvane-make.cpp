@@ -9,7 +9,8 @@
 // Exit status: 0 when everything asked for was done, 1 otherwise (wrong
 // arguments included); the reason goes to standard error. SIGINT and
 // SIGTERM stop a job as the window's Cancel does; the status is then 128
-// plus the signal's number (130, 143).
+// plus the signal's number (130, 143). A second signal ends the program
+// at once.
 //
 // Commands live in one table (Commands() below); adding one means writing a
 // function with the CommandFn signature and adding its row.
@@ -357,7 +358,8 @@ QString UsageText() {
         text += QString("  --%1 %2\n      %3\n").arg(o.names().first(), o.valueName(), o.description());
     text += "  --help\n      This text.\n  --version\n      The program's version.\n";
     text += "\nPaths are taken from the working directory where the program was started.\n"
-            "Exit status: 0 when everything was made, 1 otherwise.\n";
+            "Exit status: 0 when everything was made, 1 otherwise; 130 or 143 when SIGINT or SIGTERM\n"
+            "stopped the job (a second signal ends the program at once).\n";
     return text;
 }
 

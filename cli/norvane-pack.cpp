@@ -41,6 +41,7 @@ const char kUsage[] =
     "  norvane-pack --help                    this text\n"
     "  norvane-pack --version                 the program's version\n"
     "\n"
+    "SIGINT or SIGTERM stops an import between two files (status 130 or 143).\n"
     "Exit status: 0 on success, 1 when a job fails (the message names the file\n"
     "and the cause), 2 for wrong arguments.\n";
 

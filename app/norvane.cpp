@@ -357,13 +357,13 @@ QWidget* Norvane::BuildCdPage() {
     Label(driveRow, "CD Drive: ");
     driveCombo = Add(driveRow, new QComboBox(driveRow));
     driveCombo->setObjectName("driveCombo");
-    connect(driveCombo, qOverload<int>(&QComboBox::activated), this, &Norvane::CDListChanged);
+    connect(driveCombo, qOverload<int>(&QComboBox::activated), this, &Norvane::RememberChosenWriter);
 
     QWidget* writingSpeedBox = Box(config, Qt::Vertical, 2);
     writingSpeedLabel = Label(writingSpeedBox, WritingSpeedText(kDefaultWritingSpeedPosition));
     writingSpeedLabel->setObjectName("writingSpeedLabel");
     writingSpeedSlider = Slider(writingSpeedBox, kDefaultWritingSpeedPosition, "writingSpeedSlider");
-    connect(writingSpeedSlider, &QSlider::valueChanged, this, &Norvane::WritingSpeedChanged);
+    connect(writingSpeedSlider, &QSlider::valueChanged, this, &Norvane::ShowWritingSpeed);
 
     QWidget* driveButtons = Box(config, Qt::Horizontal, 2);
     connect(Button(driveButtons, "Test CD Drive", "cd_eject.png"), &QPushButton::clicked, this, &Norvane::EjectCD);
@@ -381,7 +381,7 @@ QWidget* Norvane::BuildMp3Page() {
     bitrateLabel = Label(config, BitrateText(kDefaultBitratePosition));
     bitrateLabel->setObjectName("bitrateLabel");
     bitrateSlider = Slider(config, kDefaultBitratePosition, "bitrateSlider");
-    connect(bitrateSlider, &QSlider::valueChanged, this, &Norvane::BitrateChanged);
+    connect(bitrateSlider, &QSlider::valueChanged, this, &Norvane::ShowBitrate);
     Label(config,
           "<table width=250><tr><td><p align=\"left\">low quality<br>smaller file</p></td>"
           "<td><p align=\"right\">good quality<br>larger file</p></td></tr></table>");
@@ -428,9 +428,9 @@ QList<int> Norvane::SplitSizes(float a, float b, int total) {
     return {int(double(total) * a), int(double(total) * b)};
 }
 
-void Norvane::BitrateChanged(int position) { bitrateLabel->setText(BitrateText(position)); }
+void Norvane::ShowBitrate(int position) { bitrateLabel->setText(BitrateText(position)); }
 
-void Norvane::WritingSpeedChanged(int position) { writingSpeedLabel->setText(WritingSpeedText(position)); }
+void Norvane::ShowWritingSpeed(int position) { writingSpeedLabel->setText(WritingSpeedText(position)); }
 
 void Norvane::BrowseMP3() {
     const QString chosen = UserDialogs::Current().ExistingDirectory(this, "Choose a directory to place your MP3s",

@@ -83,9 +83,9 @@ public slots:
     void LoadPlaylist();
     void EjectCD();
     void EraseCD();
-    void CDListChanged(int index);
-    void BitrateChanged(int position);
-    void WritingSpeedChanged(int position);
+    void RememberChosenWriter(int index);
+    void ShowBitrate(int position);
+    void ShowWritingSpeed(int position);
     void Help();
     void About();
     void Exit();

@@ -51,7 +51,7 @@ QString Norvane::ChosenDevice() const {
     return found == deviceMap.end() ? QString() : QString::fromStdString(found->second);
 }
 
-void Norvane::CDListChanged(int index) { settings->WriteInt("cd", "device", index); }
+void Norvane::RememberChosenWriter(int index) { settings->WriteInt("cd", "device", index); }
 
 void Norvane::EjectCD() {
     if (runner->IsRunning()) return;  // the drive is still busy with the last command

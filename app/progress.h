@@ -36,7 +36,6 @@ public:
     bool CloseEnabled() const;      // the button says Close and can be pressed
     bool CancelOffered() const;     // the button says Cancel and can be pressed
     bool AutoRunning() const;
-    int AutoStep() const { return autoStep; }
 
 public slots:
     // Centres the dialog over its parent at a third of its size, turns the

@@ -35,7 +35,6 @@ public:
     std::map<int, int> groupReps;
 
     const std::vector<saya>& List() const { return burnList; }
-    const std::map<std::string, int>& InList() const { return inBurnList; }
     bool Contains(const std::string& burnKey) const;
 
     // Adds an entry in burn-key order (the whole list is sorted first if a

@@ -140,26 +140,3 @@ bool QIniFile::WriteInt(const QString& section, const QString& key, int value) {
     return WriteString(section, key, QString::number(value));
 }
 
-bool QIniFile::WriteDouble(const QString& section, const QString& key, double value) {
-    return WriteString(section, key, QString::number(value, 'g', 6));
-}
-
-QStringList QIniFile::SectionValues(const QString& section) const {
-    QStringList values;
-    for (const auto& entry : entries)
-        if (entry->section() == section) values << entry->value();
-    return values;
-}
-
-QStringList QIniFile::SectionNames() const {
-    QStringList names;
-    for (const auto& entry : entries) names << entry->section();
-    return names;
-}
-
-QStringList QIniFile::SectionEntries(const QString& section) const {
-    QStringList lines;
-    for (const auto& entry : entries)
-        if (entry->section() == section) lines << entry->key() + '=' + entry->value();
-    return lines;
-}

@@ -79,13 +79,6 @@ public:
     // blank or "[", would not read back.
     bool WriteString(const QString& section, const QString& key, const QString& value);
     bool WriteInt(const QString& section, const QString& key, int value);
-    bool WriteDouble(const QString& section, const QString& key, double value);
-
-    QStringList SectionValues(const QString& section) const;
-    // The section of every entry in list order (repeated once per entry).
-    QStringList SectionNames() const;
-    // key=value for every entry of that section.
-    QStringList SectionEntries(const QString& section) const;
 
     const QString& FileName() const { return fileName; }
 

@@ -185,7 +185,7 @@ void ProcessWrap::EndRun() {
     active = false;
     stallTimer->stop();
     watchedOutput.clear();
-    FinishedRunning();
+    emit ProcessDone(lines);
 }
 
 void ProcessWrap::WaitForDone() {
@@ -221,8 +221,6 @@ qint64 ProcessWrap::WatchedBytes() const {
     for (const QFileInfo& file : output.dir().entryInfoList({output.fileName() + "*"}, QDir::Files)) bytes += file.size();
     return bytes;
 }
-
-void ProcessWrap::FinishedRunning() { emit ProcessDone(lines); }
 
 bool ProcessWrap::IsRunning() const { return active; }
 

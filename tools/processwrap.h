@@ -20,9 +20,8 @@ public:
     ~ProcessWrap() override;
 
     // How the last run ended. Finished covers every normal exit, whatever its
-    // status; LastExitCode tells that status.
+    // status.
     Outcome LastOutcome() const { return outcome; }
-    int LastExitCode() const { return exitCode; }
     // True when the last program started and exited normally with status 0.
     bool LastRunSucceeded() const { return outcome == Outcome::Finished && exitCode == 0; }
     // Why the last run did not succeed, for a log line ("lame ended with
@@ -53,7 +52,6 @@ public slots:
     // Starts args[0] with the rest as its arguments, each handed over as it
     // stands (no shell). Ignored while a program of this runner still runs.
     void RunCommand(const QStringList& args);
-    void FinishedRunning();
     bool IsRunning() const;
     QStringList GetText() const;
     // Ends the running program at once (a kill, not a request).

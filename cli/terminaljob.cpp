@@ -1,7 +1,5 @@
 #include "cli/terminaljob.h"
 
-#include "library/locations.h"
-
 #include <QEventLoop>
 #include <QSocketNotifier>
 #include <QTextStream>
@@ -77,20 +75,18 @@ int RunJobOnTerminal(Job& job, const TerminalStyle& style, const std::function<v
     QEventLoop loop;
     QObject::connect(&job, &Job::Finished, &loop, &QEventLoop::quit);
     int stoppedBy = 0;
-    bool forced = false;
     SignalsOnLoop watch([&](int number) {
         if (stoppedBy == 0) {
             stoppedBy = number;
             return job.Cancel();
         }
-        // Asked twice: the user will not wait for a tidy end.
-        forced = true;
+        // Asked twice: the user will not wait for a tidy end. The job goes
+        // with its caller, and its tools and working folder with it.
         loop.quit();
     });
     start();
     if (!job.Running()) return 1;  // refused before it began
     loop.exec();
-    if (forced) Locations::Current().EndJob();
     if (stoppedBy) {
         Err() << program << ": cancelled by " << SignalName(stoppedBy) << Qt::endl;
         return 128 + stoppedBy;

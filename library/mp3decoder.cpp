@@ -32,11 +32,8 @@ QByteArray WavHeader(int rate, int channels, qint64 dataBytes) {
 
 }  // namespace
 
-Mp3Decoder::Mp3Decoder() {
-    InitLibraryOnce();
-    handle = mpg123_new(nullptr, nullptr);
+Mp3Decoder::Mp3Decoder() : handle(NewHandle()) {
     if (!handle) return;
-    mpg123_param(handle, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0);
     // Every rate and channel count as it is, always as 16-bit samples.
     mpg123_format_none(handle);
     const long* rates = nullptr;
@@ -44,7 +41,6 @@ Mp3Decoder::Mp3Decoder() {
     mpg123_rates(&rates, &count);
     for (size_t i = 0; i < count; ++i)
         mpg123_format(handle, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
-    mpg123_replace_reader_handle(handle, Read, Seek, nullptr);
 }
 
 Mp3Decoder::~Mp3Decoder() {
@@ -77,13 +73,14 @@ Problem Mp3Decoder::DecodeToWav(const std::vector<char>& mp3, const QString& wav
     if (!formatKnown || rate <= 0 || channels <= 0 || pcm.isEmpty()) return Problem("not MP3 audio");
     // Without the encoder's delay known nothing was trimmed, and lame drops
     // what its own decoder puts in front.
-    if (!gapless) pcm.remove(0, std::min<qsizetype>(pcm.size(), qsizetype(decoderDelay) * channels * 2));
-    if (pcm.isEmpty()) return Problem("not MP3 audio");
+    const qsizetype skip = gapless ? 0 : std::min<qsizetype>(pcm.size(), qsizetype(decoderDelay) * channels * 2);
+    const qint64 bytes = pcm.size() - skip;
+    if (bytes <= 0) return Problem("not MP3 audio");
 
     QFile wav(wavPath);
-    const QByteArray header = WavHeader(int(rate), channels, pcm.size());
+    const QByteArray header = WavHeader(int(rate), channels, bytes);
     if (!wav.open(QIODevice::WriteOnly | QIODevice::Truncate) || wav.write(header) != header.size() ||
-        wav.write(pcm) != pcm.size() || !wav.flush()) {
+        wav.write(pcm.constData() + skip, bytes) != bytes || !wav.flush()) {
         const QString why = wav.errorString();
         wav.close();
         QFile::remove(wavPath);

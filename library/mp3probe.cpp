@@ -93,13 +93,7 @@ constexpr off_t kFramesOfSlack = 2;
 
 }  // namespace
 
-Mp3Probe::Mp3Probe() {
-    InitLibraryOnce();
-    handle = mpg123_new(nullptr, nullptr);
-    if (!handle) return;
-    mpg123_param(handle, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0);
-    mpg123_replace_reader_handle(handle, Read, Seek, nullptr);
-}
+Mp3Probe::Mp3Probe() : handle(NewHandle()) {}
 
 Mp3Probe::~Mp3Probe() {
     if (handle) mpg123_delete(handle);

@@ -31,9 +31,14 @@ off_t Seek(void* stream, off_t offset, int whence) {
     return static_cast<off_t>(target);
 }
 
-void InitLibraryOnce() {
+mpg123_handle* NewHandle() {
     static std::once_flag once;
     std::call_once(once, [] { mpg123_init(); });
+    mpg123_handle* handle = mpg123_new(nullptr, nullptr);
+    if (!handle) return nullptr;
+    mpg123_param(handle, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0);
+    mpg123_replace_reader_handle(handle, Read, Seek, nullptr);
+    return handle;
 }
 
 bool LooksLikeWav(const std::vector<char>& bytes) {

@@ -23,7 +23,9 @@ mpg123_ssize_t Read(void* stream, void* buffer, size_t count);
 // into empty space.
 off_t Seek(void* stream, off_t offset, int whence);
 
-void InitLibraryOnce();
+// A new handle that reads MemoryStreams, quietly and with gapless
+// trimming; null when the library cannot make one.
+mpg123_handle* NewHandle();
 
 // PCM in a WAV container holds byte patterns that pass as MPEG frame
 // headers, so the decoder alone would take it for audio.

@@ -33,10 +33,6 @@ Problem MissingEntry(const Quran& quran, const std::string& name) {
     return Problem("the recording " + name + " is not in the installed packs");
 }
 
-}  // namespace
-
-namespace {
-
 Problem NotPlain(const std::string& name) {
     if (name.empty() || name != FileNamePart(name) || name == "." || name == "..")
         return Problem("\"" + name + "\" is not a plain file name");

@@ -165,8 +165,9 @@ void TrackPreparer::AllDone() {
             Job::Log(failures.back());
         }
     const bool ok = failures.isEmpty() && !cancelled;
-    for (const auto& work : works)
-        if (work->done && !work->failed && !work->stopped) trackList.push_back(work->track->wavName);
+    // Only a whole set of CD tracks stays in the job's folder to be named.
+    if (ok && !options.mp3)
+        for (const auto& work : works) trackList.push_back(work->track->wavName);
     // CD tracks wait in the job's folder for the writer; nothing else stays.
     RemoveWorkingFiles(ok && !options.mp3);
     if (cancelled)
@@ -179,11 +180,7 @@ void TrackPreparer::AllDone() {
 }
 
 void TrackPreparer::RemoveWorkingFiles(bool keepTracks) {
-    if (!keepTracks) {
-        trackList.clear();
-        Locations::Current().EndJob();
-        return;
-    }
+    if (!keepTracks) return Locations::Current().EndJob();
     for (const QString& name : {QStringLiteral("silence"), QStringLiteral("basmala")}) JobFiles::RemoveRecording(name);
 }
 

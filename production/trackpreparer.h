@@ -39,7 +39,8 @@ public:
     // before a Cancel stay whole in their folder. Ignored while running.
     void Start(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, const Options& options);
 
-    // Bare WAV names of the finished tracks in disc order.
+    // CD mode, after a success: the bare WAV names of the tracks in disc
+    // order. Empty otherwise.
     const std::vector<std::string>& TrackList() const { return trackList; }
     // One line per track or file that could not be made, naming it and why.
     const QStringList& Failures() const { return Reasons(); }

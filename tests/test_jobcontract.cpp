@@ -212,9 +212,10 @@ private slots:
         }
     }
 
-    // Every tool failing, crashing, leaving garbage or hanging past the
-    // stall limit: one Finished, a failure with its reasons, nothing left,
-    // and an earlier file of the set as it was.
+    // Every tool failing, crashing, leaving garbage, hanging past the stall
+    // limit or not there at all: one Finished, a failure with its reasons,
+    // nothing left, and an earlier file of the set as it was. A tool that
+    // cannot start is said once, however many tracks needed it.
     void failingAndHangingToolsEndTheJob_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("reason");
@@ -222,20 +223,25 @@ private slots:
         QTest::newRow("every tool crashes") << "writelast:3000\ncrash" << "lame did not finish";
         QTest::newRow("garbage") << "writelast:5000" << "Al-Fatiha.001.mp3 is damaged: it plays 0.00 s";
         QTest::newRow("every tool hangs") << "hang" << "lame stopped responding";
+        QTest::newRow("no lame") << "" << "";
     }
     void failingAndHangingToolsEndTheJob() {
         QFETCH(QString, script);
         QFETCH(QString, reason);
         QVERIFY(lame->setScript(script));
+        const QByteArray path = qgetenv("PATH");
+        if (script.isEmpty()) qputenv("PATH", "/nonexistent");
         for (int width : {1, 4}) {
             std::unique_ptr<Job> job = StartTracks(width, 1);
-            QSignalSpy finished(job.get(), &Job::Finished);
+            QSignalSpy finished(job.get(), &Job::Finished), cannot(job.get(), &Job::CannotRun);
             QVERIFY(finished.wait(30000));
+            QCOMPARE(cannot.size(), int(script.isEmpty()));
             CheckEnded("mp3", finished, QString("%1 at once").arg(width));
             QCOMPARE(job->Result(), Job::Outcome::Failed);
             QVERIFY2(job->Reasons().join('\n').contains(reason), qPrintable(job->Reasons().join('\n')));
             QCOMPARE(testenv::readFile("out/Al-Fatiha.001.mp3"), kOld);
         }
+        qputenv("PATH", path);
     }
 };
 

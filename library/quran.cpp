@@ -1,6 +1,6 @@
 #include "library/quran.h"
 
-#include "library/locations.h"
+#include "library/recitation.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,7 +45,7 @@ void Quran::GetSuras() {
     SetupJMap();
     // Pack names to their files; of packs of one name the first folder's wins.
     std::map<std::string, std::string> found;
-    for (const QString& folderPath : Locations::Current().PackFolders()) {
+    for (const QString& folderPath : Recitations::FoldersOf(recitation)) {
         const QDir folder(folderPath);
         for (const QString& name : folder.entryList({QStringLiteral("*.mat")}, QDir::Files))
             found.emplace(QFile::encodeName(name).toStdString(), QFile::encodeName(folderPath + name).toStdString());

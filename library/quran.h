@@ -1,11 +1,14 @@
 #pragma once
-// The installed sura packs: found in the pack folders of the locations in
-// use, opened once, and activated by list index or sura key.
+// The installed sura packs of one recitation: found in its pack folders
+// (the packs directly in the pack folders of the locations in use, unless
+// another recitation is chosen), opened once, and activated by list index
+// or sura key.
 
 #include "library/packarchive.h"
 #include "library/suracatalogue.h"
 
 #include <QObject>
+#include <QString>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,6 +27,11 @@ public slots:
     std::vector<JMapEntry> WhichSuras();
 
 public:
+    // Which recitation the next Setup reads ("" or "default": the packs
+    // directly in the pack folders, as every earlier version kept them).
+    void UseRecitation(const QString& name) { recitation = name; }
+    const QString& Recitation() const { return recitation; }
+
     // The pack that holds a sura (by number) without changing the active
     // pack; an empty pack when none is installed. Used for measuring.
     PackArchive PackForSura(int suraNumber) const;
@@ -34,6 +42,7 @@ public:
     QString Reciter(int suraNumber) const;
 
 private:
+    QString recitation;
     std::map<std::string, JMapEntry> jmap;
     std::map<int, int> indexToSura;
     std::vector<int> availableSuras;

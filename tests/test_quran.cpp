@@ -3,8 +3,10 @@
 // test runs in a working folder of its own.
 
 #include "library/ayakey.h"
+#include "library/locations.h"
 #include "library/packentry.h"
 #include "library/quran.h"
+#include "library/recitation.h"
 #include "support/testenv.h"
 
 #include <QtTest>
@@ -112,6 +114,39 @@ private slots:
         QVERIFY(QDir("quran").removeRecursively());
         quran.Setup();
         QVERIFY(quran.AvailableSuras().empty() && quran.WhichSuras().empty());
+    }
+
+    // Recitations side by side: the packs directly in quran/ stay "default";
+    // a folder with a manifest or a pack is a recitation of its own, and
+    // nothing else is (a hidden folder, a folder of other files). A damaged
+    // manifest still leaves the packs usable.
+    void recitationsSideBySide() {
+        Locations::Use(Locations::Portable());
+        installPack("s001_s002.mat");
+        installPack("Husary/s078_s114.mat");
+        installPack(".hidden/s001_s002.mat");
+        QVERIFY(QDir().mkpath("quran/notes") && testenv::writeFile("quran/notes/readme.txt", "x"));
+        RecitationManifest english;
+        english.kind = RecitationManifest::kTranslation;
+        english.displayName = "English (Sahih International)";
+        QVERIFY(english.Write("quran/English").Ok());
+        installPack("Broken/s003_s004.mat");
+        QVERIFY(testenv::writeFile("quran/Broken/recitation.json", "{\"kind\": "));
+        QStringList names;
+        for (const RecitationInfo& info : Recitations::Installed()) names << info.name + "=" + info.DisplayName();
+        QCOMPARE(names, (QStringList{"default=default", "Broken=Broken", "English=English (Sahih International)",
+                                     "Husary=Husary"}));
+        QVERIFY(Recitations::Find("English")->manifest.IsTranslation() && !Recitations::Find("Husary")->manifest.IsTranslation());
+        QVERIFY(!Recitations::Find("notes") && !Recitations::Find(".hidden") && Recitations::Find("")->IsDefault());
+        Quran quran;
+        for (const auto& [name, first] : QList<QPair<QString, int>>{{"", 1}, {"Husary", 78}, {"Broken", 3}, {"English", -1}}) {
+            quran.UseRecitation(name);
+            quran.Setup();
+            QCOMPARE(quran.AvailableSuras().empty() ? -1 : quran.AvailableSuras().front(), first);
+        }
+        for (const char* bad : {"", "default", "..", ".x", "a/b", "a\\b", " a", "tab\there", "x:y"})
+            QVERIFY2(Recitations::CheckName(bad), bad);
+        for (const char* good : {"Alafasy_128kbps", "Husary (Muallim)", "العفاسي"}) QVERIFY2(Recitations::CheckName(good).Ok(), good);
     }
 
 private:

@@ -21,6 +21,7 @@
 #include "library/locations.h"
 #include "library/mp3probe.h"
 #include "library/quran.h"
+#include "library/recitation.h"
 #include "cli/terminaljob.h"
 #include "production/cdburner.h"
 #include "production/cdrdao.h"
@@ -328,6 +329,8 @@ const QList<QCommandLineOption>& AllOptions() {
         {"basmala", "Play the basmala once before aya 1 of a sura (not suras 1 and 9) in each track."},
         {"stall-seconds", "Stop a tool that neither prints nor writes for N seconds (default 60).", "N"},
         {"numbered", "Number the MP3 files in playing order (01 group.1.mp3, ...)."},
+        {"recitation", "Play the installed recitation NAME (norvane-pack recitations lists them; "
+                       "default: the packs directly in the pack folder).", "NAME"},
     };
     return options;
 }
@@ -336,15 +339,15 @@ const QList<Command>& Commands() {
     static const QList<Command> commands = {
         {"info", "PLAYLIST [--basmala] [--speed X]",
          "each track in disc order with its playing time and what it plays in order, the total, whether it fits a CD",
-         1, {"basmala", "speed"}, Info},
+         1, {"basmala", "speed", "recitation"}, Info},
         {"mp3", "PLAYLIST OUTDIR [--bitrate KBPS] [--numbered] [--basmala] [--speed X]",
          "make the MP3 set of the playlist in OUTDIR, tagged, with a playlist OUTDIR/PLAYLIST.m3u8", 2,
-         {"bitrate", "stall-seconds", "numbered", "basmala", "speed"}, Mp3},
+         {"bitrate", "stall-seconds", "numbered", "basmala", "speed", "recitation"}, Mp3},
         {"toc", "PLAYLIST DIR [--basmala] [--speed X]",
          "make the CD's tracks and its table of contents quran.toc in DIR, for cdrdao write", 2,
-         {"stall-seconds", "basmala", "speed"}, Toc},
+         {"stall-seconds", "basmala", "speed", "recitation"}, Toc},
         {"cd", "PLAYLIST [--device DEV] [--write-speed X] [--basmala] [--speed X]", "burn the playlist as an audio CD",
-         1, {"device", "write-speed", "stall-seconds", "basmala", "speed"}, Cd},
+         1, {"device", "write-speed", "stall-seconds", "basmala", "speed", "recitation"}, Cd},
     };
     return commands;
 }
@@ -417,5 +420,11 @@ int main(int argc, char* argv[]) {
         Locations::Use(Locations::Portable());
     }
     Session session;
+    if (parser.isSet("recitation")) {
+        const QString name = parser.value("recitation");
+        if (!Recitations::Find(name))
+            return Fail("no recitation \"" + name + "\" is installed; norvane-pack recitations lists them");
+        session.quran.UseRecitation(name);
+    }
     return command->run(session, args, parser);
 }

@@ -8,16 +8,21 @@
 #include "library/packarchive.h"
 #include "cli/terminaljob.h"
 #include "library/packimport.h"
+#include "library/quran.h"
+#include "library/recitation.h"
 #include "library/recitationimport.h"
 #include "library/mp3probe.h"
 #include "library/savefile.h"
 #include "library/suracatalogue.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,10 +34,13 @@ const int kBadArguments = 2;
 const char kUsage[] =
     "Usage:\n"
     "  norvane-pack create OUT.mat LISTFILE   archive the files named in LISTFILE, in order\n"
-    "  norvane-pack import FOLDER [OUTDIR] [--reciter NAME]\n"
+    "  norvane-pack import FOLDER [OUTDIR] [--name NAME] [--reciter R]\n"
     "                                         make sura packs from FOLDER/SSSAAA.mp3 recordings,\n"
-    "                                         by default into the packs the programs use;\n"
-    "                                         NAME is stored as the packs' reciter\n"
+    "                                         by default into the packs the programs use, with\n"
+    "                                         --name as the recitation NAME beside the others;\n"
+    "                                         R is stored as the packs' reciter\n"
+    "  norvane-pack recitations               name, kind, suras held, size and title of every\n"
+    "                                         installed recitation\n"
     "  norvane-pack list PACK                 name, size, checksum and playing length (ms)\n"
     "                                         of every index entry\n"
     "  norvane-pack extract PACK NAME OUT     write one entry's bytes to OUT\n"
@@ -194,31 +202,81 @@ void PrintImportedPack(const ImportedPack& pack) {
     std::cout << '\n';
 }
 
-// FOLDER [OUTDIR] [--reciter NAME]; without OUTDIR the packs go where the
-// programs look for new packs.
+// Takes "--option VALUE" out of the operands; false when the value is missing.
+bool TakeOption(std::vector<std::string>& operands, const char* option, std::string* value) {
+    const auto found = std::find(operands.begin(), operands.end(), option);
+    if (found == operands.end()) return true;
+    if (found + 1 == operands.end()) return false;
+    *value = *(found + 1);
+    operands.erase(found, found + 2);
+    return true;
+}
+
+QString Local(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
+
+// The manifest of a recitation made by import: what was there before, with
+// the reciter and the source folder of this import.
+Problem WriteImportManifest(const QString& name, const QString& reciter, const std::string& sourceFolder) {
+    const QString folder = Recitations::NewFolder(name);
+    RecitationManifest manifest = RecitationManifest::Read(folder);
+    if (manifest.displayName.isEmpty()) manifest.displayName = name;
+    if (!reciter.isEmpty()) manifest.reciter = reciter;
+    manifest.source = QFileInfo(FileName(sourceFolder)).absoluteFilePath();
+    return manifest.Write(folder);
+}
+
+// FOLDER [OUTDIR] [--name NAME] [--reciter R]; without OUTDIR the packs go
+// where the programs look for new packs, in the recitation NAME if given.
 int Import(std::vector<std::string> operands) {
-    std::string reciter;
-    const auto option = std::find(operands.begin(), operands.end(), "--reciter");
-    if (option != operands.end()) {
-        if (option + 1 == operands.end()) return Usage();
-        reciter = *(option + 1);
-        operands.erase(option, option + 2);
+    std::string reciter, name;
+    if (!TakeOption(operands, "--reciter", &reciter) || !TakeOption(operands, "--name", &name)) return Usage();
+    if (operands.empty() || operands.size() > 2 || (!name.empty() && operands.size() == 2)) return Usage();
+    if (!name.empty()) {
+        if (const Problem bad = Recitations::CheckName(Local(name))) {
+            std::cerr << "norvane-pack: " << bad.StdText() << '\n';
+            return kBadArguments;
+        }
     }
-    if (operands.empty() || operands.size() > 2) return Usage();
     const std::string folderPath = operands[0];
-    const std::string outDir = operands.size() == 2 ? operands[1]
-                                                    : QFile::encodeName(Locations::Current().NewPackFolder()).toStdString();
+    const QString outDir = operands.size() == 2 ? FileName(operands[1]) : Recitations::NewFolder(Local(name));
     RecitationImport import;
-    import.SetReciter(QString::fromLocal8Bit(reciter.c_str()));
-    const int status = RunJobOnTerminal(import, {"norvane-pack", false}, [&] {
-        import.Start(QFile::decodeName(QByteArray::fromStdString(folderPath)),
-                     QFile::decodeName(QByteArray::fromStdString(outDir)));
-    });
+    import.SetReciter(Local(reciter));
+    int status = RunJobOnTerminal(import, {"norvane-pack", false}, [&] { import.Start(FileName(folderPath), outDir); });
     const PackImportResult& result = import.Imported();
     PrintIgnored(result.ignored);
     for (const ImportedPack& pack : result.packs) PrintImportedPack(pack);
-    if (status == 1) return Failure(result.error);
+    if (!name.empty() && !result.packs.empty()) {
+        if (const Problem unwritten = WriteImportManifest(Local(name), Local(reciter), folderPath)) {
+            Failure(unwritten.StdText());
+            status = status ? status : kFailed;
+        }
+    }
+    if (status == 1 && !result.error.empty()) return Failure(result.error);
     return status;
+}
+
+// ---- recitations --------------------------------------------------------
+
+// The bytes of a recitation's packs, a pack name counted once.
+qint64 PackBytes(const RecitationInfo& recitation) {
+    std::map<QString, qint64> sizes;
+    for (const QString& folder : recitation.folders)
+        for (const QFileInfo& pack : QDir(folder).entryInfoList({"*.mat"}, QDir::Files)) sizes.emplace(pack.fileName(), pack.size());
+    qint64 total = 0;
+    for (const auto& entry : sizes) total += entry.second;
+    return total;
+}
+
+int ListRecitations() {
+    Quran quran;
+    for (const RecitationInfo& recitation : Recitations::Installed()) {
+        quran.UseRecitation(recitation.name);
+        quran.Setup();
+        std::printf("%s\t%s\t%zu suras\t%.1f MB\t%s\n", recitation.name.toLocal8Bit().constData(),
+                    recitation.manifest.kind.toLocal8Bit().constData(), quran.AvailableSuras().size(),
+                    PackBytes(recitation) / 1e6, recitation.DisplayName().toLocal8Bit().constData());
+    }
+    return 0;
 }
 
 }  // namespace
@@ -245,5 +303,6 @@ int main(int argc, char** argv) {
     if (job == "extract" && operands == 3) return Extract(args[1], args[2], args[3]);
     if (job == "verify" && operands == 1) return Verify(args[1]);
     if (job == "catalogue" && operands == 0) return Catalogue();
+    if (job == "recitations" && operands == 0) return ListRecitations();
     return Usage();
 }

@@ -3,6 +3,7 @@
 #include "library/ayakey.h"
 #include "library/packarchive.h"
 #include "library/mp3probe.h"
+#include "library/mp3tags.h"
 #include "library/suracatalogue.h"
 #include "tools/processwrap.h"
 
@@ -207,8 +208,7 @@ bool PackImport::WritePack(const std::string& packName, int firstSura, int lastS
             std::string error;
             PackArchive::PendingEntry entry = PackArchive::ReadFileEntry(found->second.at(a), &error);
             if (!error.empty()) return Fail(error);
-            entry.name = stems.back() + ".mp3";
-            pack.AddPending(std::move(entry));
+            pack.AddPending(PackArchive::EntryFromBytes(stems.back() + ".mp3", StripMp3Tags(std::move(entry.data))));
         }
     }
     ImportedPack written{packName, int(stems.size()), int(pack.Pending().size()), MissingRuns(stems, missing)};

@@ -58,6 +58,8 @@ private slots:
                                                << "--bitrate must be one of";
         QTest::newRow("file as folder") << QStringList{"mp3", "two.qap", "afile"} << "Please choose a valid dir";
         QTest::newRow("empty list") << QStringList{"mp3", "empty.qap", "out"} << "Please add some sura(s)";
+        QTest::newRow("no such recitation") << QStringList{"mp3", "two.qap", "out", "--recitation", "Nobody"}
+                                            << "no recitation \"Nobody\" is installed";
         QTest::newRow("speed off the steps") << QStringList{"mp3", "two.qap", "out", "--speed", "0.73"} << "--speed must be";
         QTest::newRow("80:00 in whole seconds") << QStringList{"toc", "long.qap", "out"} << "more than 80 minutes of audio";
         // No cdrdao on the search path: said at once, with or without a writer named.
@@ -98,6 +100,20 @@ private slots:
                                    "#EXTINF:2,Al-Baqara 255\r\n02 Al-Baqara.255.mp3\r\n$")
                     .match(QString::fromUtf8(testenv::readFile(user.filePath("set/two.m3u8"))))
                     .hasMatch());
+    }
+
+    // A named recitation plays instead of the packs in quran/: here its
+    // 001.001 lasts 2 s longer, heard twice in group 1.
+    void aNamedRecitationIsPlayedInstead() {
+        QVERIFY(testenv::writePack(folder.filePath("quran/Slow/s001_s002.mat"),
+                                   {{"001.001.mp3", testenv::makeMp3(4500)}, {"001.002.mp3", testenv::makeMp3(1200)},
+                                    {"002.255.mp3", testenv::makeMp3(2000)}, {"silence.mp3", testenv::makeMp3(1000)}}));
+        const auto blocks = [this](const QStringList& options) {
+            const QByteArray out = Make(QStringList{"info", "two.qap"} + options).out;
+            return out.mid(out.indexOf(" take ") + 6).split(' ').first().toInt();
+        };
+        QVERIFY(qAbs(blocks({"--recitation", "Slow"}) - blocks({}) - 2 * 2 * 75) <= 4);  // lame pads a few ms
+        QCOMPARE(blocks({"--recitation", "default"}), blocks({}));
     }
 
     void tocLeavesAFolderTheRealCdrdaoReads() {

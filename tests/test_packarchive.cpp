@@ -145,8 +145,12 @@ private slots:
     void toolImportsListsVerifiesAndExtracts() {
         const QByteArray mp3 = testenv::makeMp3(7250, 44100, 1, {"-b", "128"});
         QVERIFY(!mp3.isEmpty() && QDir().mkpath(path("in")));
-        for (const char* name : {"001007.mp3", "002255.mp3", "045037.mp3", "114006.mp3"})
-            testenv::writeFile(path("in/") + name, mp3);
+        for (const char* name : {"001007.mp3", "045037.mp3", "114006.mp3"}) testenv::writeFile(path("in/") + name, mp3);
+        // Tags (a 200 kB cover among them) stay out of the pack: an ID3v2.4 tag
+        // (size in 7-bit bytes) with its footer, an APEv2 tag and an ID3v1 tag.
+        const QByteArray cover(200000, 'p'), ape = "APETAGEX" + QByteArray(4, 0) + le32(32) + QByteArray(16, 0);
+        testenv::writeFile(path("in/002255.mp3"), QByteArray("ID3\x04\x00\x10\x00\x0c\x1a\x40", 10) + cover +
+                                                      QByteArray(10, 'f') + mp3 + ape + "TAG" + QByteArray(125, 't'));
         for (const char* name : {"002287.mp3", "115001.mp3", "readme.txt", "001001.mp3", "silence.mp3"})
             testenv::writeFile(path("in/") + name, name);
         testenv::writeFile(path("in/045001.mp3"), mp3.left(mp3.size() * 3 / 10));

@@ -129,6 +129,8 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     QWidget* tabColumn = Box(nullptr, Qt::Vertical, 0, 2);
     rightSplitter->addWidget(tabColumn);
 
+    FillRecitationList();
+    connect(recitationCombo, qOverload<int>(&QComboBox::activated), this, &Norvane::RecitationChosen);
     FillSuraList();
     connect(suraCombo, qOverload<int>(&QComboBox::activated), this, &Norvane::SuraSelected);
     BuildAyaControls(surasBox);
@@ -241,6 +243,11 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
 
 QWidget* Norvane::BuildSurasBox(QWidget* parent) {
     QGroupBox* suras = Group(parent, "Suras", Qt::Vertical, 4);
+    QWidget* recitationRow = Box(suras, Qt::Horizontal, 4, 2);
+    Label(recitationRow, "Recitation:")->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    recitationCombo = Add(recitationRow, new QComboBox(recitationRow));
+    recitationCombo->setObjectName("recitationCombo");
+    recitationCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     suraCombo = Add(suras, new QComboBox(suras));
     suraCombo->setObjectName("suraCombo");
     return suras;

@@ -91,6 +91,8 @@ public slots:
     void Exit();
     // File > Import Recitation...: packs from a folder of SSSAAA.mp3 files.
     void ImportRecitation();
+    // The "Recitation:" chooser: the sura list, lengths and jobs follow it.
+    void RecitationChosen(int index);
     // The progress dialog's Cancel: stops the running job (asking first when
     // stopping spoils the disc).
     void CancelJob();
@@ -102,6 +104,8 @@ private:
     QWidget* BuildPlaylistColumn(QWidget* parent);
     QWidget* BuildSurasBox(QWidget* parent);
     void FillSuraList();
+    // The installed recitations, the one the settings keep chosen.
+    void FillRecitationList();
     // After new packs arrived: the list again, the shown sura kept.
     void RefreshSuraList();
     void ImportFinished(class RecitationImport& job);
@@ -140,6 +144,7 @@ private:
     QSlider* bitrateSlider = nullptr;
     QComboBox* driveCombo = nullptr;
     QComboBox* suraCombo = nullptr;
+    QComboBox* recitationCombo = nullptr;
     QComboBox* groupCombo = nullptr;
     QSlider* writingSpeedSlider = nullptr;
     QListWidget* ayaListBox = nullptr;

@@ -360,13 +360,19 @@ QWidget* Norvane::BuildCdPage() {
     cdLengthLabel->setFont(base);
 
     QGroupBox* config = Group(page, "CD Writer Config", Qt::Vertical, 2);
-    QWidget* driveRow = Box(config, Qt::Horizontal, 2);
+    // Without a writer, the advice takes the place of the writer's controls.
+    noWriterLabel = Label(config, QString());
+    noWriterLabel->setObjectName("noWriterLabel");
+    noWriterLabel->setWordWrap(true);
+    noWriterLabel->hide();
+    writerControls = Box(config, Qt::Vertical, 0, 2);
+    QWidget* driveRow = Box(writerControls, Qt::Horizontal, 2);
     Label(driveRow, "CD Drive: ");
     driveCombo = Add(driveRow, new QComboBox(driveRow));
     driveCombo->setObjectName("driveCombo");
     connect(driveCombo, qOverload<int>(&QComboBox::activated), this, &Norvane::RememberChosenWriter);
 
-    QWidget* writingSpeedBox = Box(config, Qt::Vertical, 2);
+    QWidget* writingSpeedBox = Box(writerControls, Qt::Vertical, 2);
     writingSpeedLabel = Label(writingSpeedBox, WritingSpeedText(kDefaultWritingSpeedPosition));
     writingSpeedLabel->setObjectName("writingSpeedLabel");
     writingSpeedSlider = Slider(writingSpeedBox, kDefaultWritingSpeedPosition, "writingSpeedSlider");

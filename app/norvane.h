@@ -131,6 +131,8 @@ private:
     // dialog offers Close, `ended` sees the job, and the job goes.
     void FollowJob(Job* job, std::function<void(Job&)> ended = {});
     void CannotRunBox();
+    // False, after a box with the advice, when no CD writer was found.
+    bool WriterFound() const;
 
     // The job in hand (at most one: the progress dialog is modal).
     QPointer<Job> currentJob;
@@ -143,6 +145,8 @@ private:
     QLabel* writingSpeedLabel = nullptr;
     QSlider* bitrateSlider = nullptr;
     QComboBox* driveCombo = nullptr;
+    QLabel* noWriterLabel = nullptr;
+    QWidget* writerControls = nullptr;
     QComboBox* suraCombo = nullptr;
     QComboBox* recitationCombo = nullptr;
     QComboBox* groupCombo = nullptr;

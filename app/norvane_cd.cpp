@@ -11,6 +11,7 @@
 #include <QSlider>
 
 void Norvane::MakeCD() {
+    if (!WriterFound()) return;
     const CdBurner::Refusal refusal = CdBurner::Check(disc, burnList);
     if (refusal != CdBurner::Refusal::None) {
         UserDialogs::Current().Information("Norvane", CdBurner::RefusalText(refusal));

@@ -10,6 +10,7 @@
 #include "tools/processwrap.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <utility>
 
 namespace {
@@ -22,6 +23,12 @@ QString NoWriterMessage() {
            "\nCreating Audio CDs will not work.\nYou can, however, still create MP3s.";
 }
 
+// The same advice, short enough for the CD tab's own space.
+QString NoWriterNote() {
+    return "No CD writer was found. Install cdrdao and make sure you may use the writer "
+           "(often: be in the group \"cdrom\"). You can still make MP3s.";
+}
+
 }  // namespace
 
 void Norvane::DetectDrives() {
@@ -31,7 +38,17 @@ void Norvane::DetectDrives() {
     runner->RunCommand(Cdrdao::ScanCommand());
     runner->WaitForDone();
     drives = ParseScanOutput(runner->GetText());
-    if (drives.empty()) UserDialogs::Current().Information("Norvane", NoWriterMessage());
+    // Most computers today have no CD writer: the CD tab says so in its own
+    // space, and a box only comes when the writer is asked for something.
+    noWriterLabel->setText(NoWriterNote());
+    noWriterLabel->setVisible(drives.empty());
+    writerControls->setVisible(!drives.empty());
+}
+
+bool Norvane::WriterFound() const {
+    if (!drives.empty()) return true;
+    UserDialogs::Current().Information("Norvane", NoWriterMessage());
+    return false;
 }
 
 void Norvane::FillDriveList() {
@@ -54,13 +71,13 @@ QString Norvane::ChosenDevice() const {
 void Norvane::RememberChosenWriter(int index) { settings->WriteInt("cd", "device", index); }
 
 void Norvane::EjectCD() {
-    if (runner->IsRunning()) return;  // the drive is still busy with the last command
+    if (runner->IsRunning() || !WriterFound()) return;  // the drive may still be busy with the last command
     ejecting = true;
     runner->RunCommand(Cdrdao::EjectCommand(ChosenDevice()));
 }
 
 void Norvane::EraseCD() {
-    if (currentJob) return;
+    if (currentJob || !WriterFound()) return;
     auto* job = new EraseJob(this);
     FollowJob(job, [](Job& ended) {
         if (ended.Result() == Job::Outcome::Failed)

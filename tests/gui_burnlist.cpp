@@ -85,9 +85,15 @@ private slots:
         QVERIFY(QDir::setCurrent(dir.filePath("work")) && cdrdao.setScript(""));
     }
 
+    // No CD writer here: the CD tab says so, and a box comes only when the
+    // writer is asked for something.
     void init() {
+        dialogs.boxes.clear();
         window = std::make_unique<Norvane>();
-        dialogs.boxes.clear();  // start-up notices (no CD writer here)
+        QVERIFY(dialogs.boxes.isEmpty() && Child<QLabel>(window.get(), "noWriterLabel")->isVisibleTo(window.get()));
+        window->EraseCD();
+        QCOMPARE(dialogs.boxes.size(), 1);
+        dialogs.boxes.clear();
     }
 
     void addingAndRemovingRefuseDuplicates() {

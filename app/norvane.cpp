@@ -185,8 +185,9 @@ void Norvane::BuildMenus() {
 }
 
 void Norvane::BuildStatusBar() {
-    statusBar()->setSizeGripEnabled(false);
-    setFixedSize(660, 580);
+    // The window of old is the smallest; on a larger screen the lists grow.
+    setMinimumSize(660, 580);
+    resize(660, 580);
     statusProgress = new QProgressBar(statusBar());
     statusProgress->setObjectName("statusProgress");
     statusProgress->setAlignment(Qt::AlignCenter);
@@ -350,6 +351,7 @@ QWidget* Norvane::BuildCdPage() {
     cdLengthLabel->setObjectName("cdLengthLabel");
     cdLengthLabel->setTextFormat(Qt::RichText);
     cdLengthLabel->setAutoFillBackground(true);
+    cdLengthLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);  // the lists take the height
     QPalette black = cdLengthLabel->palette();
     black.setColor(QPalette::Window, Qt::black);
     cdLengthLabel->setPalette(black);

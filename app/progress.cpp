@@ -32,6 +32,7 @@ Progress::Progress(QWidget* parent, const char* name, bool modal, Qt::WindowFlag
     progressBar = new QProgressBar(this);
     progressBar->setTextVisible(false);
     logList = new QListWidget(this);
+    logList->setWordWrap(true);
     closeButton = new QPushButton(QIcon(LoadPackedImage("close.png")), "Close", this);
     layout->addWidget(messageLabel);
     layout->addWidget(progressBar);
@@ -52,8 +53,9 @@ void Progress::show() {
         const QRect outer = parentWindow->geometry();
         const int width = outer.right() - outer.left() + 1;
         const int height = outer.bottom() - outer.top() + 1;
-        const int w = width / 3;
-        const int h = height / 3;
+        // Wide enough to read a log line whole; longer lines wrap.
+        const int w = qMax(width * 2 / 3, 560);
+        const int h = qMax(height / 2, 320);
         setGeometry(outer.left() + width / 2 - w / 2, outer.top() + height / 2 - h / 2, w, h);
     }
     jobRunning = true;

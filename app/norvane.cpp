@@ -165,6 +165,8 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     FillDriveList();
     SetUpProgress();
     SuraSelected(0);
+    BuildShortcuts();
+    NameForScreenReaders();
     rightSplitter->setSizes(SplitSizes(0.7f, 0.3f, height()));
 }
 
@@ -405,6 +407,8 @@ QWidget* Norvane::BuildMp3Page() {
     Label(saveRow, "Save to: ");
     mp3DirEdit = Add(saveRow, new QLineEdit(saveRow));
     mp3DirEdit->setObjectName("mp3DirEdit");
+    connect(mp3DirEdit, &QLineEdit::editingFinished, this,
+            [this] { settings->WriteString("dir", "mp3dir", mp3DirEdit->text()); });
     connect(Button(saveRow, "Browse...", "folder.png"), &QPushButton::clicked, this, &Norvane::BrowseMP3);
 
     numberedCheck = Add(page, new QCheckBox("Number files in playing order", page));

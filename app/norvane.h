@@ -117,6 +117,8 @@ private:
     void DetectDrives();
     void FillDriveList();
     void SetUpProgress();
+    void BuildShortcuts();
+    void NameForScreenReaders();
 
     // Track preparation shared by the CD and MP3 jobs.
     void PrepareTracks(bool mp3);

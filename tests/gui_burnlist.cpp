@@ -13,6 +13,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QtTest>
 #include <memory>
 
@@ -121,6 +122,16 @@ private slots:
         QCOMPARE(List(), "001.001x1+0 001.002x5+0 001.003x5+0 001.004x5+0 001.005x5+0 001.006x5+0 001.007x5+0 "
                          "010.001x1+0");
         QCOMPARE(Shown(), "001.001 001.002 001.003 001.004 001.005 001.006 001.007 010.001");
+        // The keyboard: Delete in the list removes the selected entry, Ctrl+I adds it back.
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        Select({"001.004"});
+        burnBox()->setFocus();
+        QTest::keyClick(burnBox(), Qt::Key_Delete);
+        QVERIFY(!Shown().contains("001.004"));
+        Child<QListWidget>(window.get(), "ayaListBox")->setCurrentRow(3);
+        QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
+        QVERIFY(Shown().contains("001.004"));
     }
 
     // The list shows the entries in the order the disc plays them (groups

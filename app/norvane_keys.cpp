@@ -1,0 +1,59 @@
+// The window's keyboard: shortcuts for the everyday steps, and accessible
+// names for the widgets whose meaning a screen reader cannot read off a text.
+#include "app/norvane.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QShortcut>
+#include <QSlider>
+#include <QTabWidget>
+
+namespace {
+
+// The button of that text gets the shortcut named in its tool tip.
+void NameShortcut(QWidget* window, const QString& buttonText, const QKeySequence& keys) {
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->text().trimmed() == buttonText)
+            button->setToolTip(QString("%1 (%2)").arg(buttonText, keys.toString(QKeySequence::NativeText)));
+}
+
+}  // namespace
+
+void Norvane::BuildShortcuts() {
+    const auto bind = [this](const QKeySequence& keys, auto slot, QWidget* scope = nullptr) {
+        auto* shortcut = new QShortcut(keys, scope ? scope : this);
+        if (scope) shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    bind(QKeySequence(Qt::CTRL | Qt::Key_I), &Norvane::AddOne);
+    bind(QKeySequence(Qt::Key_Insert), &Norvane::AddOne, ayaListBox);
+    // Delete removes the selected items only where the list has the focus,
+    // so that it still deletes text in the folder's field.
+    bind(QKeySequence::Delete, &Norvane::RemoveOne, burnListView);
+    bind(QKeySequence::Save, &Norvane::SavePlaylist);
+    bind(QKeySequence::Open, &Norvane::LoadPlaylist);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_M), [this] {
+        const auto* tabs = findChild<QTabWidget*>("tabs");
+        tabs && tabs->currentWidget()->objectName() == "cdPage" ? MakeCD() : MakeMP3();
+    });
+    NameShortcut(this, "Add this aya", QKeySequence(Qt::CTRL | Qt::Key_I));
+    NameShortcut(this, "Remove aya", QKeySequence::Delete);
+    NameShortcut(this, "Save Playlist", QKeySequence::Save);
+    NameShortcut(this, "Load Playlist", QKeySequence::Open);
+    NameShortcut(this, "Make Quran CD", QKeySequence(Qt::CTRL | Qt::Key_M));
+    NameShortcut(this, "Make MP3", QKeySequence(Qt::CTRL | Qt::Key_M));
+}
+
+void Norvane::NameForScreenReaders() {
+    const QList<QPair<const char*, const char*>> names{
+        {"burnListBox", "Playlist"},         {"ayaListBox", "Ayas of the sura"},
+        {"suraCombo", "Sura"},               {"recitationCombo", "Recitation"},
+        {"cdLengthLabel", "CD length"},      {"driveCombo", "CD drive"},
+        {"groupCombo", "Group number"},      {"bitrateSlider", "MP3 bit rate"},
+        {"writingSpeedSlider", "CD writing speed"}, {"statusProgress", "Progress"}};
+    for (const auto& [object, name] : names)
+        if (auto* widget = findChild<QWidget*>(object)) widget->setAccessibleName(name);
+}

@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
     WarnAboutMissingFiles();
 
     auto* window = new Norvane();
-    window->setWindowIcon(QIcon(LoadPackedImage("cd_burn.png")));
+    window->setWindowIcon(LoadPackedIcon("cd_burn.png"));
     window->setWindowTitle("Norvane :: Kelstrom");
     window->show();
     const int code = app.exec();

@@ -42,7 +42,7 @@
 
 namespace {
 
-QIcon Icon(const char* name) { return QIcon(LoadPackedImage(name)); }
+QIcon Icon(const char* name) { return LoadPackedIcon(name); }
 
 // Qt 3's QVBox and QHBox: a plain widget whose layout stacks its children in
 // creation order. Their default spacing and margin are 0.

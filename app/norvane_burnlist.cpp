@@ -37,7 +37,7 @@ void Norvane::SuraSelected(int index) {
     const int ayas = Sura().AyaCount(key);
     ayaListBox->clear();
     currentSura = key;
-    const QIcon icon(LoadPackedImage("cd.png"));
+    const QIcon icon = LoadPackedIcon("cd.png");
     for (int i = 1; i <= ayas; ++i)
         new QListWidgetItem(icon, QString::fromStdString(AyaKey::PartText(i)), ayaListBox);
 }

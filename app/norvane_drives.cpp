@@ -54,7 +54,7 @@ bool Norvane::WriterFound() const {
 void Norvane::FillDriveList() {
     deviceMap.clear();
     driveCombo->clear();
-    const QIcon icon(LoadPackedImage("drive_cd.png"));
+    const QIcon icon = LoadPackedIcon("drive_cd.png");
     for (size_t i = 0; i < drives.size(); ++i) {
         deviceMap[int(i)] = drives[i].address.toStdString();
         driveCombo->addItem(icon, drives[i].label);

@@ -15,3 +15,10 @@ QPixmap LoadPackedImage(const std::string& name) {
     const QImage image = QImage::fromData(QByteArray::fromRawData(bytes.data(), int(bytes.size())));
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
+
+QIcon LoadPackedIcon(const std::string& name) {
+    QIcon icon(LoadPackedImage(name));
+    const QPixmap sharp = LoadPackedImage(name.substr(0, name.rfind('.')) + "@2x.png");
+    if (!sharp.isNull()) icon.addPixmap(sharp);
+    return icon;
+}

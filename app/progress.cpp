@@ -25,7 +25,7 @@ Progress::Progress(QWidget* parent, const char* name, bool modal, Qt::WindowFlag
     layout->setSpacing(4);
     layout->setContentsMargins(2, 2, 2, 2);
 
-    setWindowIcon(QIcon(LoadPackedImage("cd_burn.png")));
+    setWindowIcon(LoadPackedIcon("cd_burn.png"));
     setWindowTitle("Norvane");
 
     messageLabel = new QLabel(this);
@@ -33,7 +33,7 @@ Progress::Progress(QWidget* parent, const char* name, bool modal, Qt::WindowFlag
     progressBar->setTextVisible(false);
     logList = new QListWidget(this);
     logList->setWordWrap(true);
-    closeButton = new QPushButton(QIcon(LoadPackedImage("close.png")), "Close", this);
+    closeButton = new QPushButton(LoadPackedIcon("close.png"), "Close", this);
     layout->addWidget(messageLabel);
     layout->addWidget(progressBar);
     layout->addWidget(logList);

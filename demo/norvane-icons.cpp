@@ -3,7 +3,8 @@
 //   norvane-icons OUT.dat
 //
 // Every icon is drawn here with plain vector shapes (no fonts, no outside
-// artwork), at 32 x 32 pixels, and stored as PNG entries of a pack archive.
+// artwork), at 32 x 32 pixels and at 64 x 64 for screens scaled to 200 %
+// (NAME@2x.png), and stored as PNG entries of a pack archive.
 
 #include "library/packarchive.h"
 
@@ -212,12 +213,15 @@ const std::map<std::string, std::function<void(QPainter&)>>& Painters() {
     return painters;
 }
 
-QByteArray Png(const std::function<void(QPainter&)>& paint) {
-    QImage image(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
+// The icon drawn at `scale` times its size: the shapes are vectors, so the
+// copy for a screen scaled to 200 % is drawn sharp, not enlarged.
+QByteArray Png(const std::function<void(QPainter&)>& paint, int scale) {
+    QImage image(kSize * scale, kSize * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
+        p.scale(scale, scale);
         paint(p);
     }
     QByteArray bytes;
@@ -238,8 +242,11 @@ int main(int argc, char* argv[]) {
     }
     PackArchive archive;
     for (const auto& [name, paint] : Painters()) {
-        const QByteArray png = Png(paint);
-        archive.AddPending(PackArchive::EntryFromBytes(name, std::vector<char>(png.begin(), png.end())));
+        for (const int scale : {1, 2}) {
+            const QByteArray png = Png(paint, scale);
+            const std::string entry = scale == 1 ? name : name.substr(0, name.rfind('.')) + "@2x.png";
+            archive.AddPending(PackArchive::EntryFromBytes(entry, std::vector<char>(png.begin(), png.end())));
+        }
     }
     // Write replaces OUT only with a complete archive.
     if (!archive.Write(argv[1])) {

@@ -1,4 +1,6 @@
+#include "app/language.h"
 #include "app/norvane.h"
+#include "settings/qinifile.h"
 #include "library/locations.h"
 #include "app/packedimage.h"
 
@@ -47,6 +49,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName("org.norvane.Norvane");  // desktops match the window to its menu entry
     Locations::ChooseForProgram();
     WarnAboutMissingFiles();
+    const QString language = LanguageToUse(QIniFile(Locations::Current().SettingsFile()).ReadString(kLanguageSection, kLanguageKey));
+    if (!InstallLanguage(app, language))
+        std::fprintf(stderr, "norvane: no translation into \"%s\" found; speaking English\n", qPrintable(language));
 
     auto* window = new Norvane();
     window->setWindowIcon(LoadPackedIcon("cd_burn.png"));

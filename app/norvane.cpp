@@ -184,6 +184,7 @@ void Norvane::BuildMenus() {
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction(Icon("help.png"), "&Help", this, &Norvane::Help);
     help->addAction(Icon("about.png"), "&About", this, &Norvane::About);
+    BuildLanguageMenu(help->addMenu(tr("&Language")));
 }
 
 void Norvane::BuildStatusBar() {

@@ -118,6 +118,8 @@ private:
     void FillDriveList();
     void SetUpProgress();
     void BuildShortcuts();
+    void BuildLanguageMenu(class QMenu* menu);
+    void ChooseLanguage(const QString& code);
     void NameForScreenReaders();
 
     // Track preparation shared by the CD and MP3 jobs.

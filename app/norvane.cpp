@@ -108,9 +108,9 @@ QString ImportHint() {
 }  // namespace
 
 Norvane::Norvane() : QMainWindow(nullptr) {
+    settings = new QIniFile(Locations::Current().SettingsFile());
     BuildMenus();
     BuildStatusBar();
-    settings = new QIniFile(Locations::Current().SettingsFile());
     quran = new Quran();
 
     // Rows 1 to 4: central box, outer splitter, its box, main splitter.

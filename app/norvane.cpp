@@ -325,8 +325,11 @@ QWidget* Norvane::BuildPlayRow(QWidget* tabColumn) {
     playSpeedSpin->setToolTip("Recitation speed; the reciter's pitch stays");
     // The translations installed now, each offered by its name.
     QWidget* translationRow = Box(tabColumn, Qt::Horizontal, 4, 2);
-    Label(translationRow, "Translation after each aya:");
+    Label(translationRow, "Translation after each aya")->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     translationCombo = Add(translationRow, new QComboBox(translationRow));
+    // A long name is cut rather than pushing the row wider than the column.
+    translationCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    translationCombo->setMinimumContentsLength(6);
     translationCombo->setObjectName("translationCombo");
     translationCombo->setToolTip("Played once after each aya's repetitions, followed by the aya's pause");
     translationCombo->addItem("none", QString());

@@ -10,6 +10,7 @@
 #include "library/locations.h"
 #include "library/mp3probe.h"
 #include "library/quran.h"
+#include "library/recitation.h"
 #include "library/suracatalogue.h"
 #include "settings/qinifile.h"
 #include "tools/processwrap.h"
@@ -145,7 +146,13 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     const int speed = settings->ReadInt("play", "speed");
     if (speed >= PlayOptions::kMinSpeedPercent && speed <= PlayOptions::kMaxSpeedPercent)
         playSpeedSpin->setValue(PlayOptions::NearestAllowedSpeedPercent(speed / 100.0) / 100.0);
-    // The disc's length follows both; the settings keep them.
+    // A translation no longer installed falls back to none.
+    translationCombo->setCurrentIndex(qMax(0, translationCombo->findData(settings->ReadString("play", "translation"))));
+    // The disc's length follows all three; the settings keep them.
+    connect(translationCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
+        settings->WriteString("play", "translation", ChosenPlay().translation);
+        UpdateTotalTime();
+    });
     connect(basmalaCheck, &QCheckBox::toggled, this, [this](bool on) {
         settings->WriteInt("play", "basmala", on ? 1 : 0);
         UpdateTotalTime();
@@ -327,6 +334,19 @@ QWidget* Norvane::BuildPlayRow(QWidget* tabColumn) {
     playSpeedSpin->setKeyboardTracking(false);
     playSpeedSpin->setValue(1.0);
     playSpeedSpin->setToolTip("Recitation speed; the reciter's pitch stays");
+    // The translations installed now, each offered by its name.
+    QWidget* translationRow = Box(tabColumn, Qt::Horizontal, 4, 2);
+    Label(translationRow, "Translation after each aya")->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    translationCombo = Add(translationRow, new QComboBox(translationRow));
+    // A long name is cut rather than pushing the row wider than the column.
+    translationCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    translationCombo->setMinimumContentsLength(6);
+    translationCombo->setObjectName("translationCombo");
+    translationCombo->setToolTip("Played once after each aya's repetitions, followed by the aya's pause");
+    translationCombo->addItem("none", QString());
+    for (const RecitationInfo& recitation : Recitations::Installed())
+        if (recitation.manifest.IsTranslation()) translationCombo->addItem(recitation.DisplayName(), recitation.name);
+    static_cast<QBoxLayout*>(translationRow->layout())->addStretch(1);
     return row;
 }
 
@@ -334,6 +354,7 @@ PlayOptions Norvane::ChosenPlay() const {
     PlayOptions play;
     play.basmala = basmalaCheck && basmalaCheck->isChecked();
     if (playSpeedSpin) play.speedPercent = PlayOptions::NearestAllowedSpeedPercent(playSpeedSpin->value());
+    if (translationCombo) play.translation = translationCombo->currentData().toString();
     return play;
 }
 

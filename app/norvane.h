@@ -125,7 +125,7 @@ private:
     // Track preparation shared by the CD and MP3 jobs.
     void PrepareTracks(bool mp3);
     QString ChosenDevice() const;
-    // The basmala and speed controls, as the job and the disc's length take them.
+    // The basmala, speed and translation controls, as the job and the disc's length take them.
     PlayOptions ChosenPlay() const;
     int LengthPauseQuarters() const;
     QWidget* BuildPlayRow(QWidget* parent);
@@ -182,6 +182,7 @@ private:
     QDoubleSpinBox* lengthPauseSpin = nullptr;
     QCheckBox* basmalaCheck = nullptr;
     QDoubleSpinBox* playSpeedSpin = nullptr;
+    QComboBox* translationCombo = nullptr;  // "none", then each installed translation (its name as data)
     // The core's list under its usual name, for the production slots.
     const std::vector<saya>& burnList = burnCore.List();
     std::vector<std::string> trackList;

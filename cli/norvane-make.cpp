@@ -29,6 +29,7 @@
 #include "production/sliders.h"
 #include "production/trackplan.h"
 #include "production/trackpreparer.h"
+#include "production/translation.h"
 #include "tools/processwrap.h"
 
 #include <QCommandLineParser>
@@ -77,10 +78,16 @@ bool StallSeconds(const QCommandLineParser& parser, int* seconds) {
     return false;
 }
 
-// --basmala and --speed X (the recitation speed, 0.5 to 1.5 in steps of
-// 0.05). False (with a message) for a speed outside that.
+// --basmala, --translation NAME and --speed X (the recitation speed, 0.5
+// to 1.5 in steps of 0.05). False (with a message) for a speed outside
+// that or a translation that is not installed.
 bool PlayOptionsOf(const QCommandLineParser& parser, PlayOptions* play) {
     play->basmala = parser.isSet("basmala");
+    if (parser.isSet("translation")) {
+        play->translation = parser.value("translation");
+        if (const Problem problem = Translation::CheckInstalled(play->translation))
+            return Fail("--translation: " + problem.Text()) == kDone;
+    }
     if (!parser.isSet("speed")) return true;
     bool number = false;
     const double speed = parser.value("speed").toDouble(&number);
@@ -149,15 +156,18 @@ struct Command {
 
 // --- info -------------------------------------------------------------------
 
-// One aya block: "002.255 x3 pause 2 + 1.5 x aya".
-QString BlockText(const saya& m) {
+// One aya block: "002.255 x3 pause 2 + 1.5 x aya", and "+ translation"
+// when the block ends with it.
+QString BlockText(const saya& m, const PlayOptions& play) {
     QString text = QString("%1 x%2 pause %3").arg(QString::fromStdString(m.Key())).arg(PlayCount(m)).arg(PauseSeconds(m));
     if (m.lengthPauseQuarters > 0) text += QString(" + %1 x aya").arg(m.lengthPauseQuarters / 4.0);
+    if (play.Translates()) text += " + translation";
     return text;
 }
 
 // What a track plays, in order: its passes (each stage of a build-up group
-// with its members), the group's pause, where the basmala comes.
+// with its members), the group's pause, where the basmala and the
+// translations come.
 QString TrackContents(const PlannedTrack& track, const PlayOptions& play) {
     const auto pass = [&](size_t members) {
         QStringList parts;
@@ -165,7 +175,7 @@ QString TrackContents(const PlannedTrack& track, const PlayOptions& play) {
             const saya& m = track.members[j];
             // The basmala comes where the aya is first heard.
             const bool first = !track.buildUp || j + 1 == members;
-            parts << (play.basmala && first && OpensWithBasmala(m) ? "[basmala once] " : "") + BlockText(m);
+            parts << (play.basmala && first && OpensWithBasmala(m) ? "[basmala once] " : "") + BlockText(m, play);
         }
         QString text = parts.join(", ");
         if (track.group > 0 && track.groupPause > 0) text += QString(", group pause %1").arg(track.groupPause);
@@ -188,10 +198,13 @@ int Info(Session& session, const QStringList& args, const QCommandLineParser& pa
 
     const std::vector<PlannedTrack> plan = PlanTracks(session.burnList, session.groupReps);
     const DiscTime disc = times.Disc(session.burnList, session.groupReps, play);
-    QStringList missing;
+    QStringList missing, untranslated;
     for (size_t i = 0; i < plan.size(); ++i) {
-        for (const saya& m : plan[i].members)
+        for (const saya& m : plan[i].members) {
             if (times.Length(m.Key()).frames == 0) missing << QString::fromStdString(m.Key());
+            if (play.Translates() && times.Length(Translation::LengthKey(play.translation, m.Key())).frames == 0)
+                untranslated << QString::fromStdString(m.Key());
+        }
         Out() << QString("%1  %2  %3  %4")
                      .arg(i + 1, 3)
                      .arg(QString::fromStdString(plan[i].Title()), -20)
@@ -212,6 +225,9 @@ int Info(Session& session, const QStringList& args, const QCommandLineParser& pa
     if (!missing.isEmpty())
         Err() << "norvane-make: no recording in the installed packs (counted as 0 s): " << missing.join(", ")
               << Qt::endl;
+    if (!untranslated.isEmpty())
+        Err() << "norvane-make: no recording in the translation " << play.translation
+              << " (counted as 0 s): " << untranslated.join(", ") << Qt::endl;
     return kDone;
 }
 
@@ -327,6 +343,8 @@ const QList<QCommandLineOption>& AllOptions() {
         {"write-speed", "CD writing speed: 1, 2, 4 (default), 8, 16, 24, 32 or 48.", "X"},
         {"speed", "Recitation speed, keeping the reciter's pitch: 0.5 to 1.5 in steps of 0.05 (default 1).", "X"},
         {"basmala", "Play the basmala once before aya 1 of a sura (not suras 1 and 9) in each track."},
+        {"translation", "Play the translation NAME (an installed recitation of kind translation) once after each aya's "
+                        "repetitions, followed by the aya's pause.", "NAME"},
         {"stall-seconds", "Stop a tool that neither prints nor writes for N seconds (default 60).", "N"},
         {"numbered", "Number the MP3 files in playing order (01 group.1.mp3, ...)."},
         {"recitation", "Play the installed recitation NAME (norvane-pack recitations lists them; "
@@ -337,17 +355,18 @@ const QList<QCommandLineOption>& AllOptions() {
 
 const QList<Command>& Commands() {
     static const QList<Command> commands = {
-        {"info", "PLAYLIST [--basmala] [--speed X]",
+        {"info", "PLAYLIST [--basmala] [--translation NAME] [--speed X]",
          "each track in disc order with its playing time and what it plays in order, the total, whether it fits a CD",
-         1, {"basmala", "speed", "recitation"}, Info},
-        {"mp3", "PLAYLIST OUTDIR [--bitrate KBPS] [--numbered] [--basmala] [--speed X]",
+         1, {"basmala", "translation", "speed", "recitation"}, Info},
+        {"mp3", "PLAYLIST OUTDIR [--bitrate KBPS] [--numbered] [--basmala] [--translation NAME] [--speed X]",
          "make the MP3 set of the playlist in OUTDIR, tagged, with a playlist OUTDIR/PLAYLIST.m3u8", 2,
-         {"bitrate", "stall-seconds", "numbered", "basmala", "speed", "recitation"}, Mp3},
-        {"toc", "PLAYLIST DIR [--basmala] [--speed X]",
+         {"bitrate", "stall-seconds", "numbered", "basmala", "translation", "speed", "recitation"}, Mp3},
+        {"toc", "PLAYLIST DIR [--basmala] [--translation NAME] [--speed X]",
          "make the CD's tracks and its table of contents quran.toc in DIR, for cdrdao write", 2,
-         {"stall-seconds", "basmala", "speed", "recitation"}, Toc},
-        {"cd", "PLAYLIST [--device DEV] [--write-speed X] [--basmala] [--speed X]", "burn the playlist as an audio CD",
-         1, {"device", "write-speed", "stall-seconds", "basmala", "speed", "recitation"}, Cd},
+         {"stall-seconds", "basmala", "translation", "speed", "recitation"}, Toc},
+        {"cd", "PLAYLIST [--device DEV] [--write-speed X] [--basmala] [--translation NAME] [--speed X]",
+         "burn the playlist as an audio CD", 1,
+         {"device", "write-speed", "stall-seconds", "basmala", "translation", "speed", "recitation"}, Cd},
     };
     return commands;
 }

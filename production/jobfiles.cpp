@@ -17,6 +17,7 @@ QString JoinList(const std::string& wavName) { return TrackPath(wavName) + ".lis
 
 QString Decoded(const QString& recording) { return File(recording + ".wav"); }
 QString Stretched(const QString& recording) { return File(recording + ".speed.wav"); }
+QString Translated(const QString& ayaKey) { return ayaKey + ".translation"; }
 QString Played(const QString& recording, bool stretched) {
     return stretched ? Stretched(recording) : Decoded(recording);
 }
@@ -28,7 +29,9 @@ void RemoveRecording(const QString& recording) {
 void RemoveTrack(const PlannedTrack& track, bool keepWav) {
     for (const saya& entry : track.members) {
         // A malformed key never named a file, and must not be used to name one now.
-        if (EntryProblem(entry).empty()) RemoveRecording(QString::fromStdString(entry.Key()));
+        if (!EntryProblem(entry).empty()) continue;
+        RemoveRecording(QString::fromStdString(entry.Key()));
+        RemoveRecording(Translated(QString::fromStdString(entry.Key())));
     }
     if (track.wavName.empty()) return;
     QFile::remove(JoinList(track.wavName));

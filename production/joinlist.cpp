@@ -12,15 +12,17 @@ qint64 Converted(const WavInfo& info) { return qint64(info.rate != AudioCd::kRat
 
 JoinExpectation Expect(const PlannedTrack& track, const PlayOptions& play, const JoinInputs& in) {
     const auto member = [&in](size_t j) -> const WavInfo& { return in.members[j].info; };
+    const auto translation = [&in](size_t j) -> const WavInfo& { return in.translations[j].info; };
     const PieceWeights frames{[&](size_t j) { return CdFramesOf(member(j)); }, CdFramesOf(in.silence.info),
                               [&](size_t j) {
                                   return LengthPauseFrames(CdFramesOf(member(j)), track.members[j].lengthPauseQuarters);
                               },
-                              CdFramesOf(in.basmala.info)};
+                              CdFramesOf(in.basmala.info), [&](size_t j) { return CdFramesOf(translation(j)); }};
     // A converted input may come out a frame longer or shorter, and a pause
     // of up to three times its length with it.
     const PieceWeights slack{[&](size_t j) { return Converted(member(j)); }, Converted(in.silence.info),
-                             [&](size_t j) { return 4 * Converted(member(j)); }, Converted(in.basmala.info)};
+                             [&](size_t j) { return 4 * Converted(member(j)); }, Converted(in.basmala.info),
+                             [&](size_t j) { return Converted(translation(j)); }};
     return {MeasureTrack(track, play, frames), MeasureTrack(track, play, slack)};
 }
 
@@ -29,7 +31,7 @@ JoinExpectation Expect(const PlannedTrack& track, const PlayOptions& play, const
 Problem WriteJoinList(const PlannedTrack& track, const PlayOptions& play, const JoinInputs& inputs,
                       const QString& listPath, JoinExpectation* expected) {
     const auto one = [](size_t) { return qint64(1); };
-    if (MeasureTrack(track, play, {one, 1, one, 1}) > kMaxJoinPieces)
+    if (MeasureTrack(track, play, {one, 1, one, 1, one}) > kMaxJoinPieces)
         return Problem(QString("the track is made of more than %1 pieces, too many to join").arg(kMaxJoinPieces));
     *expected = Expect(track, play, inputs);
     if (expected->frames > TrackPreparer::kMaxWavFrames)
@@ -44,6 +46,7 @@ Problem WriteJoinList(const PlannedTrack& track, const PlayOptions& play, const 
         switch (piece.kind) {
             case TrackPiece::Kind::Recording: text += inputs.members[piece.member].file + '\n'; break;
             case TrackPiece::Kind::Basmala: text += inputs.basmala.file + '\n'; break;
+            case TrackPiece::Kind::Translation: text += inputs.translations[piece.member].file + '\n'; break;
             case TrackPiece::Kind::LengthPause:
                 text += QByteArray::fromStdString(AudioCd::LengthPauseArgument(LengthPauseHundredths(piece.quarters))) +
                         '\n';

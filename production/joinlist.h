@@ -22,6 +22,7 @@ struct JoinInputs {
     std::vector<JoinInput> members;  // one per track member
     JoinInput silence;               // the one-second silence recording
     JoinInput basmala;               // used only with the basmala on
+    std::vector<JoinInput> translations;  // one per track member with a translation chosen, else none
 };
 
 // What the join must make: this many frames at the CD rate, give or take

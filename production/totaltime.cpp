@@ -6,6 +6,7 @@
 #include "production/trackplan.h"
 #include "production/trackscript.h"
 #include "production/trackpreparer.h"
+#include "production/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,18 +25,36 @@ LengthSource PackLengthSource(const Quran& quran, Mp3Probe& audio) {
     struct LastPack {
         int sura = -1;
         PackArchive pack;
+        const PackArchive& Of(const Quran& packs, int suraNumber) {
+            if (suraNumber != sura) pack = packs.PackForSura(suraNumber), sura = suraNumber;
+            return pack;
+        }
     };
-    auto last = std::make_shared<LastPack>();
-    return [&quran, &audio, last](const std::string& key) {
+    // A translation's packs are opened on its first key and kept while keys
+    // of the same translation follow.
+    struct Packs {
+        LastPack recitation, translated;
+        QString translation;
+        std::unique_ptr<Quran> translationQuran;
+    };
+    auto packs = std::make_shared<Packs>();
+    return [&quran, &audio, packs](const std::string& key) {
+        QString translation;
+        std::string ayaKey;
+        if (Translation::SplitLengthKey(key, &translation, &ayaKey)) {
+            if (!packs->translationQuran || packs->translation != translation) {
+                packs->translationQuran = Translation::Open(translation);
+                packs->translation = translation;
+                packs->translated = LastPack();
+            }
+            const int sura = AyaKey::Parse(ayaKey).value_or(AyaKey()).SuraNumber();
+            return audio.DecodedLength(packs->translated.Of(*packs->translationQuran, sura).Extract(ayaKey + ".mp3"));
+        }
         const bool silence = key == kSilenceKey;
         if (silence && quran.AvailableSuras().empty()) return SampleLength{};
         const int sura =
             silence ? quran.AvailableSuras().front() : AyaKey::Parse(key).value_or(AyaKey()).SuraNumber();
-        if (sura != last->sura) {
-            last->pack = quran.PackForSura(sura);
-            last->sura = sura;
-        }
-        return audio.DecodedLength(last->pack.Extract(key + ".mp3"));
+        return audio.DecodedLength(packs->recitation.Of(quran, sura).Extract(key + ".mp3"));
     };
 }
 
@@ -62,6 +81,9 @@ qint64 TotalTime::TrackFrames(const PlannedTrack& track, const PlayOptions& opti
     };
     frames.silenceSecond = AudioCd::CdFrames(Length(kSilenceKey));
     if (options.basmala) frames.basmala = RecordingFrames(kBasmalaKey, options);
+    frames.translation = [&](size_t member) {
+        return RecordingFrames(Translation::LengthKey(options.translation, track.members[member].Key()), options);
+    };
     return std::max(kMinimumTrackFrames, MeasureTrack(track, options, frames));
 }
 

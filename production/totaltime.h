@@ -19,8 +19,9 @@
 class Quran;
 struct PlannedTrack;
 
-// Burn key (002.255), or kSilenceKey for the recording one pause second is
-// made of, to the length of the recording as lame decodes it; no frames
+// Burn key (002.255), kSilenceKey for the recording one pause second is
+// made of, or the key of an aya's translation (Translation::LengthKey) to
+// the length of the recording as lame decodes it; no frames
 // when there is no such recording.
 using LengthSource = std::function<SampleLength(const std::string& key)>;
 inline const std::string kSilenceKey = "silence";
@@ -30,7 +31,8 @@ inline const std::string kBasmalaKey = "001.001";
 // Measures recordings in the installed sura packs (the entry
 // "002.255.mp3" of the pack that holds sura 2; silence.mp3 of the pack of
 // the first installed sura, where track preparation takes it) without
-// changing which pack is active. Both objects must outlive the source.
+// changing which pack is active; a translation's recordings in the packs
+// of that recitation. Both objects must outlive the source.
 LengthSource PackLengthSource(const Quran& quran, Mp3Probe& audio);
 
 // An audio CD as cdrdao fills it: blocks of 1/75 s (see cdaudio.h), each

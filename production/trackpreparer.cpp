@@ -6,6 +6,7 @@
 #include "library/quran.h"
 #include "production/jobfiles.h"
 #include "production/mp3publisher.h"
+#include "production/translation.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,8 +15,26 @@
 
 namespace {
 
-// The final line names at most this many failed tracks.
+// The final line names at most this many failed tracks, a refusal at most
+// this many ayas.
 constexpr int kNamedFailures = 20;
+constexpr int kNamedAyas = 10;
+
+QString Named(const QStringList& names, int most) {
+    QStringList named = names.mid(0, most);
+    if (names.size() > most) named << QString("and %1 more").arg(names.size() - most);
+    return named.join(", ");
+}
+
+QString TranslationRefusal(const std::vector<saya>& burnList, const QString& name) {
+    const QString off = " or choose \"none\" as the translation after each aya.";
+    if (const Problem problem = Translation::CheckInstalled(name))
+        return "The translation after each aya cannot be played: " + problem.Text() + ". Please install it," + off;
+    const QStringList missing = Translation::Missing(*Translation::Open(name), burnList);
+    if (missing.isEmpty()) return QString();
+    return QString("The translation \"%1\" has no recording of %2 %3. Please install the packs that hold them,")
+               .arg(name, missing.size() == 1 ? "aya" : "the ayas", Named(missing, kNamedAyas)) + off;
+}
 
 }  // namespace
 
@@ -34,10 +53,11 @@ QString TrackPreparer::TempFolder() { return JobFiles::Folder(); }
 QString TrackPreparer::TrackPath(const std::string& wavName) { return JobFiles::TrackPath(wavName); }
 
 QString TrackPreparer::PlayRefusal(const Quran& quran, const std::vector<saya>& burnList, const PlayOptions& play) {
-    if (!play.basmala || std::none_of(burnList.begin(), burnList.end(), OpensWithBasmala)) return QString();
-    if (quran.PackForSura(1).Holds(kBasmalaKey + ".mp3")) return QString();
-    return "The basmala is played from aya 1 of sura 1 (Al-Fatiha), which no installed pack holds. "
-           "Please install the pack of Al-Fatiha, or turn \"Basmala before aya 1\" off.";
+    if (play.basmala && std::any_of(burnList.begin(), burnList.end(), OpensWithBasmala) &&
+        !quran.PackForSura(1).Holds(kBasmalaKey + ".mp3"))
+        return "The basmala is played from aya 1 of sura 1 (Al-Fatiha), which no installed pack holds. "
+               "Please install the pack of Al-Fatiha, or turn \"Basmala before aya 1\" off.";
+    return play.Translates() ? TranslationRefusal(burnList, play.translation) : QString();
 }
 
 QString TrackPreparer::Mp3Refusal(const QString& dir, const std::vector<saya>& burnList) {
@@ -185,8 +205,9 @@ void TrackPreparer::RemoveWorkingFiles(bool keepTracks) {
 }
 
 QString TrackPreparer::FinalLine() const {
-    QStringList named = failedTracks.mid(0, kNamedFailures);
-    if (failedTracks.size() > kNamedFailures) named << QString("and %1 more").arg(failedTracks.size() - kNamedFailures);
     if (failedTracks.isEmpty()) return "Failed: " + failures.value(0);
-    return QString("Failed to make %1 of %2 tracks: %3").arg(failedTracks.size()).arg(works.size()).arg(named.join(", "));
+    return QString("Failed to make %1 of %2 tracks: %3")
+        .arg(failedTracks.size())
+        .arg(works.size())
+        .arg(Named(failedTracks, kNamedFailures));
 }

@@ -49,7 +49,8 @@ public:
     // text; empty when it can.
     static QString Mp3Refusal(const QString& dir, const std::vector<saya>& burnList);
     // Why the list cannot be played this way with the installed packs (the
-    // basmala needs aya 1 of sura 1), in plain text; empty when it can.
+    // basmala needs aya 1 of sura 1, the translation must be installed and
+    // hold every aya of the list), in plain text; empty when it can.
     static QString PlayRefusal(const Quran& quran, const std::vector<saya>& burnList, const PlayOptions& play);
 
     // Where a finished track WAV lies (see JobFiles::TrackPath).

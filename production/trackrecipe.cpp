@@ -8,6 +8,7 @@
 #include "production/jobfiles.h"
 #include "production/toolchecks.h"
 #include "production/trackpreparer.h"
+#include "production/translation.h"
 #include "production/wavfile.h"
 
 #include <QDir>
@@ -50,7 +51,11 @@ void SharedRecordings::Failed(const Step& step, const QString& why) {
 }
 
 TrackRecipe::TrackRecipe(Quran& quran, const TrackOptions& options, const std::vector<PlannedTrack>& plan)
-    : quran(quran), options(options), plan(plan), decoder(std::make_unique<Mp3Decoder>()) {}
+    : quran(quran),
+      options(options),
+      plan(plan),
+      translation(options.play.Translates() ? Translation::Open(options.play.translation) : nullptr),
+      decoder(std::make_unique<Mp3Decoder>()) {}
 
 TrackRecipe::~TrackRecipe() = default;
 
@@ -59,11 +64,12 @@ QString TrackRecipe::Title(const PlannedTrack& track) {
 }
 
 std::vector<Step> TrackRecipe::SharedSteps(SharedRecordings&) const {
-    std::vector<Step> steps = DecodeSteps("silence.mp3", kSilence, kSilencePart, false, QString());
+    std::vector<Step> steps = DecodeSteps(quran, "silence.mp3", kSilence, kSilencePart, false, QString());
     if (!NeedsBasmala()) return steps;
     // The basmala is aya 1 of sura 1, under a name of its own: the list may
     // hold that aya as well.
-    for (Step& step : DecodeSteps(kBasmalaKey + ".mp3", kBasmala, kBasmalaPart, options.play.Stretches(), QString()))
+    for (Step& step :
+         DecodeSteps(quran, kBasmalaKey + ".mp3", kBasmala, kBasmalaPart, options.play.Stretches(), QString()))
         steps.push_back(std::move(step));
     return steps;
 }
@@ -76,15 +82,15 @@ bool TrackRecipe::NeedsBasmala() const {
     return false;
 }
 
-// Decoding the pack entry into NAME.wav in-process, and stretching it into
-// NAME.speed.wav when the job plays at another speed.
-std::vector<Step> TrackRecipe::DecodeSteps(const std::string& entry, const QString& name, int part, bool stretch,
-                                           const QString& failure) const {
+// Decoding the entry of those packs into NAME.wav in-process, and
+// stretching it into NAME.speed.wav when the job plays at another speed.
+std::vector<Step> TrackRecipe::DecodeSteps(Quran& packs, const std::string& entry, const QString& name, int part,
+                                           bool stretch, const QString& failure) const {
     const QString wav = JobFiles::Decoded(name);
     Step decode;
     decode.part = part;
     decode.failure = failure;
-    decode.local = [this, entry, name] { return ExtractDecoded(quran, *decoder, entry, name); };
+    decode.local = [this, &packs, entry, name] { return ExtractDecoded(packs, *decoder, entry, name); };
     if (!stretch) return {decode};
     const QString stretched = JobFiles::Stretched(name);
     const int percent = options.play.speedPercent;
@@ -112,9 +118,9 @@ std::vector<Step> TrackRecipe::SharedRecordingChecks(const PlannedTrack& track, 
         checks.push_back(step);
     };
     const auto none = [](size_t) { return qint64(0); };
-    if (MeasureTrack(track, options.play, {none, 1, none, 0}) > 0)
+    if (MeasureTrack(track, options.play, {none, 1, none, 0, none}) > 0)
         check("the pause needs the silence recording", &shared.silenceProblem);
-    if (MeasureTrack(track, options.play, {none, 0, none, 1}) > 0)
+    if (MeasureTrack(track, options.play, {none, 0, none, 1, none}) > 0)
         check("the basmala needs its recording", &shared.basmalaProblem);
     return checks;
 }
@@ -126,6 +132,9 @@ JoinInputs TrackRecipe::InputsOf(const PlannedTrack& track) const {
     for (const saya& member : track.members) inputs.members.push_back(input(JobFiles::Played(Key(member), stretched)));
     inputs.silence = input(JobFiles::Decoded(kSilence));
     if (options.play.basmala) inputs.basmala = input(JobFiles::Played(kBasmala, stretched));
+    if (translation)
+        for (const saya& member : track.members)
+            inputs.translations.push_back(input(JobFiles::Played(JobFiles::Translated(Key(member)), stretched)));
     return inputs;
 }
 
@@ -192,11 +201,18 @@ void TrackRecipe::Fill(TrackWork& work, const PlannedTrack& track, int position,
     for (size_t j = 0; j < track.members.size(); ++j) {
         const saya& entry = track.members[j];
         const QString key = Key(entry);
-        std::vector<Step> recording = DecodeSteps(entry.Key() + ".mp3", key, int(j), options.play.Stretches(), key + ": ");
+        std::vector<Step> recording =
+            DecodeSteps(quran, entry.Key() + ".mp3", key, int(j), options.play.Stretches(), key + ": ");
+        recording.front().log = "Creating track: " + key + " ...";
         // A malformed key names no file.
         const std::string badKey = EntryProblem(entry);
-        if (!badKey.empty()) recording.front().local = [badKey] { return Problem(badKey); };
-        recording.front().log = "Creating track: " + key + " ...";
+        if (!badKey.empty())
+            recording.front().local = [badKey] { return Problem(badKey); };
+        else if (translation)
+            for (Step& step : DecodeSteps(*translation, entry.Key() + ".mp3", JobFiles::Translated(key),
+                                          int(track.members.size() + j), options.play.Stretches(),
+                                          key + " (translation " + options.play.translation + "): "))
+                recording.push_back(std::move(step));
         for (Step& step : recording) steps.push_back(std::move(step));
     }
     const QString title = Title(track);

@@ -1,7 +1,8 @@
 #pragma once
 // The recipe of a track: the chain of steps that makes it, from taking its
-// recordings out of their packs to the finished WAV (CD mode) or MP3 (MP3
-// mode), and the shared recordings every track may need (the one-second
+// recordings (and, with a translation chosen, their translations) out of
+// their packs to the finished WAV (CD mode) or MP3 (MP3 mode), and the
+// shared recordings every track may need (the one-second
 // silence and the basmala). Steps are in-process work or tool command
 // lines with the check of what the tool left; running them is the
 // scheduler's business.
@@ -29,7 +30,7 @@ struct TrackOptions {
     int parallel = 1;  // tools run at once
     int stallSeconds = 60;   // a tool silent this long is stopped
     Mp3SetOptions set = {};  // MP3 mode: album name and numbered file names
-    PlayOptions play = {};   // the basmala and the recitation speed
+    PlayOptions play = {};   // the basmala, the recitation speed and the translation
 };
 
 // The silence and basmala recordings, made once per job before any track.
@@ -66,8 +67,8 @@ public:
 
 private:
     bool NeedsBasmala() const;
-    std::vector<Step> DecodeSteps(const std::string& entry, const QString& recording, int part, bool stretch,
-                                  const QString& failure) const;
+    std::vector<Step> DecodeSteps(Quran& packs, const std::string& entry, const QString& recording, int part,
+                                  bool stretch, const QString& failure) const;
     std::vector<Step> SharedRecordingChecks(const PlannedTrack& track, const QString& title,
                                             const SharedRecordings& shared) const;
     std::vector<Step> JoinSteps(TrackWork& work, const QString& title) const;
@@ -78,5 +79,6 @@ private:
     Quran& quran;
     const TrackOptions& options;
     const std::vector<PlannedTrack>& plan;
+    std::unique_ptr<Quran> translation;  // the translation's packs, with a translation chosen
     std::unique_ptr<Mp3Decoder> decoder;  // one decoder handle for every recording of the job
 };

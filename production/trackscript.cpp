@@ -61,6 +61,10 @@ void WalkTrack(const PlannedTrack& track, const PlayOptions& options,
                         visit({TrackPiece::Kind::LengthPause, j, 0, entry.lengthPauseQuarters});
                     if (pause > 0) visit({TrackPiece::Kind::Silence, j, pause, 0});
                 }
+                if (options.Translates()) {
+                    visit({TrackPiece::Kind::Translation, j, 0, 0});
+                    if (pause > 0) visit({TrackPiece::Kind::Silence, j, pause, 0});
+                }
             }
             if (GroupPause(track) > 0) visit({TrackPiece::Kind::Silence, stage - 1, GroupPause(track), 0});
         }
@@ -77,7 +81,9 @@ qint64 MeasureTrack(const PlannedTrack& track, const PlayOptions& options, const
         const qint64 silence = Times(weights.silenceSecond, PauseSeconds(entry));
         qint64 play = MeasurePlus(weights.recording(j), silence);
         if (entry.lengthPauseQuarters > 0) play = MeasurePlus(play, weights.lengthPause(j));
-        prefix.push_back(MeasurePlus(prefix.back(), Times(play, PlayCount(entry))));
+        qint64 block = Times(play, PlayCount(entry));
+        if (options.Translates()) block = MeasurePlus(block, MeasurePlus(weights.translation(j), silence));
+        prefix.push_back(MeasurePlus(prefix.back(), block));
         if (options.basmala && OpensWithBasmala(entry))
             basmala = MeasurePlus(basmala, MeasurePlus(weights.basmala, silence));
     }

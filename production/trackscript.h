@@ -7,13 +7,17 @@
 // the pass of members 1..k for k = 1..n, each played group-reps times.
 // With the basmala on, it plays once in a track before the first time aya 1
 // of a sura other than 1 and 9 is heard, followed by that aya's pause
-// seconds. Production joins the pieces in this order; the disc's length
+// seconds. With a translation chosen, each aya block ends with the aya's
+// translation, played once, followed by the aya's pause seconds (no
+// length pause): every time the block plays, the basmala excepted.
+// Production joins the pieces in this order; the disc's length
 // and the job's checks add them up without spelling them out, which
 // matters for a long group played many times.
 
 #include "production/cdaudio.h"
 #include "production/trackplan.h"
 
+#include <QString>
 #include <QtGlobal>
 #include <cstddef>
 #include <functional>
@@ -22,6 +26,10 @@
 struct PlayOptions {
     bool basmala = false;
     int speedPercent = 100;  // recitation speed, 50..150; recordings keep their pitch
+    // The recitation of kind "translation" played after each aya block, by
+    // its name; empty: none. Its recordings are read through a Quran of
+    // their own (see translation.h).
+    QString translation;
 
     // The speeds offered, wherever a speed is chosen: 0.50 to 1.50 times
     // the recorded speed in steps of 0.05.
@@ -34,6 +42,7 @@ struct PlayOptions {
     static int NearestAllowedSpeedPercent(double speed);
 
     bool Stretches() const { return speedPercent != 100; }
+    bool Translates() const { return !translation.isEmpty(); }
 };
 
 struct TrackPiece {
@@ -42,6 +51,7 @@ struct TrackPiece {
         LengthPause,  // silence `quarters` quarters as long as the recording just before it
         Silence,      // `seconds` times the one-second silence recording
         Basmala,      // the basmala's recording
+        Translation,  // the translation of track.members[member]
     };
     Kind kind = Kind::Recording;
     size_t member = 0;
@@ -64,6 +74,8 @@ struct PieceWeights {
     // whose pause grows with their length).
     std::function<qint64(size_t member)> lengthPause;
     qint64 basmala = 0;
+    // The member's translation (only asked for with a translation chosen).
+    std::function<qint64(size_t member)> translation;
 };
 
 // The sum of the weights of every piece WalkTrack would visit, counted in

@@ -3,6 +3,7 @@
 // and playlists).
 
 #include "app/norvane.h"
+#include "library/recitation.h"
 #include "production/trackplan.h"
 #include "support/gui.h"
 #include "support/scripteddialogs.h"
@@ -83,6 +84,11 @@ private slots:
         QVERIFY(testenv::writePack(dir.filePath("work/quran/s001_s002.mat"), first));
         QVERIFY(testenv::writePack(dir.filePath("work/quran/s009_s010.mat"),
                                    {{"010.001.mp3", longMp3}, {"silence.mp3", silence}}));
+        QVERIFY(testenv::writePack(dir.filePath("work/quran/english/s001_s002.mat"),
+                                   {{"001.002.mp3", shortMp3}, {"002.001.mp3", shortMp3}, {"silence.mp3", silence}}));
+        RecitationManifest english;
+        english.kind = RecitationManifest::kTranslation;
+        QVERIFY(!english.Write(dir.filePath("work/quran/english")));
         QVERIFY(QDir::setCurrent(dir.filePath("work")) && cdrdao.setScript(""));
     }
 
@@ -202,10 +208,11 @@ private slots:
     }
 
     // A pause growing with the aya, a build-up group with its pause, the
-    // basmala and the speed reach the items, the figure, the file and the
-    // settings. Members 001.002 and 002.001 (3.6 s, + 1.8 s), group pause
-    // 1 s, played twice: stage 1 2 x 6.4 s, stage 2 2 x 11.8 s; the
-    // basmala (3.6 s) once before 002.001. At half speed the ayas double.
+    // basmala, the translation and the speed reach the items, the figure,
+    // the file and the settings. Members 001.002 and 002.001 (3.6 s, + 1.8
+    // s), group pause 1 s, played twice: stage 1 2 x 6.4 s, stage 2 2 x
+    // 11.8 s; the basmala (3.6 s) once before 002.001, a translation (3.6 s)
+    // after each of the six blocks. At half speed the recordings double.
     void memorisationControlsReachListFigureFileAndSettings() {
         Child<QDoubleSpinBox>(window.get(), "lengthPauseSpin")->setValue(0.5);
         Add(0, 1);
@@ -221,6 +228,10 @@ private slots:
         QCOMPARE(window->Disc().trackTotal, 2730);
         Child<QCheckBox>(window.get(), "basmalaCheck")->setChecked(true);
         QCOMPARE(window->Disc().trackTotal, 2730 + 270);
+        auto* translation = Child<QComboBox>(window.get(), "translationCombo");
+        QCOMPARE(translation->count(), 2);  // none, english
+        translation->setCurrentIndex(translation->findData("english"));
+        QCOMPARE(window->Disc().trackTotal, 2730 + 270 + 6 * 270);
         auto* speed = Child<QDoubleSpinBox>(window.get(), "playSpeedSpin");
         speed->setValue(0.75);
         const qint64 atThreeQuarters = window->Disc().trackTotal;
@@ -231,14 +242,20 @@ private slots:
         QCOMPARE(speed->value(), 0.75);
         QCOMPARE(window->Disc().trackTotal, atThreeQuarters);
         speed->setValue(0.5);
-        QCOMPARE(window->Disc().trackTotal, 5700);
+        QCOMPARE(window->Disc().trackTotal, 5700 + 6 * 540);
         dialogs.fileAnswers << dir.filePath("memorise.qap");
         window->SavePlaylist();
         QCOMPARE(testenv::readFile(dir.filePath("memorise.qap")).split('\n').first().trimmed(),
                  QByteArray("001,002,1,0,2,2,px=0.5,gp=1,gm=build"));
-        window = std::make_unique<Norvane>();  // the settings bring both back
+        window = std::make_unique<Norvane>();  // the settings bring them back
         QVERIFY(Child<QCheckBox>(window.get(), "basmalaCheck")->isChecked());
         QCOMPARE(Child<QDoubleSpinBox>(window.get(), "playSpeedSpin")->value(), 0.5);
+        QCOMPARE(Child<QComboBox>(window.get(), "translationCombo")->currentData().toString(), QString("english"));
+        // A translation gone since is none.
+        QVERIFY(QDir("quran").rename("english", "gone"));
+        window = std::make_unique<Norvane>();
+        QCOMPARE(Child<QComboBox>(window.get(), "translationCombo")->currentData().toString(), QString());
+        QVERIFY(QDir("quran").rename("gone", "english"));
     }
 };
 

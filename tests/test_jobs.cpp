@@ -4,6 +4,7 @@
 // stopping what it runs and holds back, are tried in test_jobcontract.
 #include "library/packarchive.h"
 #include "library/quran.h"
+#include "library/recitation.h"
 #include "production/discfolder.h"
 #include "production/publish.h"
 #include "production/trackpreparer.h"
@@ -29,7 +30,8 @@ saya Entry(const char* sura, const char* aya, int reps, int pause, int group = 0
 }
 
 // The playing order spelled out, in seconds, from the lengths of the
-// decoded recordings: kept apart from the production code on purpose.
+// decoded recordings (a translation's as "NAME/002.255"): kept apart from
+// the production code on purpose.
 double ModelSeconds(const PlannedTrack& t, const PlayOptions& play, QMap<QString, double> len) {
     const double speed = play.speedPercent / 100.0;
     double total = 0;
@@ -45,6 +47,8 @@ double ModelSeconds(const PlannedTrack& t, const PlayOptions& play, QMap<QString
                 heard << key;
                 const double aya = len[key] / speed;
                 total += m.reps * (aya + m.pause * len["silence"] + m.lengthPauseQuarters / 4.0 * aya);
+                if (!play.translation.isEmpty())
+                    total += len[play.translation + "/" + key] / speed + m.pause * len["silence"];
             }
             if (t.group > 0) total += t.groupPause * len["silence"];
         }
@@ -75,16 +79,19 @@ class TestJobs : public QObject {
     QMap<QString, double> decoded;  // what lame makes of each pack entry, in seconds
 
     // A fresh program folder with these packs of real recordings (each with
-    // the silence), and what lame makes of each recording in `decoded`.
+    // the silence), and what lame makes of each recording in `decoded` (a
+    // recording of a pack in a recitation's folder as "NAME/002.255").
     void InstallPacks(const QMap<QString, testenv::PackEntries>& packs) {
         work = std::make_unique<testenv::WorkFolder>();
         QVERIFY(work->ok() && QDir().mkpath("out"));
         const testenv::PackEntries silence{{"silence.mp3", testenv::makeMp3(1000, 22050, 1, {"--scale", "0"})}};
         for (auto pack = packs.begin(); pack != packs.end(); ++pack) {
             QVERIFY(testenv::writePack("quran/" + pack.key(), pack.value() + silence));
+            const QString recitation = QFileInfo(pack.key()).path();
             for (const auto& [name, bytes] : pack.value() + silence) {
                 QVERIFY(testenv::writeFile("probe.mp3", bytes));
-                decoded[QFileInfo(name).completeBaseName()] = SecondsOfMp3("probe.mp3");
+                decoded[(recitation == "." ? "" : recitation + "/") + QFileInfo(name).completeBaseName()] =
+                    SecondsOfMp3("probe.mp3");
             }
         }
     }
@@ -184,23 +191,33 @@ private slots:
 
     // The memorisation patterns against the model above: a pause of 0, 0.5
     // and 3 times the aya, a build-up group of three with its pause played
-    // twice, the basmala before 002.001 but not 009.001, and the speed; a
-    // 10 s tone keeps its pitch at every speed. The tracks are CD audio, a
-    // short one padded to 4 s. The working folder of a program that is gone
-    // goes; the user's own file stays.
+    // twice, the basmala before 002.001 but not 009.001, the translation
+    // after each aya block, and the speed; a 10 s tone keeps its pitch at
+    // every speed. The tracks are CD audio, a short one padded to 4 s. The
+    // working folder of a program that is gone goes; the user's own file
+    // stays.
     void tracksPlayAsTheModelSays_data() {
         QTest::addColumn<bool>("basmala");
         QTest::addColumn<int>("speed");
-        QTest::newRow("as recited") << false << 100;
-        QTest::newRow("basmala") << true << 100;
-        QTest::newRow("basmala, 0.75") << true << 75;
-        QTest::newRow("1.25") << false << 125;
+        QTest::addColumn<QString>("translation");
+        QTest::newRow("as recited") << false << 100 << "";
+        QTest::newRow("basmala") << true << 100 << "";
+        QTest::newRow("basmala, 0.75") << true << 75 << "";
+        QTest::newRow("1.25") << false << 125 << "";
+        QTest::newRow("translation") << false << 100 << "english";
+        QTest::newRow("translation, basmala, 0.75") << true << 75 << "english";
     }
     void tracksPlayAsTheModelSays() {
         InstallPacks({{"s001_s002.mat", {{"001.001.mp3", testenv::makeMp3(1200)}, {"002.001.mp3", testenv::makeMp3(1500)},
                                          {"002.002.mp3", testenv::makeMp3(700, 44100)}, {"002.003.mp3", testenv::makeMp3(2000)},
                                          {"002.004.mp3", testenv::makeMp3(10000, 44100)}}},
-                      {"s009_s010.mat", {{"009.001.mp3", testenv::makeMp3(1300)}}}});
+                      {"s009_s010.mat", {{"009.001.mp3", testenv::makeMp3(1300)}}},
+                      {"english/s001_s002.mat", {{"002.001.mp3", testenv::makeMp3(900)}, {"002.002.mp3", testenv::makeMp3(600, 44100)},
+                                                 {"002.003.mp3", testenv::makeMp3(1100)}, {"002.004.mp3", testenv::makeMp3(800)}}},
+                      {"english/s009_s010.mat", {{"009.001.mp3", testenv::makeMp3(500)}}}});
+        RecitationManifest english;
+        english.kind = RecitationManifest::kTranslation;
+        QVERIFY(!english.Write("quran/english"));
         QVERIFY(QDir().mkpath("temp/job-2147483646") && testenv::writeFile("temp/job-2147483646/x.wav", "stale"));
         QVERIFY(testenv::writeFile("temp/notes.txt", "mine"));
         std::vector<saya> list{Entry("002", "001", 1, 1, 1), Entry("002", "002", 2, 0, 1), Entry("002", "003", 1, 0, 1),
@@ -210,8 +227,9 @@ private slots:
         for (saya& member : list) std::tie(member.groupPause, member.buildUp) = std::pair(member.group ? 2 : 0, member.group);
         QFETCH(bool, basmala);
         QFETCH(int, speed);
+        QFETCH(QString, translation);
         TrackPreparer::Options options;
-        options.play = {basmala, speed};
+        options.play = {basmala, speed, translation};
         auto job = NewJob();
         RunJob(*job, list, options, {{1, 2}});
         QVERIFY2(job->Failures().isEmpty(), qPrintable(job->Failures().join('\n')));
@@ -222,13 +240,17 @@ private slots:
         }
         QVERIFY(!QFileInfo::exists("temp/job-2147483646") && testenv::readFile("temp/notes.txt") == "mine");
         const QString tone = TrackPreparer::TrackPath(PlanTracks(list, {}).back().wavName);
-        QVERIFY(qAbs(ReadWavInfo(tone).Seconds() * speed / 100.0 / decoded["002.004"] - 1) < 0.01);
+        const double translated = translation.isEmpty() ? 0 : decoded["english/002.004"];
+        QVERIFY(qAbs((ReadWavInfo(tone).Seconds() * speed / 100.0 - translated) / decoded["002.004"] - 1) < 0.01);
         QVERIFY2(qAbs(ToneHz(tone) / 440 - 1) < 0.01, qPrintable(QString::number(ToneHz(tone))));
-        // Without sura 1 the basmala is refused up front, but only for a list that needs it.
-        QVERIFY(QFile::remove("quran/s001_s002.mat"));
+        // Without sura 1 the basmala is refused up front, but only for a list
+        // that needs it; so is a translation that lacks an aya of the list,
+        // naming it.
+        QVERIFY(QFile::remove("quran/s001_s002.mat") && QFile::remove("quran/english/s009_s010.mat"));
         quran.Setup();
-        QCOMPARE(TrackPreparer::PlayRefusal(quran, list, options.play).isEmpty(), !basmala);
-        QVERIFY(TrackPreparer::PlayRefusal(quran, {list[3]}, options.play).isEmpty());
+        QCOMPARE(TrackPreparer::PlayRefusal(quran, list, options.play).isEmpty(), !basmala && translation.isEmpty());
+        QCOMPARE(TrackPreparer::PlayRefusal(quran, {list[3]}, options.play).contains("009.001"), !translation.isEmpty());
+        QVERIFY(TrackPreparer::PlayRefusal(quran, {list[4]}, options.play).isEmpty());
     }
 
     // Missing and damaged recordings, and a group longer than a WAV file

@@ -2,6 +2,7 @@
 // before any work, an MP3 set, a CD folder that the real cdrdao reads, a
 // burn through a fake cdrdao, and a job stopped by a signal. Track
 // preparation itself is tried in test_jobs.
+#include "library/recitation.h"
 #include "support/testenv.h"
 
 #include <QtTest>
@@ -37,6 +38,14 @@ private slots:
                                     {"001.002.mp3", testenv::makeMp3(1200)},
                                     {"002.255.mp3", testenv::makeMp3(2000)},
                                     {"silence.mp3", testenv::makeMp3(1000, 22050, 1, {"--scale", "0"})}}));
+        // A translation that lacks 002.255.
+        QVERIFY(testenv::writePack(folder.filePath("quran/urdu/s001_s002.mat"),
+                                   {{"001.001.mp3", testenv::makeMp3(1500)},
+                                    {"001.002.mp3", testenv::makeMp3(800, 44100)},
+                                    {"silence.mp3", testenv::makeMp3(1000, 22050, 1, {"--scale", "0"})}}));
+        RecitationManifest urdu;
+        urdu.kind = RecitationManifest::kTranslation;
+        QVERIFY(!urdu.Write(folder.filePath("quran/urdu")));
         testenv::writeFile(user.filePath("two.qap"), "001,001,1,1,1,2\n001,002,1,0,1,2\n002,255,1,0,0,0\n");
         // (1 + 47) x 100 s counting whole seconds per aya: 80:00. Written, the
         // 1.2 s aya and the pauses take far more than the disc's 79:59.74.
@@ -61,6 +70,10 @@ private slots:
         QTest::newRow("no such recitation") << QStringList{"mp3", "two.qap", "out", "--recitation", "Nobody"}
                                             << "no recitation \"Nobody\" is installed";
         QTest::newRow("speed off the steps") << QStringList{"mp3", "two.qap", "out", "--speed", "0.73"} << "--speed must be";
+        QTest::newRow("no such translation") << QStringList{"info", "two.qap", "--translation", "french"}
+                                             << "--translation: no translation \"french\" is installed";
+        QTest::newRow("untranslated aya") << QStringList{"mp3", "two.qap", "out", "--translation", "urdu"}
+                                          << "has no recording of aya 002.255";
         QTest::newRow("80:00 in whole seconds") << QStringList{"toc", "long.qap", "out"} << "more than 80 minutes of audio";
         // No cdrdao on the search path: said at once, with or without a writer named.
         QTest::newRow("no cdrdao") << QStringList{"cd", "two.qap"} << "cdrdao cannot be run";
@@ -124,10 +137,15 @@ private slots:
         // The blocks info foretold are the blocks cdrdao counts.
         const auto size = testenv::run(realCdrdao, {"toc-size", user.filePath("my disc/quran.toc")});
         QVERIFY2(Make({"info", "two.qap"}).out.contains(" take " + size.out.trimmed() + " of "), size.out.constData());
-        // So do they for a build-up group with pauses, played slower.
-        QCOMPARE(Make({"toc", "memorise.qap", "slow", "--speed", "0.75"}).exitCode, 0);
+        // So do they for a build-up group with pauses, played slower with a
+        // translation after each aya; an MP3 set takes the translation too.
+        const QStringList slowly{"--speed", "0.75", "--translation", "urdu"};
+        QCOMPARE(Make(QStringList{"toc", "memorise.qap", "slow"} + slowly).exitCode, 0);
         const auto slow = testenv::run(realCdrdao, {"toc-size", user.filePath("slow/quran.toc")});
-        QVERIFY(Make({"info", "memorise.qap", "--speed", "0.75"}).out.contains(" take " + slow.out.trimmed() + " of "));
+        QVERIFY(Make(QStringList{"info", "memorise.qap"} + slowly).out.contains(" take " + slow.out.trimmed() + " of "));
+        QVERIFY(QDir(user.path()).mkpath("translated"));
+        QCOMPARE(Make(QStringList{"mp3", "memorise.qap", "translated"} + slowly).exitCode, 0);
+        QCOMPARE(Files("translated"), (QStringList{"group.1.mp3", "memorise.m3u8"}));
         const auto test = testenv::run(realCdrdao, {"read-test", user.filePath("my disc/quran.toc")});
         QVERIFY2(test.exitCode == 0, test.err.constData());
         QCOMPARE(test.err.count("Writing track"), 2);

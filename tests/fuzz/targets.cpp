@@ -12,6 +12,7 @@
 #include "burnlist/playlist.h"
 #include "production/totaltime.h"
 #include "library/mp3probe.h"
+#include "library/mp3tags.h"
 #include "library/packarchive.h"
 #include "library/packimport.h"
 #include "production/drivescan.h"
@@ -133,7 +134,7 @@ std::map<std::string, QByteArray> FolderOf(const uint8_t* data, size_t size) {
 }
 
 // A folder imported: every file lands in exactly one pack (the folder's
-// silence in every pack) with its bytes unchanged, or in the ignored list
+// silence in every pack) with its audio unchanged, or in the ignored list
 // with a reason, never both; every checksum matches.
 [[maybe_unused]] void Import(const uint8_t* data, size_t size) {
     QTemporaryDir work(Scratch().filePath("import-XXXXXX"));
@@ -166,13 +167,17 @@ std::map<std::string, QByteArray> FolderOf(const uint8_t* data, size_t size) {
     }
     files.erase("silence.mp3");
     Check(packed.size() == files.size(), "every file not ignored is packed");
-    for (const auto& [name, bytes] : files)  // "001001.mp3" is the entry "001.001.mp3"
-        Check(packed[name.substr(0, 3) + "." + name.substr(3, 3) + ".mp3"] == bytes, "a recording keeps its bytes");
+    for (const auto& [name, bytes] : files) {  // "001001.mp3" is the entry "001.001.mp3", its tags left out
+        const std::vector<char> audio = StripMp3Tags(std::vector<char>(bytes.begin(), bytes.end()));
+        Check(packed[name.substr(0, 3) + "." + name.substr(3, 3) + ".mp3"] == QByteArray(audio.data(), qsizetype(audio.size())),
+              "a recording keeps its audio");
+    }
 }
 
 // A playlist planned into tracks: the pieces a track's walk visits add up
 // to what MeasureTrack counts for it (a recording weighing its member's
-// number plus one, so that a walk of the wrong member tells), and the
+// number plus one, a translation 13 times that, so that a walk of the
+// wrong member tells), and the
 // disc's arithmetic stays in range for any recording lengths. The first
 // ten bytes choose the ways of playing and the lengths; the rest is the
 // playlist.
@@ -182,22 +187,27 @@ std::map<std::string, QByteArray> FolderOf(const uint8_t* data, size_t size) {
     std::memcpy(head, data, skip);
     PlayOptions options;
     options.basmala = head[0] & 1;
+    if (head[0] & 2) options.translation = "translation";
     options.speedPercent = PlayOptions::kMinSpeedPercent + head[1] % 101;
     uint64_t seed = 0;
     std::memcpy(&seed, head + 2, sizeof seed);
     const PlaylistLoad load = ParsePlaylist(QByteArray(reinterpret_cast<const char*>(data + skip), qsizetype(size - skip)));
-    const PieceWeights weights{[](size_t member) { return qint64(member) + 1; }, 1, [](size_t) { return qint64(7); }, 3};
+    const auto translation = [](size_t member) { return 13 * (qint64(member) + 1); };
+    const PieceWeights weights{[](size_t member) { return qint64(member) + 1; }, 1, [](size_t) { return qint64(7); }, 3,
+                               translation};
     const std::vector<PlannedTrack> tracks = PlanTracks(load.entries, load.groupReps);
     for (const PlannedTrack& track : tracks) {
         const qint64 measured = MeasureTrack(track, options, weights);
         Check(measured >= 0 && measured <= kMeasureLimit, "a measure within its range");
         if (measured > 200000) continue;  // a walk costs a call per piece
         qint64 walked = 0;
-        WalkTrack(track, options, [&walked](const TrackPiece& piece) {
+        WalkTrack(track, options, [&](const TrackPiece& piece) {
             using Kind = TrackPiece::Kind;
-            walked += piece.kind == Kind::Recording ? qint64(piece.member) + 1
+            walked += piece.kind == Kind::Recording     ? qint64(piece.member) + 1
                       : piece.kind == Kind::LengthPause ? 7
-                      : piece.kind == Kind::Silence ? piece.seconds : 3;
+                      : piece.kind == Kind::Silence     ? piece.seconds
+                      : piece.kind == Kind::Translation ? translation(piece.member)
+                                                        : 3;
         });
         Check(walked == measured, "a track's pieces add up to its measure");
     }

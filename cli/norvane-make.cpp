@@ -406,7 +406,7 @@ int Plan(Session&, const QStringList& args, const QCommandLineParser& parser) {
     std::vector<std::vector<AyaKey>> runs;
     BurnListCore list;
     if (!problem) {
-        runs = by ? mushaf.SplitBy(*by, range) : std::vector<std::vector<AyaKey>>{range.Ayas()};
+        runs = by ? mushaf.SplitBy(*by, range.Ayas()) : std::vector<std::vector<AyaKey>>{range.Ayas()};
         problem = AddAyaRuns(list, runs, ayas, groups);
     }
     if (problem) {

@@ -200,10 +200,10 @@ Problem MushafDivisions::ParseAyaRange(std::string_view text, AyaRange* range) {
     return {};
 }
 
-std::vector<std::vector<AyaKey>> MushafDivisions::SplitBy(Division kind, const AyaRange& range) const {
+std::vector<std::vector<AyaKey>> MushafDivisions::SplitBy(Division kind, const std::vector<AyaKey>& ayas) const {
     std::vector<std::vector<AyaKey>> runs;
     int current = 0;
-    for (const AyaKey& aya : range.Ayas()) {
+    for (const AyaKey& aya : ayas) {
         const int number = NumberOf(kind, aya);
         if (runs.empty() || number != current) runs.emplace_back();
         runs.back().push_back(aya);

@@ -60,9 +60,9 @@ public:
     // One aya or a range of ayas, sura:aya ("2:255", "2:255-2:257").
     [[nodiscard]] static Problem ParseAyaRange(std::string_view text, AyaRange* range);
 
-    // The ayas of a range in runs of one division each (by page: the part
-    // of each page that lies in the range), in mushaf order.
-    std::vector<std::vector<AyaKey>> SplitBy(Division kind, const AyaRange& range) const;
+    // Ayas in mushaf order, in runs of one division each (by page: those
+    // of each page), keeping their order.
+    std::vector<std::vector<AyaKey>> SplitBy(Division kind, const std::vector<AyaKey>& ayas) const;
 
 private:
     // The starts of juz, hizb, quarters and pages, by Division - 1.

@@ -66,9 +66,9 @@ void Norvane::AddOne() {
 
 // Adds the ayas shown in one batch: each aya finds its place in the list by
 // binary search, and the rows and the total follow once at the end. That
-// gives the same list, order, progress values and total as adding the ayas
-// one by one, without re-sorting and re-summing after each of them. With
-// "one group per page" each page's new ayas become a group of their own.
+// gives the same list, order and total as adding the ayas one by one,
+// without re-sorting and re-summing after each of them. With "one group per
+// page" each page's new ayas become a group of their own.
 void Norvane::AddAll() {
     // A batch takes milliseconds: the bar shows it done at once.
     statusProgress->setRange(0, int(shownAyas.size()));

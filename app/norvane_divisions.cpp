@@ -52,6 +52,7 @@ void Norvane::DivisionKindChosen(int index) {
 // Only ayas of suras the chosen recitation has packs for are offered, as
 // the sura chooser offers only those suras.
 void Norvane::DivisionSelected(int index) {
+    if (index < 0 || index >= MushafDivisions::Count(ChosenDivision())) return;
     divisionCombo->setCurrentIndex(index);
     const std::vector<int>& installed = quran->AvailableSuras();
     std::vector<AyaKey> ayas;

@@ -259,8 +259,11 @@ QWidget* Norvane::BuildSurasBox(QWidget* parent) {
     recitationCombo = Add(recitationRow, new QComboBox(recitationRow));
     recitationCombo->setObjectName("recitationCombo");
     recitationCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    suraCombo = Add(suras, new QComboBox(suras));
+    QWidget* chooserRow = Box(suras, Qt::Horizontal, 4);
+    BuildDivisionChoosers(chooserRow);
+    suraCombo = Add(chooserRow, new QComboBox(chooserRow));
     suraCombo->setObjectName("suraCombo");
+    suraCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return suras;
 }
 
@@ -292,6 +295,11 @@ QWidget* Norvane::BuildAyaControls(QWidget* suras) {
     ayaPauseSpin = Spin(spins, 0, 60, "ayaPauseSpin");
     // The pause may grow with the aya: time to recite a long aya back.
     QWidget* byLength = Box(suras, Qt::Horizontal, 4, 2);
+    // An option of "Add all ayas", in the free room of this row.
+    pageGroupsCheck = Add(byLength, new QCheckBox("one group per page", byLength));
+    pageGroupsCheck->setObjectName("pageGroupsCheck");
+    pageGroupsCheck->setToolTip("Add all ayas makes the ayas of each page of the mushaf a group of their own, "
+                                "played as the Groups row says");
     static_cast<QBoxLayout*>(byLength->layout())->addStretch(1);
     lengthPauseSpin = Add(byLength, new QDoubleSpinBox(byLength));
     lengthPauseSpin->setObjectName("lengthPauseSpin");

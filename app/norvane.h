@@ -5,6 +5,8 @@
 
 #include "burnlist/burnlist.h"
 #include "burnlist/saya.h"
+#include "library/ayakey.h"
+#include "library/mushafdivisions.h"
 #include "production/totaltime.h"
 #include "app/packedimage.h"
 #include "production/drivescan.h"
@@ -66,6 +68,10 @@ public slots:
     // The window's own runner has ended a command (the eject's notice).
     void DriveCommandEnded();
     void SuraSelected(int index);
+    // The "by" chooser: suras, or the juz, hizb, quarters or pages.
+    void DivisionKindChosen(int index);
+    // A juz, hizb, quarter or page (by its row in the second chooser).
+    void DivisionSelected(int index);
     void AddOne();
     void AddAll();
     void RemoveOne();
@@ -104,6 +110,13 @@ private:
     QWidget* BuildPlaylistColumn(QWidget* parent);
     QWidget* BuildSurasBox(QWidget* parent);
     void FillSuraList();
+    // The "by" chooser and the chooser of juz, hizb, quarters or pages,
+    // beside the sura chooser in this row.
+    void BuildDivisionChoosers(QWidget* row);
+    Division ChosenDivision() const;
+    // The aya grid shows these ayas, labelled with their keys, and Add
+    // takes them.
+    void ShowAyas(const std::vector<AyaKey>& ayas);
     // The installed recitations, the one the settings keep chosen.
     void FillRecitationList();
     // After new packs arrived: the list again, the shown sura kept.
@@ -152,6 +165,9 @@ private:
     QLabel* noWriterLabel = nullptr;
     QWidget* writerControls = nullptr;
     QComboBox* suraCombo = nullptr;
+    QComboBox* byCombo = nullptr;
+    QComboBox* divisionCombo = nullptr;
+    QCheckBox* pageGroupsCheck = nullptr;
     QComboBox* recitationCombo = nullptr;
     QComboBox* groupCombo = nullptr;
     QSlider* writingSpeedSlider = nullptr;
@@ -190,5 +206,7 @@ private:
     std::map<int, std::string> deviceMap;
     std::map<int, int>& groupReps = burnCore.groupReps;  // the core's, by its usual name
     std::string currentSura;
+    // The ayas of the grid's rows.
+    std::vector<AyaKey> shownAyas;
     DiscTime disc;  // what the burn list makes, as of the last change
 };

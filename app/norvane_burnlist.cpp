@@ -3,6 +3,7 @@
 #include "app/norvane.h"
 
 #include "app/userdialogs.h"
+#include "burnlist/ayabatch.h"
 #include "burnlist/burnlist.h"
 #include "app/cdlength.h"
 #include "app/packedimage.h"
@@ -34,20 +35,19 @@ void Norvane::SuraSelected(int index) {
     quran->ActivateSura(index);
     const auto found = suraByIndex.find(index);
     const std::string key = found == suraByIndex.end() ? std::string() : found->second;
-    const int ayas = Sura().AyaCount(key);
-    ayaListBox->clear();
+    const int suraNumber = AyaKey::LeadingNumber(key);
+    std::vector<AyaKey> ayas;
+    for (int i = 1; i <= Sura().AyaCount(key); ++i) ayas.emplace_back(suraNumber, i);
     currentSura = key;
-    const QIcon icon = LoadPackedIcon("cd.png");
-    for (int i = 1; i <= ayas; ++i)
-        new QListWidgetItem(icon, QString::fromStdString(AyaKey::PartText(i)), ayaListBox);
+    ShowAyas(ayas);
 }
 
 void Norvane::AddOne() {
     const int row = ayaListBox->currentRow();
-    if (row < 0) return;
+    if (row < 0 || size_t(row) >= shownAyas.size()) return;
     saya entry;
-    entry.sura = currentSura;
-    entry.aya = AyaKey::PartText(row + 1);  // the list holds the sura's ayas from 1 on
+    entry.sura = shownAyas[size_t(row)].SuraText();
+    entry.aya = shownAyas[size_t(row)].AyaText();
     entry.reps = ayaRepSpin->value();
     entry.pause = ayaPauseSpin->value();
     entry.lengthPauseQuarters = LengthPauseQuarters();
@@ -64,36 +64,33 @@ void Norvane::AddOne() {
     statusLabel->setText("Added aya");
 }
 
-// Adds the whole sura in one batch: each aya finds its place in the list by
+// Adds the ayas shown in one batch: each aya finds its place in the list by
 // binary search, and the rows and the total follow once at the end. That
-// gives the same list, order, progress values and total as adding the ayas
-// one by one, without re-sorting and re-summing after each of them.
+// gives the same list, order and total as adding the ayas one by one,
+// without re-sorting and re-summing after each of them. With "one group per
+// page" each page's new ayas become a group of their own.
 void Norvane::AddAll() {
-    const int n = ayaListBox->count();
-    // A batch takes milliseconds; repainting the bar (and with it whatever
-    // else waits to be painted) at every step would cost more than the batch.
-    statusProgress->setUpdatesEnabled(false);
-    statusProgress->setRange(0, n);
-    const int quarters = LengthPauseQuarters();
-    std::vector<saya> entries;
-    for (int i = 1; i <= n; ++i) {
-        saya entry;
-        entry.sura = currentSura;
-        entry.aya = AyaKey::PartText(i);
-        entry.reps = ayaRepSpin->value();
-        entry.pause = ayaPauseSpin->value();
-        entry.lengthPauseQuarters = quarters;
-        statusProgress->setValue(i);
-        if (!burnCore.Contains(entry.Key())) entries.push_back(entry);  // already listed: skipped without a word
+    // A batch takes milliseconds: the bar shows it done at once.
+    statusProgress->setRange(0, int(shownAyas.size()));
+    statusProgress->setValue(int(shownAyas.size()));
+    const AyaSettings ayas{ayaRepSpin->value(), ayaPauseSpin->value(), LengthPauseQuarters()};
+    std::optional<GroupSettings> groups;
+    std::vector<std::vector<AyaKey>> runs{shownAyas};
+    if (pageGroupsCheck->isChecked()) {
+        groups = GroupSettings{groupRepSpin->value(), groupPauseSpin->value(), buildUpCheck->isChecked()};
+        runs = MushafDivisions::Madani().SplitBy(Division::Page, shownAyas);
     }
-    statusProgress->setUpdatesEnabled(true);
-    if (!entries.empty()) {
-        burnModel->Change([&](BurnListCore& core) {
-            for (const saya& entry : entries) (void)core.Add(entry);
-        });
-        UpdateTotalTime();
+    const size_t before = burnList.size();
+    Problem problem;
+    // Ayas already listed are skipped without a word.
+    burnModel->Change([&](BurnListCore& core) { problem = AddAyaRuns(core, runs, ayas, groups); });
+    if (problem) {
+        UserDialogs::Current().Information("Norvane", problem.Text() + ".<br>No aya was added.");
+        return;
     }
-    statusLabel->setText("Done adding sura");
+    if (burnList.size() != before) UpdateTotalTime();
+    statusLabel->setText(ChosenDivision() == Division::Sura ? QString("Done adding sura")
+                                                             : "Done adding " + divisionCombo->currentText());
 }
 
 void Norvane::RemoveOne() {

@@ -45,5 +45,8 @@ void Norvane::RefreshSuraList() {
     for (const auto& [i, key] : suraByIndex)
         if (key == shown) index = i;
     suraCombo->setCurrentIndex(index);
-    SuraSelected(index);
+    if (ChosenDivision() == Division::Sura)
+        SuraSelected(index);
+    else
+        DivisionSelected(divisionCombo->currentIndex());  // the ayas of the newly installed suras too
 }

@@ -81,14 +81,14 @@ std::vector<char> MakeRecording(const QString& folder, int seconds) {
     return std::vector<char>(mp3.begin(), mp3.end());
 }
 
-struct AyaKey {
+struct AyaRecording {
     std::string burnKey;
     int recording;  // index into the recordings
 };
 
-std::vector<AyaKey> AllAyas(int recordings) {
+std::vector<AyaRecording> AllAyas(int recordings) {
     const Sura sura;
-    std::vector<AyaKey> keys;
+    std::vector<AyaRecording> keys;
     for (int s = 1; s <= Sura::kSuraCount; ++s) {
         const std::string suraKey = PadKey(std::to_string(s));
         for (int a = 1; a <= sura.AyaCount(suraKey); ++a)
@@ -98,7 +98,7 @@ std::vector<AyaKey> AllAyas(int recordings) {
 }
 
 long long BuildPacks(const QString& folder, const std::vector<std::vector<char>>& recordings,
-                     const std::vector<AyaKey>& ayas) {
+                     const std::vector<AyaRecording>& ayas) {
     long long bytes = 0;
     size_t next = 0;
     for (const JMapEntry& row : JMapRows()) {
@@ -173,7 +173,7 @@ int main(int argc, char** argv) {
 
     std::vector<std::vector<char>> recordings;
     for (int seconds : {3, 5, 7, 10}) recordings.push_back(MakeRecording(work.path(), seconds));
-    const std::vector<AyaKey> ayas = AllAyas(int(recordings.size()));
+    const std::vector<AyaRecording> ayas = AllAyas(int(recordings.size()));
     QElapsedTimer timer;
     timer.start();
     const long long packBytes = BuildPacks(work.filePath("quran"), recordings, ayas);
@@ -215,7 +215,7 @@ int main(int argc, char** argv) {
     LengthSource fromPacks = PackLengthSource(quran, audio);
     long long sumMs = 0;
     timer.restart();
-    for (const AyaKey& aya : ayas) {
+    for (const AyaRecording& aya : ayas) {
         const SampleLength length = fromPacks(aya.burnKey);
         sumMs += length.rate > 0 ? length.frames * 1000 / length.rate : 0;
     }
@@ -223,7 +223,7 @@ int main(int argc, char** argv) {
     const DiscTime disc = TotalTime(fromPacks).Disc(window.BurnList(), window.GroupReps());
     long long sumMemory = 0;
     timer.restart();
-    for (const AyaKey& aya : ayas) sumMemory += audio.GetLen(recordings[size_t(aya.recording)]);
+    for (const AyaRecording& aya : ayas) sumMemory += audio.GetLen(recordings[size_t(aya.recording)]);
     const double memoryMeasureMs = Ms(timer);
     std::printf("check: the window's disc %s the disc of the measured lengths (%lld blocks)\n",
                 disc.Blocks() == window.Disc().Blocks() ? "equals" : "DIFFERS FROM", disc.Blocks());
@@ -239,7 +239,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(probeDir);
     QStringList files;
     for (int i = 0; i < kFfprobeSample; ++i) {
-        const AyaKey& aya = ayas[size_t(i) * ayas.size() / kFfprobeSample];
+        const AyaRecording& aya = ayas[size_t(i) * ayas.size() / kFfprobeSample];
         const QString path = probeDir + "/" + QString::fromStdString(aya.burnKey) + ".mp3";
         QFile f(path);
         const std::vector<char>& bytes = recordings[size_t(aya.recording)];

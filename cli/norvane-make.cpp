@@ -7,7 +7,8 @@
 // progress dialog's log lines with the bar's figure in front.
 //
 // Exit status: 0 when everything asked for was done, 1 otherwise (wrong
-// arguments included); the reason goes to standard error. SIGINT and
+// arguments included), 2 when plan's range names no ayas; the reason goes
+// to standard error. SIGINT and
 // SIGTERM stop a job as the window's Cancel does; the status is then 128
 // plus the signal's number (130, 143). A second signal ends the program
 // at once.
@@ -18,7 +19,9 @@
 #include "burnlist/burnlist.h"
 #include "burnlist/playlist.h"
 #include "production/totaltime.h"
+#include "burnlist/ayabatch.h"
 #include "library/locations.h"
+#include "library/mushafdivisions.h"
 #include "library/mp3probe.h"
 #include "library/quran.h"
 #include "library/recitation.h"
@@ -39,8 +42,10 @@
 #include <QThread>
 #include <QTextStream>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -333,6 +338,104 @@ int Cd(Session& session, const QStringList& args, const QCommandLineParser& pars
     });
 }
 
+// --- plan -------------------------------------------------------------------
+
+// A selection that names no ayas (juz 31, page 0, 2:300) or more groups than
+// a list holds.
+constexpr int kBadSelection = 2;
+
+// The options that choose plan's ayas, with the division their numbers
+// count; --ayas counts ayas.
+const std::pair<const char*, std::optional<Division>> kSelections[] = {
+    {"suras", Division::Sura}, {"juz", Division::Juz},     {"hizb", Division::Hizb},
+    {"quarter", Division::Quarter}, {"pages", Division::Page}, {"ayas", std::nullopt}};
+
+// --NAME as a whole number from min to max; the default when absent. False
+// (with a message) otherwise.
+bool WholeNumber(const QCommandLineParser& parser, const QString& name, int min, int max, int* value) {
+    if (!parser.isSet(name)) return true;
+    bool number = false;
+    *value = parser.value(name).toInt(&number);
+    if (number && *value >= min && *value <= max) return true;
+    Fail(QString("--%1 must be a whole number from %2 to %3").arg(name).arg(min).arg(max));
+    return false;
+}
+
+// --reps, --pause and --px: how each aya plays, within the window's limits.
+bool AyaSettingsOf(const QCommandLineParser& parser, AyaSettings* ayas) {
+    using namespace playlistlimits;
+    if (!WholeNumber(parser, "reps", kMinReps, kMaxReps, &ayas->reps) ||
+        !WholeNumber(parser, "pause", kMinPause, kMaxPause, &ayas->pause))
+        return false;
+    if (!parser.isSet("px")) return true;
+    bool number = false;
+    const double quarters = parser.value("px").toDouble(&number) * 4;
+    ayas->lengthPauseQuarters = int(std::lround(quarters));
+    if (number && std::abs(quarters - ayas->lengthPauseQuarters) < 1e-9 && ayas->lengthPauseQuarters >= 0 &&
+        ayas->lengthPauseQuarters <= kMaxLengthPauseQuarters)
+        return true;
+    Fail("--px must be a number from 0 to 3 in steps of 0.25");
+    return false;
+}
+
+// --group-by and the group options: the division each group holds (none:
+// no groups) and how the groups play.
+bool GroupingOf(const QCommandLineParser& parser, std::optional<Division>* by, std::optional<GroupSettings>* groups) {
+    const QString choice = parser.isSet("group-by") ? parser.value("group-by") : "none";
+    const bool groupOptions = parser.isSet("group-reps") || parser.isSet("group-pause") || parser.isSet("build-up");
+    if (choice == "none") {
+        if (groupOptions) Fail("--group-reps, --group-pause and --build-up need --group-by page or sura");
+        return !groupOptions;
+    }
+    if (choice != "page" && choice != "sura") {
+        Fail("--group-by must be page, sura or none");
+        return false;
+    }
+    *by = choice == "page" ? Division::Page : Division::Sura;
+    GroupSettings settings;
+    settings.buildUp = parser.isSet("build-up");
+    using namespace playlistlimits;
+    if (!WholeNumber(parser, "group-reps", kMinGroupReps, kMaxGroupReps, &settings.reps) ||
+        !WholeNumber(parser, "group-pause", 0, kMaxGroupPause, &settings.pause))
+        return false;
+    *groups = settings;
+    return true;
+}
+
+int Plan(Session&, const QStringList& args, const QCommandLineParser& parser) {
+    QStringList chosen;
+    for (const auto& [name, kind] : kSelections)
+        if (parser.isSet(name)) chosen << name;
+    if (chosen.size() != 1) return Fail("plan takes one of --suras, --juz, --hizb, --quarter, --pages and --ayas");
+    AyaSettings ayas;
+    std::optional<Division> by;
+    std::optional<GroupSettings> groups;
+    if (!AyaSettingsOf(parser, &ayas) || !GroupingOf(parser, &by, &groups)) return kFailed;
+
+    const MushafDivisions& mushaf = MushafDivisions::Madani();
+    const auto selection = std::find_if(std::begin(kSelections), std::end(kSelections),
+                                        [&](const auto& option) { return chosen.first() == option.first; });
+    const std::string text = parser.value(chosen.first()).toStdString();
+    AyaRange range;
+    Problem problem = selection->second ? mushaf.ParseRange(*selection->second, text, &range)
+                                        : MushafDivisions::ParseAyaRange(text, &range);
+    std::vector<std::vector<AyaKey>> runs;
+    BurnListCore list;
+    if (!problem) {
+        runs = by ? mushaf.SplitBy(*by, range.Ayas()) : std::vector<std::vector<AyaKey>>{range.Ayas()};
+        problem = AddAyaRuns(list, runs, ayas, groups);
+    }
+    if (problem) {
+        Fail(problem.Text());
+        return kBadSelection;
+    }
+    const QString error = SavePlaylistFile(args[0], list.List(), list.groupReps);
+    if (!error.isEmpty()) return Fail("cannot write " + args[0] + ": " + error);
+    Out() << QString("%1: %2 ayas, %3 group(s)").arg(args[0]).arg(list.List().size()).arg(groups ? runs.size() : 0)
+          << Qt::endl;
+    return kDone;
+}
+
 // --- the command table ------------------------------------------------------
 
 const QList<QCommandLineOption>& AllOptions() {
@@ -349,6 +452,19 @@ const QList<QCommandLineOption>& AllOptions() {
         {"numbered", "Number the MP3 files in playing order (01 group.1.mp3, ...)."},
         {"recitation", "Play the installed recitation NAME (norvane-pack recitations lists them; "
                        "default: the packs directly in the pack folder).", "NAME"},
+        {"suras", "plan: the suras N or N-M (1 to 114).", "RANGE"},
+        {"juz", "plan: the juz N or N-M (1 to 30).", "RANGE"},
+        {"hizb", "plan: the hizb N or N-M (1 to 60).", "RANGE"},
+        {"quarter", "plan: the quarter of a hizb N or N-M (1 to 240).", "RANGE"},
+        {"pages", "plan: the page N or N-M of the 604-page Madani mushaf.", "RANGE"},
+        {"ayas", "plan: the aya S:A or the ayas S:A-S:A (such as 2:255-2:257).", "RANGE"},
+        {"reps", "plan: how often each aya plays (1 to 100, default 1).", "N"},
+        {"pause", "plan: seconds of silence after each repetition (0 to 60, default 0).", "S"},
+        {"px", "plan: each pause grows by K times the aya's length (0 to 3 in steps of 0.25).", "K"},
+        {"group-by", "plan: one group per page or per sura, or none (default).", "page|sura|none"},
+        {"group-reps", "plan: how often each group plays (1 to 100, default 1).", "N"},
+        {"group-pause", "plan: seconds of silence after each pass of a group (0 to 60, default 0).", "S"},
+        {"build-up", "plan: play each group in build-up stages (aya 1; 1-2; 1-3; ...)."},
     };
     return options;
 }
@@ -367,6 +483,12 @@ const QList<Command>& Commands() {
         {"cd", "PLAYLIST [--device DEV] [--write-speed X] [--basmala] [--translation NAME] [--speed X]",
          "burn the playlist as an audio CD", 1,
          {"device", "write-speed", "stall-seconds", "basmala", "translation", "speed", "recitation"}, Cd},
+        {"plan", "OUT.qap --suras|--juz|--hizb|--quarter|--pages|--ayas RANGE [--reps N] [--pause S] [--px K] "
+                 "[--group-by page|sura|none] [--group-reps N] [--group-pause S] [--build-up]",
+         "write a playlist of the chosen ayas (no packs needed); status 2 when the range names no ayas", 1,
+         {"suras", "juz", "hizb", "quarter", "pages", "ayas", "reps", "pause", "px", "group-by", "group-reps",
+          "group-pause", "build-up"},
+         Plan},
     };
     return commands;
 }
@@ -380,8 +502,8 @@ QString UsageText() {
         text += QString("  --%1 %2\n      %3\n").arg(o.names().first(), o.valueName(), o.description());
     text += "  --help\n      This text.\n  --version\n      The program's version.\n";
     text += "\nPaths are taken from the working directory where the program was started.\n"
-            "Exit status: 0 when everything was made, 1 otherwise; 130 or 143 when SIGINT or SIGTERM\n"
-            "stopped the job (a second signal ends the program at once).\n";
+            "Exit status: 0 when everything was made, 1 otherwise; 2 when plan's range names no ayas;\n"
+            "130 or 143 when SIGINT or SIGTERM stopped the job (a second signal ends the program at once).\n";
     return text;
 }
 

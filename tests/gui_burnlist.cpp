@@ -207,6 +207,46 @@ private slots:
         QVERIFY(QDir("quran/Short").removeRecursively());
     }
 
+    // By juz the grid holds the juz's ayas by key, of installed suras only.
+    // "One group per page" makes what norvane-make plan makes, and adds
+    // nothing when the group numbers run out. The Sura view stays.
+    void juzInGroupsOfOnePageAsPlanMakesIt() {
+        QVERIFY(testenv::writePack("quran/s078_s114.mat", {{"078.001.mp3", testenv::makeMp3(3600)}}));
+        window = std::make_unique<Norvane>();
+        auto* grid = Child<QListWidget>(window.get(), "ayaListBox");
+        window->DivisionKindChosen(Child<QComboBox>(window.get(), "byCombo")->findText("Juz"));
+        window->DivisionSelected(2);  // juz 3: 2:253 to 3:92, sura 3 not installed
+        QVERIFY(grid->count() == 34 && grid->item(33)->text() == "002.286");
+        window->DivisionSelected(29);
+        Child<QCheckBox>(window.get(), "pageGroupsCheck")->setChecked(true);
+        Child<QSpinBox>(window.get(), "groupRepSpin")->setValue(2);
+        Child<QSpinBox>(window.get(), "groupPauseSpin")->setValue(1);
+        window->AddAll();
+        QCOMPARE(Shown(), Made());
+        dialogs.fileAnswers << dir.filePath("juz30.qap");
+        window->SavePlaylist();
+        const auto plan = testenv::run(testenv::binDir() + "/norvane-make",
+                                       {"plan", "plan.qap", "--juz", "30", "--group-by", "page", "--group-reps", "2",
+                                        "--group-pause", "1"},
+                                       dir.path());
+        QCOMPARE(plan.exitCode, 0);
+        QCOMPARE(testenv::readFile(dir.filePath("juz30.qap")), testenv::readFile(dir.filePath("plan.qap")));
+        // Groups 1 to 100 taken: nothing more is added, and the box says why.
+        QByteArray hundred;
+        for (int g = 1; g <= 100; ++g)
+            hundred += QString("002,%1,1,0,%2,1\n").arg(g, 3, 10, QChar('0')).arg(g).toUtf8();
+        QVERIFY(testenv::writeFile(dir.filePath("hundred.qap"), hundred));
+        dialogs.fileAnswers << dir.filePath("hundred.qap");
+        window->LoadPlaylist();
+        window->DivisionSelected(0);
+        window->AddAll();
+        QCOMPARE(int(window->BurnList().size()), 100);
+        QVERIFY(dialogs.boxes.last().text.contains("only 0 of the 100 group numbers are free"));
+        window->DivisionKindChosen(0);
+        QCOMPARE(grid->item(0)->text(), QString("001"));
+        QVERIFY(QFile::remove("quran/s078_s114.mat"));
+    }
+
     // A pause growing with the aya, a build-up group with its pause, the
     // basmala, the translation and the speed reach the items, the figure,
     // the file and the settings. Members 001.002 and 002.001 (3.6 s, + 1.8

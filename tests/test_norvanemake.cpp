@@ -2,6 +2,8 @@
 // before any work, an MP3 set, a CD folder that the real cdrdao reads, a
 // burn through a fake cdrdao, and a job stopped by a signal. Track
 // preparation itself is tried in test_jobs.
+#include "burnlist/playlist.h"
+#include "library/mushafdivisions.h"
 #include "library/recitation.h"
 #include "support/testenv.h"
 
@@ -93,6 +95,31 @@ private slots:
         QVERIFY2(r.err.contains(message.toUtf8()), r.err.constData());
         QCOMPARE(Files("out"), QStringList());
         QVERIFY(cdrdao->runs().isEmpty());
+    }
+
+    // plan needs no packs (there are none of juz 30 here). Its groups hold
+    // one page each, pages 582 to 604 in order, and together the juz; a
+    // range that names no ayas ends with status 2 and writes nothing.
+    void planWritesAGroupPerPage() {
+        const auto r = Make({"plan", "juz30.qap", "--juz", "30", "--group-by", "page", "--group-reps", "2", "--pause",
+                             "1", "--build-up"});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        const PlaylistLoad load = LoadPlaylistFile(user.filePath("juz30.qap"));
+        QVERIFY(load.ok() && load.skippedLines.empty() && load.adjustedLines.empty());
+        std::vector<AyaKey> keys;
+        for (const saya& s : load.entries) {
+            keys.emplace_back(std::stoi(s.sura), std::stoi(s.aya));
+            const int page = MushafDivisions::Madani().NumberOf(Division::Page, keys.back());
+            QVERIFY2(s.group == page - 581 && s.pause == 1 && s.buildUp && load.groupReps.at(s.group) == 2,
+                     s.Key().c_str());
+        }
+        QVERIFY(keys == MushafDivisions::Madani().Range(Division::Juz, 30).Ayas());
+        QCOMPARE(load.entries.back().group, 23);
+        for (const QStringList& range : {QStringList{"--juz", "31"}, {"--pages", "0"}, {"--ayas", "2:300"}}) {
+            const auto refused = Make(QStringList{"plan", "bad.qap"} + range);
+            QVERIFY2(refused.exitCode == 2 && refused.err.contains(range[1].toUtf8() + " "), refused.err.constData());
+            QVERIFY(!QFileInfo::exists(user.filePath("bad.qap")));
+        }
     }
 
     // However a player orders the set, it plays in playing order: numbered

@@ -71,44 +71,57 @@ void FileFetch::Abort() {
 void FileFetch::DropReply() {
     if (!reply) return;
     reply->disconnect(this);
-    reply->abort();
+    // A reply that failed already is over; aborting it again only warns.
+    if (reply->isRunning() && reply->error() == QNetworkReply::NoError) reply->abort();
     reply->deleteLater();
     reply = nullptr;
 }
 
 void FileFetch::Attempt() {
     if (result != Result::Running) return;
+    redirects = 0;
+    Request(url);
+}
+
+// Asks for `address`, from where the part ends.
+void FileFetch::Request(const QUrl& address) {
     if (!part.isOpen() && !part.open(QIODevice::ReadWrite | QIODevice::Append))
         return Conclude(Result::Failed, "cannot write " + part.fileName() + ": " + part.errorString());
     offset = part.size();
     if (offset > settings.maxFileBytes && part.resize(0)) offset = 0;
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-    request.setMaximumRedirectsAllowed(settings.maxRedirects + 1);  // the policy below says no first
+    QNetworkRequest request(address);
+    // Redirects are followed here, by the policy above, not by Qt.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setHeader(QNetworkRequest::UserAgentHeader, UserAgent());
     // Byte ranges count the file's own bytes, not a compressed stream's.
     request.setRawHeader("Accept-Encoding", "identity");
     if (offset > 0) request.setRawHeader("Range", "bytes=" + QByteArray::number(offset) + "-");
     headersChecked = false;
-    redirects = 0;
     reply = network.get(request);
     connect(reply, &QNetworkReply::readyRead, this, &FileFetch::OnData);
     connect(reply, &QNetworkReply::finished, this, &FileFetch::OnReplyFinished);
-    connect(reply, &QNetworkReply::redirected, this, &FileFetch::OnRedirected);
     stallTimer.start(settings.stallMs);
 }
 
-void FileFetch::OnRedirected(const QUrl& to) {
+void FileFetch::FollowRedirect() {
     const QUrl from = reply->url();
+    const QUrl to = from.resolved(QUrl::fromEncoded(reply->rawHeader("Location")));
     if (const Problem refused = RedirectProblem(from, to, redirects++, settings.maxRedirects))
         return Conclude(Result::Failed, refused.Text());
-    emit reply->redirectAllowed();
+    DropReply();
+    stallTimer.stop();
+    Request(to);
 }
 
 bool FileFetch::CheckHeaders() {
     headersChecked = true;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status == 0) return true;  // no answer yet: the error says why when it ends
+    if (status < 200) {  // no final answer yet: the error says why when it ends
+        headersChecked = false;
+        return true;
+    }
+    if (status == 301 || status == 302 || status == 303 || status == 307 || status == 308)
+        return FollowRedirect(), false;
     if (status == 404 || status == 410) return Conclude(Result::Missing, QString("not on the server (%1)").arg(status)), false;
     if (status >= 500) return Retry(QString("the server answered %1").arg(status)), false;
     if (status == 416) return Retry("the server refused to resume", true), false;
@@ -131,6 +144,9 @@ bool FileFetch::CheckHeaders() {
 }
 
 void FileFetch::OnData() {
+    // The body of an error or a redirect is no part of the file; the
+    // answer is judged once it ends.
+    if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 300) return void(reply->readAll());
     if (!headersChecked && !CheckHeaders()) return;
     stallTimer.start(settings.stallMs);
     WriteBody(reply->readAll());
@@ -152,6 +168,9 @@ void FileFetch::OnReplyFinished() {
     if (!WriteBody(reply->readAll())) return;
     const QNetworkReply::NetworkError error = reply->error();
     const QString errorText = reply->errorString();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (error == QNetworkReply::NoError && status < 200)  // seen at the end of some redirect loops
+        return Conclude(Result::Failed, QString("the server gave no final answer (%1)").arg(status));
     if (error == QNetworkReply::NoError) return Conclude(Result::Complete);
     if (Passing(error)) return Retry(errorText);
     Conclude(Result::Failed, errorText);
@@ -177,3 +196,4 @@ void FileFetch::Conclude(Result outcome, const QString& why) {
     reason = why;
     QTimer::singleShot(0, this, &FileFetch::Finished);
 }
+

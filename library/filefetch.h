@@ -75,7 +75,8 @@ private:
     void Attempt();
     void OnData();
     void OnReplyFinished();
-    void OnRedirected(const QUrl& to);
+    void Request(const QUrl& address);
+    void FollowRedirect();
     // False when the answer ended this attempt (retried or concluded).
     bool CheckHeaders();
     bool WriteBody(const QByteArray& bytes);

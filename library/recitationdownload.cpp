@@ -283,13 +283,15 @@ Problem RecitationDownload::StageFile(int code, const QString& partPath) {
     std::vector<char> bytes = ReadAll(partPath, fetchSettings.maxFileBytes, &error);
     QFile::remove(partPath);
     if (!error.isEmpty()) return Problem("cannot read what was fetched: " + error);
-    const auto sum = checksums.constFind(FileNameOf(code));
-    if (sum != checksums.constEnd() &&
-        QCryptographicHash::hash(QByteArrayView(bytes.data(), qsizetype(bytes.size())), QCryptographicHash::Md5).toHex() != *sum)
-        return Problem("checksum mismatch: not the file the server's checksum list names");
+    const QByteArray md5 =
+        QCryptographicHash::hash(QByteArrayView(bytes.data(), qsizetype(bytes.size())), QCryptographicHash::Md5).toHex();
     bytes = StripMp3Tags(bytes);
     Mp3Probe audio;
+    // An error page is said to be one even when the checksum list names the file.
     if (!audio.IsRecording(bytes)) return Problem("not playable MP3 audio (the server sent something else)");
+    const auto sum = checksums.constFind(FileNameOf(code));
+    if (sum != checksums.constEnd() && md5 != *sum)
+        return Problem("checksum mismatch: not the file the server's checksum list names");
     if (const Problem cut = audio.CutShort(bytes)) return cut;
     const QString failed = SaveWholeFile(StagedPath(code), QByteArray(bytes.data(), qsizetype(bytes.size())));
     return failed.isEmpty() ? Problem() : Problem("cannot stage " + StagedPath(code) + ": " + failed);
@@ -387,7 +389,7 @@ void RecitationDownload::Finish(Outcome outcome, const QStringList& why) {
             report.notHeld.push_back({KeyText(code), failed != failures.end() ? failed->second : QString("not fetched")});
         }
     }
-    QDir(staging).rmdir(".");  // only when empty: parts of a cancelled run stay for the next
+    QDir().rmdir(staging);  // only when empty: parts of a cancelled run stay for the next
     for (const QString& line : ReportLines(report, outcome == Outcome::Cancelled)) Log(line);
     if (outcome == Outcome::Done && !report.notHeld.empty()) {
         outcome = Outcome::Failed;

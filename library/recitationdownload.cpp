@@ -143,6 +143,8 @@ void RecitationDownload::Start(const DownloadOrder& wanted) {
 
 void RecitationDownload::Begin() {
     report = DownloadReport();
+    folder.clear();
+    staging.clear();
     packs.clear();
     queue.clear();
     failures.clear();
@@ -389,7 +391,7 @@ void RecitationDownload::Finish(Outcome outcome, const QStringList& why) {
             report.notHeld.push_back({KeyText(code), failed != failures.end() ? failed->second : QString("not fetched")});
         }
     }
-    QDir().rmdir(staging);  // only when empty: parts of a cancelled run stay for the next
+    if (!staging.isEmpty()) QDir().rmdir(staging);  // only when empty: parts of a cancelled run stay for the next
     for (const QString& line : ReportLines(report, outcome == Outcome::Cancelled)) Log(line);
     if (outcome == Outcome::Done && !report.notHeld.empty()) {
         outcome = Outcome::Failed;

@@ -67,6 +67,21 @@ std::vector<char> ReadAll(const QString& path, qint64 limit, QString* error) {
     return std::vector<char>(bytes.begin(), bytes.end());
 }
 
+// Puts a judged recording in the staging folder under its final name, whole
+// or not at all. Unlike a pack it is not forced to disk: after a crash a
+// staged file is judged again before it goes into a pack.
+Problem Stage(const QString& path, const std::vector<char>& bytes) {
+    QFile file(path + ".tmp");
+    Problem failed;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) failed = Problem(file.errorString());
+    else failed = WriteAll(file, bytes.data(), qint64(bytes.size()));
+    file.close();
+    if (!failed && !(QFile::remove(path), file.rename(path))) failed = Problem(file.errorString());
+    if (!failed) return {};
+    QFile::remove(path + ".tmp");
+    return failed.About("cannot stage " + QDir::toNativeSeparators(path));
+}
+
 }  // namespace
 
 // ---- the order ------------------------------------------------------------
@@ -198,7 +213,7 @@ void RecitationDownload::PlanPack(int firstSura, int lastSura, const std::string
             const int code = Code(sura, aya);
             plan.asked.push_back(code);
             if (exists && held.Holds(EntryNameOf(code))) continue;
-            if (QFile::exists(StagedPath(code))) {
+            if (StagedWhole(code)) {
                 plan.touched = true;
                 continue;
             }
@@ -211,6 +226,17 @@ void RecitationDownload::PlanPack(int firstSura, int lastSura, const std::string
 }
 
 QString RecitationDownload::StagedPath(int code) const { return staging + FileNameOf(code); }
+
+// Whether an earlier run staged the aya's recording and it is still whole
+// (staged files are not forced to disk); a damaged one goes, to be fetched again.
+bool RecitationDownload::StagedWhole(int code) {
+    if (!QFile::exists(StagedPath(code))) return false;
+    QString error;
+    const std::vector<char> bytes = ReadAll(StagedPath(code), fetchSettings.maxFileBytes, &error);
+    if (audio.IsRecording(bytes) && audio.CutShort(bytes).Ok()) return true;
+    QFile::remove(StagedPath(code));
+    return false;
+}
 
 RecitationDownload::PackPlan* RecitationDownload::PackOf(int code) {
     for (PackPlan& pack : packs)
@@ -288,15 +314,13 @@ Problem RecitationDownload::StageFile(int code, const QString& partPath) {
     const QByteArray md5 =
         QCryptographicHash::hash(QByteArrayView(bytes.data(), qsizetype(bytes.size())), QCryptographicHash::Md5).toHex();
     bytes = StripMp3Tags(bytes);
-    Mp3Probe audio;
     // An error page is said to be one even when the checksum list names the file.
     if (!audio.IsRecording(bytes)) return Problem("not playable MP3 audio (the server sent something else)");
     const auto sum = checksums.constFind(FileNameOf(code));
     if (sum != checksums.constEnd() && md5 != *sum)
         return Problem("checksum mismatch: not the file the server's checksum list names");
     if (const Problem cut = audio.CutShort(bytes)) return cut;
-    const QString failed = SaveWholeFile(StagedPath(code), QByteArray(bytes.data(), qsizetype(bytes.size())));
-    return failed.isEmpty() ? Problem() : Problem("cannot stage " + StagedPath(code) + ": " + failed);
+    return Stage(StagedPath(code), bytes);
 }
 
 // Writes a pack of what it held and what was staged for it, whole or not at
@@ -341,6 +365,7 @@ Problem RecitationDownload::WritePack(PackPlan& plan) {
     for (const int code : plan.asked) {
         QFile::remove(StagedPath(code));
         QFile::remove(StagedPath(code) + ".part");
+        QFile::remove(StagedPath(code) + ".tmp");
     }
     plan.touched = false;
     return {};

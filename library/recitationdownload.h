@@ -11,6 +11,7 @@
 // belong to their reciters and publishers, for personal use.
 
 #include "library/filefetch.h"
+#include "library/mp3probe.h"
 #include "library/recitationcatalogue.h"
 #include "tools/job.h"
 
@@ -102,6 +103,7 @@ private:
     std::deque<int> queue;
     std::map<FileFetch*, int> active;
     std::map<int, QString> failures;
+    Mp3Probe audio;
     QHash<QString, QByteArray> checksums;  // file name -> MD5 in hex
     std::vector<char> silence;
     bool manifestWritten = false;
@@ -125,6 +127,7 @@ private:
     void Finish(Outcome outcome, const QStringList& why = {});
     PackPlan* PackOf(int code);
     QString StagedPath(int code) const;
+    bool StagedWhole(int code);
 };
 
 // Fetches a server's own catalogue (BASE/recitations.js), capped in size,

@@ -237,13 +237,16 @@ private slots:
         QVERIFY(!QFile::exists(recitationFolder() + "/s078_s114.mat"));
         QVERIFY(QFileInfo(recitationFolder() + "/.download/114001.mp3.part").size() > 0);
         const QList<QStringList> firstRun = requests(serverRoot.path());
+        // A staged file damaged meanwhile (it is not forced to disk) is fetched again.
+        QVERIFY(testenv::writeFile(recitationFolder() + "/.download/114002.mp3", "garbage"));
 
         setFaults({});
         RecitationDownload second;
         QCOMPARE(run(second, order()), std::optional(Job::Outcome::Failed));  // 1:4 still fails its checksum
         QCOMPARE(second.Report().held, 12);
+        QCOMPARE(wholeFetches(serverRoot.path(), pathOf("114002.mp3")), 1);
         for (const auto& [name, bytes] : served.toStdMap()) {
-            if (name == "001004.mp3") continue;
+            if (name == "001004.mp3" || name == "114002.mp3") continue;
             const int whole = wholeFetches(serverRoot.path(), pathOf(name));
             bool inFirst = false;
             for (const QStringList& row : firstRun) inFirst |= row.value(0) == pathOf(name) && row.value(2) == "200";

@@ -278,8 +278,8 @@ int ListCatalogue(const QString& base) {
 CatalogueEntry DescribeFolder(const QString& folder) {
     for (const CatalogueEntry& entry : RecitationCatalogue::Shipped().entries)
         if (entry.folder == folder) return entry;
-    const QString bitrate = RecitationCatalogue::Kbps(folder.section('_', -1)) > 0 ? folder.section('_', -1) : QString();
-    return {folder, folder, bitrate, RecitationCatalogue::GuessKind(folder), QString()};
+    const int kbps = RecitationCatalogue::Kbps(folder);  // "Husary_128kbps"
+    return {folder, folder, kbps > 0 ? QString("%1kbps").arg(kbps) : QString(), RecitationCatalogue::GuessKind(folder), QString()};
 }
 
 int Download(std::vector<std::string> operands) {

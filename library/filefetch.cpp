@@ -71,8 +71,10 @@ void FileFetch::Abort() {
 void FileFetch::DropReply() {
     if (!reply) return;
     reply->disconnect(this);
-    // A reply that failed already is over; aborting it again only warns.
-    if (reply->isRunning() && reply->error() == QNetworkReply::NoError) reply->abort();
+    // A reply that failed already is over; aborting it again only warns, as
+    // does aborting one from inside its own signal: it is aborted from the loop.
+    if (reply->isRunning() && reply->error() == QNetworkReply::NoError)
+        QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
     reply->deleteLater();
     reply = nullptr;
 }

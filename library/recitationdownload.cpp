@@ -413,7 +413,7 @@ void RecitationDownload::Finish(Outcome outcome, const QStringList& why) {
                 continue;
             }
             const auto failed = failures.find(code);
-            report.notHeld.push_back({KeyText(code), failed != failures.end() ? failed->second : QString("not fetched")});
+            report.notHeld.push_back({KeyText(code), failed != failures.end() ? failed->second : QString("not in a pack yet")});
         }
     }
     if (!staging.isEmpty()) QDir().rmdir(staging);  // only when empty: parts of a cancelled run stay for the next

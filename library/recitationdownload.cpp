@@ -24,6 +24,7 @@ const QString kChecksumFile = QStringLiteral("000_checksum.md5");
 const char kSilenceEntry[] = "silence.mp3";
 constexpr qint64 kMaxChecksumBytes = 1024 * 1024;
 constexpr int kStatusEveryMs = 1000;
+constexpr int kMaxFailuresInARow = 12;
 
 int Code(int sura, int aya) { return sura * 1000 + aya; }
 int SuraOf(int code) { return code / 1000; }
@@ -165,7 +166,7 @@ void RecitationDownload::Begin() {
     failures.clear();
     checksums.clear();
     manifestWritten = ended = false;
-    filesToFetch = filesSettled = 0;
+    filesToFetch = filesSettled = failuresInARow = 0;
     if (const Problem unready = Prepare()) return Fail(unready);
     filesToFetch = int(queue.size());
     SetProgress(0, std::max(1, filesToFetch));
@@ -297,11 +298,17 @@ void RecitationDownload::Settle(FileFetch* fetch) {
     } else {
         failures[code] = fetch->Reason();
     }
+    // A server that answers nothing would fail every aya, each after its retries.
+    failuresInARow = fetch->Outcome() == FileFetch::Result::Failed ? failuresInARow + 1 : 0;
     SetProgress(++filesSettled, std::max(1, filesToFetch));
     PackPlan* pack = PackOf(code);
     pack->touched = true;
     if (--pack->outstanding == 0)
         if (const Problem unwritten = WritePack(*pack)) return Fail(unwritten);
+    if (failuresInARow >= kMaxFailuresInARow)
+        return Fail(Problem(QString("stopped after %1 files in a row could not be fetched (the last: %2)")
+                                .arg(failuresInARow)
+                                .arg(fetch->Reason())));
     Pump();
 }
 

@@ -108,7 +108,7 @@ private:
     std::vector<char> silence;
     bool manifestWritten = false;
     bool ended = false;  // the report is made; nothing more happens
-    int filesToFetch = 0, filesSettled = 0;
+    int filesToFetch = 0, filesSettled = 0, failuresInARow = 0;
     QElapsedTimer clock;
     QTimer statusTimer;
 

@@ -289,6 +289,13 @@ private slots:
             o.name = name;
             QVERIFY(o.Check());
         }
+        // A server that does not answer stops the download early, not after every aya.
+        DownloadOrder unreachable = order();
+        unreachable.base = "http://127.0.0.1:1/data";
+        RecitationDownload job;
+        QCOMPARE(run(job, unreachable), std::optional(Job::Outcome::Failed));
+        QVERIFY2(job.Reasons().value(0).startsWith("stopped after 12 files in a row"), qPrintable(job.Reasons().join(' ')));
+        QDir(library.filePath("quran")).removeRecursively();
         DownloadOrder o = order();
         o.base = "file:///etc";
         QVERIFY(o.Check());

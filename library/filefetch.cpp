@@ -171,7 +171,7 @@ void FileFetch::OnReplyFinished() {
     const QNetworkReply::NetworkError error = reply->error();
     const QString errorText = reply->errorString();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (error == QNetworkReply::NoError && status < 200)  // seen at the end of some redirect loops
+    if (error == QNetworkReply::NoError && status < 200)  // ended without a final answer
         return Conclude(Result::Failed, QString("the server gave no final answer (%1)").arg(status));
     if (error == QNetworkReply::NoError) return Conclude(Result::Complete);
     if (Passing(error)) return Retry(errorText);

@@ -10,6 +10,7 @@
 #include "library/packimport.h"
 #include "library/quran.h"
 #include "library/recitation.h"
+#include "library/recitationdownload.h"
 #include "library/recitationimport.h"
 #include "library/mp3probe.h"
 #include "library/savefile.h"
@@ -17,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -41,6 +43,16 @@ const char kUsage[] =
     "                                         R is stored as the packs' reciter\n"
     "  norvane-pack recitations               name, kind, suras held, size and title of every\n"
     "                                         installed recitation\n"
+    "  norvane-pack download FOLDER [--base URL] [--name NAME] [--suras LIST]\n"
+    "                                         fetch a recitation from a per-aya server\n"
+    "                                         (URL/FOLDER/SSSAAA.mp3, URL by default\n"
+    "                                         https://everyayah.com/data) into the recitation\n"
+    "                                         NAME (by default FOLDER with \"/\" made \"_\");\n"
+    "                                         LIST like 1-2,78-114 (by default all suras);\n"
+    "                                         a second run continues where one stopped\n"
+    "  norvane-pack download --list [--base URL]\n"
+    "                                         name, folder, bit rate and kind of the\n"
+    "                                         recitations known, or those URL offers\n"
     "  norvane-pack list PACK                 name, size, checksum and playing length (ms)\n"
     "                                         of every index entry\n"
     "  norvane-pack extract PACK NAME OUT     write one entry's bytes to OUT\n"
@@ -49,9 +61,12 @@ const char kUsage[] =
     "  norvane-pack --help                    this text\n"
     "  norvane-pack --version                 the program's version\n"
     "\n"
-    "SIGINT or SIGTERM stops an import between two files (status 130 or 143).\n"
+    "SIGINT or SIGTERM stops an import between two files, and a download at\n"
+    "once keeping what it fetched (status 130 or 143). Downloaded recordings\n"
+    "belong to their reciters and publishers; they are for personal use.\n"
     "Exit status: 0 on success, 1 when a job fails (the message names the file\n"
-    "and the cause), 2 for wrong arguments.\n";
+    "and the cause) or a download leaves an aya asked for not held, 2 for wrong\n"
+    "arguments.\n";
 
 int Usage() {
     std::cerr << kUsage;
@@ -279,6 +294,79 @@ int ListRecitations() {
     return 0;
 }
 
+// ---- download -----------------------------------------------------------
+
+// Takes "--option VALUE" out of the operands; false when the value is missing.
+bool TakeOption(std::vector<std::string>* operands, const std::string& option, QString* value) {
+    const auto found = std::find(operands->begin(), operands->end(), option);
+    if (found == operands->end()) return true;
+    if (found + 1 == operands->end()) return false;
+    *value = QString::fromLocal8Bit((found + 1)->c_str());
+    operands->erase(found, found + 2);
+    return true;
+}
+
+void PrintCatalogue(const std::vector<CatalogueEntry>& entries) {
+    for (const CatalogueEntry& entry : entries)
+        Out() << entry.displayName << '\t' << entry.folder << '\t' << entry.bitrate << '\t' << entry.kind << '\n';
+    Out().flush();
+}
+
+// The shipped catalogue, or with --base the server's own.
+int ListCatalogue(const QString& base) {
+    CatalogueRead read;
+    if (base.isEmpty()) {
+        read = RecitationCatalogue::Shipped();
+    } else {
+        ServerCatalogueFetch fetch;
+        QEventLoop loop;
+        QObject::connect(&fetch, &ServerCatalogueFetch::Done, &loop, &QEventLoop::quit);
+        fetch.Start(base);
+        loop.exec();
+        read = fetch.Result();
+    }
+    for (const QString& skipped : read.skipped) Err() << "norvane-pack: skipped: " << skipped << Qt::endl;
+    if (read.problem) return Failure(read.problem.StdText());
+    PrintCatalogue(read.entries);
+    return 0;
+}
+
+// What the shipped catalogue says of a folder; for a folder it does not
+// name, what the folder's name says.
+CatalogueEntry DescribeFolder(const QString& folder) {
+    for (const CatalogueEntry& entry : RecitationCatalogue::Shipped().entries)
+        if (entry.folder == folder) return entry;
+    const int kbps = RecitationCatalogue::Kbps(folder);  // "Husary_128kbps"
+    return {folder, folder, kbps > 0 ? QString("%1kbps").arg(kbps) : QString(), RecitationCatalogue::GuessKind(folder), QString()};
+}
+
+int Download(std::vector<std::string> operands) {
+    DownloadOrder order;
+    QString base, name, suras;
+    if (!TakeOption(&operands, "--base", &base) || !TakeOption(&operands, "--name", &name) ||
+        !TakeOption(&operands, "--suras", &suras))
+        return Usage();
+    if (operands.size() == 1 && operands[0] == "--list" && name.isEmpty() && suras.isEmpty()) return ListCatalogue(base);
+    if (operands.size() != 1 || operands[0].rfind("--", 0) == 0) return Usage();
+    order.source = DescribeFolder(QString::fromLocal8Bit(operands[0].c_str()));
+    if (!base.isEmpty()) order.base = base;
+    order.name = name;
+    Problem bad = suras.isEmpty() ? Problem() : ParseSuraList(suras, &order.suras);
+    if (!bad) bad = order.Check();
+    if (bad) {
+        Failure(bad.StdText());
+        return kBadArguments;
+    }
+    Out() << "Fetching " << order.source.displayName << " (" << order.AyaCount() << " ayas, "
+          << RecitationCatalogue::SizeText(order.EstimatedBytes()) << ") into the recitation \"" << order.RecitationName()
+          << "\"" << Qt::endl;
+    RecitationDownload download;
+    const int status = RunJobOnTerminal(download, {"norvane-pack", true}, [&] { download.Start(order); });
+    if (status == 1)
+        for (const QString& reason : download.Reasons()) Failure(reason.toStdString());
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -298,6 +386,7 @@ int main(int argc, char** argv) {
     }
     if (job == "create" && operands == 2) return Create(args[1], args[2]);
     Locations::ChooseForProgram(false);
+    if (job == "download") return Download(std::vector<std::string>(args.begin() + 1, args.end()));
     if (job == "import") return Import(std::vector<std::string>(args.begin() + 1, args.end()));
     if (job == "list" && operands == 1) return List(args[1]);
     if (job == "extract" && operands == 3) return Extract(args[1], args[2], args[3]);

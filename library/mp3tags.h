@@ -1,10 +1,11 @@
 #pragma once
-// The audio of an MP3 file without its tags. Per-aya recordings often carry
-// ID3 tags with a cover picture of megabytes in every file; a pack keeps
-// only what plays.
+// Tags a recording may carry around its audio: an ID3v2 tag in front (with
+// its embedded pictures, which can weigh more than the aya), and an APEv2
+// or ID3v1 tag at the end. Packs hold only the audio.
 
 #include <vector>
 
-// The bytes without leading ID3v2 tags and trailing APEv2 and ID3v1 tags.
-// A tag whose declared size runs past the file is no tag and stays.
-std::vector<char> StripMp3Tags(std::vector<char> bytes);
+// The recording without its ID3v2, APEv2 and ID3v1 tags; the bytes as they
+// are when it carries none. A tag that claims more bytes than the file
+// holds is left alone: what follows it cannot be told from audio.
+std::vector<char> StripMp3Tags(const std::vector<char>& recording);

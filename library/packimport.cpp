@@ -49,31 +49,6 @@ std::string WriteSilentWav(const QString& path, int rate) {
 // A tool that neither prints nor grows its output this long has hung.
 constexpr int kToolStallSeconds = 60;
 
-// A one-second silent MP3 made with lame, for folders that bring none. At
-// 44.1 kHz and 64 kbit/s lame writes an MPEG-1 stream with its gapless tag,
-// so the recording decodes to exactly one second (at 22.05 kHz the stream
-// carries no tag and decodes about 50 ms long, which every pause repeats).
-// lame runs as every tool does: stopped when it hangs, and with this program.
-Problem MakeSilence(std::vector<char>* mp3) {
-    QTemporaryDir work;
-    const QString wavPath = work.filePath("silence.wav"), mp3Path = work.filePath(kSilenceName);
-    const std::string wavError = work.isValid() ? WriteSilentWav(wavPath, 44100) : "no temporary folder";
-    if (!wavError.empty())
-        return Problem("cannot write a temporary WAV file for the silence recording: " + wavError);
-    ProcessWrap lame;
-    lame.SetStallLimit(kToolStallSeconds);
-    lame.WatchOutput(mp3Path);
-    lame.RunCommand({QStringLiteral("lame"), "--silent", "-b", "64", wavPath, mp3Path});
-    lame.WaitForDone();
-    if (lame.LastOutcome() != ProcessWrap::Outcome::Finished)
-        return Problem("cannot make silence.mp3: " + lame.FailureText());
-    // lame's exit status is not to be trusted; judge by the file it leaves.
-    std::string unread;
-    *mp3 = PackArchive::ReadFileEntry(LocalPath(mp3Path), &unread).data;
-    if (!unread.empty() || mp3->empty()) return Problem("lame made no silence.mp3");
-    return {};
-}
-
 // Why a file that reads whole goes into no pack: text, a picture or a WAV
 // named like a recording; or a recording cut short, which would play as a
 // shorter aya without a word. A file that cannot be read is not judged
@@ -103,6 +78,31 @@ std::vector<std::string> MissingRuns(const std::vector<std::string>& stems, cons
 }
 
 }  // namespace
+
+// A one-second silent MP3 made with lame, for folders that bring none. At
+// 44.1 kHz and 64 kbit/s lame writes an MPEG-1 stream with its gapless tag,
+// so the recording decodes to exactly one second (at 22.05 kHz the stream
+// carries no tag and decodes about 50 ms long, which every pause repeats).
+// lame runs as every tool does: stopped when it hangs, and with this program.
+Problem MakeSilenceRecording(std::vector<char>* mp3) {
+    QTemporaryDir work;
+    const QString wavPath = work.filePath("silence.wav"), mp3Path = work.filePath(kSilenceName);
+    const std::string wavError = work.isValid() ? WriteSilentWav(wavPath, 44100) : "no temporary folder";
+    if (!wavError.empty())
+        return Problem("cannot write a temporary WAV file for the silence recording: " + wavError);
+    ProcessWrap lame;
+    lame.SetStallLimit(kToolStallSeconds);
+    lame.WatchOutput(mp3Path);
+    lame.RunCommand({QStringLiteral("lame"), "--silent", "-b", "64", wavPath, mp3Path});
+    lame.WaitForDone();
+    if (lame.LastOutcome() != ProcessWrap::Outcome::Finished)
+        return Problem("cannot make silence.mp3: " + lame.FailureText());
+    // lame's exit status is not to be trusted; judge by the file it leaves.
+    std::string unread;
+    *mp3 = PackArchive::ReadFileEntry(LocalPath(mp3Path), &unread).data;
+    if (!unread.empty() || mp3->empty()) return Problem("lame made no silence.mp3");
+    return {};
+}
 
 std::string MissingRunsText(const ImportedPack& pack) {
     std::string text;
@@ -157,7 +157,7 @@ void PackImport::Classify(const std::string& fileName, const std::string& path, 
 
 bool PackImport::LoadSilence(std::vector<char>* silence) {
     if (silencePath.empty()) {
-        const Problem unmade = MakeSilence(silence);
+        const Problem unmade = MakeSilenceRecording(silence);
         return unmade.Ok() || Fail(unmade.StdText());
     }
     std::string error;

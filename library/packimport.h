@@ -14,7 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "tools/problem.h"
+
 class Mp3Probe;
+
+// The silence every pack carries for pauses: one second of silent MP3 made
+// with lame (a folder may bring its own instead).
+Problem MakeSilenceRecording(std::vector<char>* mp3);
 
 // A file of the source folder that goes into no pack, and why.
 struct IgnoredFile {

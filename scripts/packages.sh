@@ -9,6 +9,8 @@ PACKAGES=(
   help2man librsvg2-bin
   # the tools the programs run, the demo packs' voice, the tests' MP3 tag reader
   lame cdrdao espeak-ng fonts-dejavu-core python3-mutagen
+  # the download tests' local server, and the benchmark's baseline
+  python3 curl
   # the window on a virtual display (run.sh, screenshot.sh)
   xvfb xauth imagemagick x11-utils xdotool
   # the .deb and its checks (package.sh, the package test)

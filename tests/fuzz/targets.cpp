@@ -1,6 +1,6 @@
 // Fuzz targets for everything that reads a file a user may be handed: packs,
-// MP3 recordings, playlists, the settings file, cdrdao's scan output and the
-// icon archive; joinwav's inputs (joinwav_target.cpp); and the two paths where
+// MP3 recordings, playlists, the settings file, cdrdao's scan output, the
+// icon archive and a download server's catalogue; joinwav's inputs (joinwav_target.cpp); and the two paths where
 // such input decides what the user gets: a folder of recordings imported into
 // packs, and a playlist planned into tracks whose length the disc adds up.
 // One source, built once per target with NORVANE_FUZZ_TARGET
@@ -15,6 +15,7 @@
 #include "library/mp3tags.h"
 #include "library/packarchive.h"
 #include "library/packimport.h"
+#include "library/recitationcatalogue.h"
 #include "production/drivescan.h"
 #include "production/trackplan.h"
 #include "production/trackscript.h"
@@ -226,6 +227,17 @@ std::map<std::string, QByteArray> FolderOf(const uint8_t* data, size_t size) {
     Check(disc.trackBlocks.size() == tracks.size() && disc.trackTotal == sum && disc.Blocks() >= sum &&
               disc.Fits() == (sum <= AudioCd::kCapacityBlocks),
           "the disc adds up its tracks");
+}
+
+// A server's catalogue: every folder kept is one the download may put in an
+// address and a path; every entry left out is said so.
+[[maybe_unused]] void Catalogue(const uint8_t* data, size_t size) {
+    const CatalogueRead read = RecitationCatalogue::ParseServer(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    Check(read.problem.Ok() != read.entries.empty(), "a catalogue read whole or said why not");
+    for (const CatalogueEntry& entry : read.entries)
+        Check(RecitationCatalogue::CheckFolder(entry.folder).Ok() && !entry.folder.contains("..") &&
+                  !entry.folder.startsWith('/') && !entry.displayName.isEmpty(),
+              "a kept folder is safe");
 }
 
 void Setup(int* argc, char*** argv) {

@@ -186,6 +186,7 @@ Norvane::~Norvane() {
 
 void Norvane::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
+    file->addAction(Icon("cd_add.png"), "&Get Recitation…", this, &Norvane::GetRecitation);
     file->addAction(Icon("cd_add.png"), "&Import Recitation…", this, &Norvane::ImportRecitation);
     file->addAction(Icon("exit.png"), "&Exit", this, &Norvane::Exit);
     QMenu* help = menuBar()->addMenu("&Help");

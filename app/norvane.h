@@ -99,6 +99,8 @@ public slots:
     void ImportRecitation();
     // The "Recitation:" chooser: the sura list, lengths and jobs follow it.
     void RecitationChosen(int index);
+    // File > Get Recitation…: a recitation fetched from a per-aya server.
+    void GetRecitation();
     // The progress dialog's Cancel: stops the running job (asking first when
     // stopping spoils the disc).
     void CancelJob();
@@ -119,6 +121,9 @@ private:
     void ShowAyas(const std::vector<AyaKey>& ayas);
     // The installed recitations, the one the settings keep chosen.
     void FillRecitationList();
+    // After recitations arrived: the chooser again, `arrived` chosen when it
+    // is a recitation of the Quran that holds packs.
+    void RefreshRecitations(const QString& arrived);
     // After new packs arrived: the list again, the shown sura kept.
     void RefreshSuraList();
     void ImportFinished(class RecitationImport& job);

@@ -1,6 +1,9 @@
 // The window's recitations: which one the sura list, the disc's length and
 // the jobs use.
 #include "app/norvane.h"
+#include "app/getrecitation.h"
+#include "app/progress.h"
+#include "app/userdialogs.h"
 #include "library/quran.h"
 #include "library/recitation.h"
 #include "settings/qinifile.h"
@@ -43,4 +46,37 @@ void Norvane::RecitationChosen(int index) {
     ayaTimes = TotalTime();  // the lengths were the other recitation's
     RefreshSuraList();
     UpdateTotalTime();
+}
+
+void Norvane::GetRecitation() {
+    if (currentJob) return;
+    GetRecitationDialog dialog(settings->ReadString("download", "base"), this);
+    if (!UserDialogs::Current().Run(dialog)) return;
+    settings->WriteString("download", "base", dialog.Base());
+    const DownloadOrder order = dialog.Order();
+    auto* job = new RecitationDownload(this);
+    FollowJob(job, [this, name = order.RecitationName()](Job& ended) {
+        const auto& download = static_cast<RecitationDownload&>(ended);
+        const DownloadReport& report = download.Report();
+        const QStringList lines = RecitationDownload::ReportLines(report, ended.Result() == Job::Outcome::Cancelled);
+        for (const QString& line : lines) progress->SendMsg(line);
+        RefreshRecitations(report.packsWritten.isEmpty() ? QString() : name);
+        // The report in a box of its own; a long list of missing ayas is in the log.
+        const int shown = 25;
+        QString text = lines.mid(0, shown).join('\n');
+        if (lines.size() > shown) text += QString("\n… and %1 more lines in the log.").arg(lines.size() - shown);
+        UserDialogs::Current().Information("Get Recitation", text);
+    });
+    job->Start(order);
+}
+
+void Norvane::RefreshRecitations(const QString& arrived) {
+    FillRecitationList();
+    // A recitation that just arrived is what the learner wants to hear.
+    const int index = recitationCombo->findData(arrived);
+    const auto recitation = Recitations::Find(arrived);
+    if (index >= 0 && recitation && !recitation->manifest.IsTranslation()) recitationCombo->setCurrentIndex(index);
+    ayaTimes = TotalTime();
+    quran->UseRecitation(QString());  // RecitationChosen reads the change
+    RecitationChosen(recitationCombo->currentIndex());
 }

@@ -2,12 +2,14 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QDialog>
 #include <QMessageBox>
 
 namespace {
 
 class RealDialogs : public UserDialogs {
 public:
+    bool Run(QDialog& dialog) override { return dialog.exec() == QDialog::Accepted; }
     void Information(const QString& title, const QString& text) override {
         QMessageBox::about(nullptr, title, text);
     }

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 class UserDialogs {
@@ -24,6 +25,8 @@ public:
     virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& startDir,
                                  const QString& filter) = 0;
     virtual QString ExistingDirectory(QWidget* parent, const QString& caption, const QString& startDir) = 0;
+    // Runs a dialog of the window's own to its end; true when accepted.
+    virtual bool Run(QDialog& dialog) = 0;
 
     // Where the file and folder choosers open: the root of drive C on
     // Windows, the home folder elsewhere.

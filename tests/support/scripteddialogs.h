@@ -6,6 +6,9 @@
 #include "app/userdialogs.h"
 
 #include <QStringList>
+#include <functional>
+
+class QDialog;
 
 struct ShownBox {
     QString title;
@@ -20,6 +23,8 @@ public:
     QList<ShownBox> boxes;             // every box shown, in order
     QStringList fileAnswers;           // answers for the file and folder choosers, in order
     bool questionAnswer = false;       // what every question is answered (Yes: true)
+    // Fills in and answers the window's own dialogs (true: accepted); none: cancelled.
+    std::function<bool(QDialog&)> dialogAnswer;
 
     void Information(const QString& title, const QString& text) override { Record(title, text); }
     bool Question(const QString& title, const QString& text) override {
@@ -30,6 +35,7 @@ public:
     QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return Answer(); }
     QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return Answer(); }
     QString ExistingDirectory(QWidget*, const QString&, const QString&) override { return Answer(); }
+    bool Run(QDialog& dialog) override { return dialogAnswer && dialogAnswer(dialog); }
 
     QStringList Texts() const {
         QStringList texts;

@@ -1,5 +1,7 @@
 #include "app/getrecitation.h"
 
+#include "library/recitation.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>

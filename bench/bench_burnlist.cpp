@@ -45,6 +45,7 @@ public:
     QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     QString ExistingDirectory(QWidget*, const QString&, const QString&) override { return {}; }
+    bool Run(QDialog&) override { return false; }
 };
 
 [[noreturn]] void Fail(const std::string& why) {

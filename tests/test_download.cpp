@@ -141,6 +141,11 @@ private slots:
                 sums += md5 + " *" + kFolder.toUtf8() + "/" + name.toUtf8() + "\r\n";
             }
         QVERIFY(testenv::writeFile(data + "/000_checksum.md5", sums));
+        // The translation: one longer recording for every aya of sura 114.
+        served["translation"] = testenv::makeMp3(900, 22050, 1, {"-b", "32"});
+        for (int aya = 1; aya <= 6; ++aya)
+            QVERIFY(testenv::writeFile(serverRoot.filePath("data/English/Tone_Translation/" + Stem(114, aya) + ".mp3"),
+                                       served["translation"]));
         QVERIFY(testenv::writeFile(serverRoot.filePath("data/recitations.js"),
                                    "var recitations = {\"ayahCount\": [7, 286],\n"
                                    "\"1\": {\"subfolder\": \"" + kFolder.toUtf8() + "\", \"name\": \"Tone Reciter\", \"bitrate\": \"64Kbps\"},\n"
@@ -352,6 +357,44 @@ private slots:
     }
 
     // norvane-pack download as a user runs it.
+    // A downloaded recitation with a downloaded translation through
+    // norvane-make mp3: each track as long as the model says. An aya block
+    // is its repetitions, each with its pause, then the translation and the
+    // pause again; a group plays its blocks as often as asked.
+    void downloadedRecitationPlaysWithItsTranslation() {
+        setFaults({});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME"}) env.insert(variable, library.filePath("play"));
+        const auto run = [&](const QString& program, const QStringList& args) {
+            QProcess process;
+            process.setProcessEnvironment(env);
+            process.setWorkingDirectory(library.path());
+            process.start(testenv::binDir() + "/" + program, args);
+            process.waitForFinished(120000);
+            if (process.exitCode() != 0) qWarning("%s", process.readAllStandardError().constData());
+            return process.exitCode();
+        };
+        QCOMPARE(run("norvane-pack", {"download", kFolder, "--base", base, "--suras", "114", "--name", "Tone"}), 0);
+        QCOMPARE(run("norvane-pack", {"download", "English/Tone_Translation", "--base", base, "--suras", "114"}), 0);
+        QVERIFY(QDir().mkpath(library.filePath("out")));
+        QVERIFY(testenv::writeFile(library.filePath("plan.qap"), "114,001,2,1,0,0\n114,002,1,0,1,2\n114,003,1,2,1,2\n"));
+        QCOMPARE(run("norvane-make", {"mp3", "plan.qap", "out", "--recitation", "Tone", "--translation",
+                                      "English_Tone_Translation"}), 0);
+        Mp3Probe probe;
+        const auto ms = [&probe](const QByteArray& mp3) {
+            const SampleLength length = probe.DecodedLength(testenv::toVector(mp3));
+            return length.rate ? int(length.frames * 1000 / length.rate) : 0;
+        };
+        const auto aya = [&](int n) { return ms(served[Stem(114, n) + ".mp3"]); };
+        const int translation = ms(served["translation"]), second = 1000;
+        const auto block = [&](int n, int reps, int pause) { return reps * (aya(n) + pause * second) + translation + pause * second; };
+        const QMap<QString, int> model{{"group.1.mp3", 2 * (block(2, 1, 0) + block(3, 1, 2))}, {"An-Nas.001.mp3", block(1, 2, 1)}};
+        for (auto track = model.begin(); track != model.end(); ++track) {
+            const int made = ms(testenv::readFile(library.filePath("out/" + track.key())));
+            QVERIFY2(qAbs(made - track.value()) < 30, qPrintable(QString("%1: %2 ms, the model %3").arg(track.key()).arg(made).arg(track.value())));
+        }
+    }
+
     void commandLine() {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

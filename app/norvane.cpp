@@ -146,8 +146,6 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     const int speed = settings->ReadInt("play", "speed");
     if (speed >= PlayOptions::kMinSpeedPercent && speed <= PlayOptions::kMaxSpeedPercent)
         playSpeedSpin->setValue(PlayOptions::NearestAllowedSpeedPercent(speed / 100.0) / 100.0);
-    // A translation no longer installed falls back to none.
-    translationCombo->setCurrentIndex(qMax(0, translationCombo->findData(settings->ReadString("play", "translation"))));
     // The disc's length follows all three; the settings keep them.
     connect(translationCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
         settings->WriteString("play", "translation", ChosenPlay().translation);
@@ -352,9 +350,7 @@ QWidget* Norvane::BuildPlayRow(QWidget* tabColumn) {
     translationCombo->setMinimumContentsLength(6);
     translationCombo->setObjectName("translationCombo");
     translationCombo->setToolTip("Played once after each aya's repetitions, followed by the aya's pause");
-    translationCombo->addItem("none", QString());
-    for (const RecitationInfo& recitation : Recitations::Installed())
-        if (recitation.manifest.IsTranslation()) translationCombo->addItem(recitation.DisplayName(), recitation.name);
+    FillTranslationList();
     static_cast<QBoxLayout*>(translationRow->layout())->addStretch(1);
     return row;
 }

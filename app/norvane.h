@@ -121,6 +121,8 @@ private:
     void ShowAyas(const std::vector<AyaKey>& ayas);
     // The installed recitations, the one the settings keep chosen.
     void FillRecitationList();
+    // "none" and the installed translations, the one the settings keep chosen.
+    void FillTranslationList();
     // After recitations arrived: the chooser again, `arrived` chosen when it
     // is a recitation of the Quran that holds packs.
     void RefreshRecitations(const QString& arrived);

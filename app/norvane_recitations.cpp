@@ -9,6 +9,7 @@
 #include "settings/qinifile.h"
 
 #include <QComboBox>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -36,6 +37,16 @@ void Norvane::FillRecitationList() {
     const int index = recitationCombo->findData(kept.isEmpty() ? Recitations::kDefaultName : kept);
     recitationCombo->setCurrentIndex(qMax(index, 0));
     quran->UseRecitation(recitationCombo->currentData().toString());
+}
+
+void Norvane::FillTranslationList() {
+    const QSignalBlocker quiet(translationCombo);  // the choice kept is not rewritten while the list fills
+    translationCombo->clear();
+    translationCombo->addItem("none", QString());
+    for (const RecitationInfo& recitation : Recitations::Installed())
+        if (recitation.manifest.IsTranslation()) translationCombo->addItem(recitation.DisplayName(), recitation.name);
+    // A translation no longer installed falls back to none.
+    translationCombo->setCurrentIndex(qMax(0, translationCombo->findData(settings->ReadString(kSection, "translation"))));
 }
 
 void Norvane::RecitationChosen(int index) {
@@ -72,6 +83,7 @@ void Norvane::GetRecitation() {
 
 void Norvane::RefreshRecitations(const QString& arrived) {
     FillRecitationList();
+    FillTranslationList();
     // A recitation that just arrived is what the learner wants to hear.
     const int index = recitationCombo->findData(arrived);
     const auto recitation = Recitations::Find(arrived);

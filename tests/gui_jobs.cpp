@@ -9,6 +9,9 @@
 #include "support/testenv.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
 
@@ -109,6 +112,38 @@ private slots:
         QTRY_VERIFY(progress->CloseEnabled());
         QCOMPARE(log.last(), QString("Erasing CD Failed"));
         QCOMPARE(dialogs->Texts(), QStringList{"Erasing CD Failed\nERROR: Odd thing"});
+    }
+
+    // File > Get Recitation… from a local server: the server's own list
+    // (Refresh list), sura 114 of a recitation; the progress dialog follows
+    // it, the report comes in a box, and the recitation that arrived is the
+    // one chosen, with the suras of its pack.
+    void getRecitationFetchesAndChoosesIt() {
+        Start("");
+        QTemporaryDir root;
+        QVERIFY(QDir().mkpath(root.filePath("data/Tone_64kbps")));
+        for (int aya = 1; aya <= 6; ++aya)
+            QVERIFY(testenv::writeFile(root.filePath(QString("data/Tone_64kbps/1140%1.mp3").arg(aya, 2, 10, QChar('0'))),
+                                       testenv::makeMp3(300)));
+        QVERIFY(testenv::writeFile(root.filePath("data/recitations.js"),
+                                   R"({"1": {"subfolder": "Tone_64kbps", "name": "Tone", "bitrate": "64kbps"}})"));
+        testenv::AyaServer server(root.path());
+        QVERIFY(server.ok());
+        dialogs->dialogAnswer = [&](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("baseEdit")->setText(server.base());
+            dialog.findChild<QPushButton*>("refreshButton")->click();
+            auto* list = dialog.findChild<QListWidget*>("catalogueList");
+            if (!QTest::qWaitFor([&] { return list->count() == 1; }, 10000)) return false;
+            dialog.findChild<QLineEdit*>("surasEdit")->setText("114");
+            dialog.findChild<QPushButton*>("downloadButton")->click();
+            return dialog.result() == QDialog::Accepted;
+        };
+        window->GetRecitation();
+        QTRY_VERIFY_WITH_TIMEOUT(progress->CloseEnabled(), 30000);
+        QVERIFY2(dialogs->boxes.last().title == "Get Recitation", qPrintable(dialogs->Texts().join('\n')));
+        QCOMPARE(Child<QComboBox>(window.get(), "recitationCombo")->currentData().toString(), QString("Tone_64kbps"));
+        QCOMPARE(Child<QComboBox>(window.get(), "suraCombo")->count(), 37);
+        QVERIFY(QFile::exists("quran/Tone_64kbps/s078_s114.mat"));
     }
 
     // File > Import Recitation: a folder with an aya 0, a text file and a

@@ -48,7 +48,7 @@ int wholeFetches(const QString& root, const QString& path) {
 class TestDownload : public QObject {
     Q_OBJECT
     QTemporaryDir serverRoot, library;
-    QProcess server;
+    std::optional<testenv::AyaServer> server;
     QString base;
     QMap<QString, QByteArray> served;  // file name -> bytes as served (with tags)
 
@@ -119,9 +119,6 @@ class TestDownload : public QObject {
 
 private slots:
     void initTestCase() {
-        qunsetenv("http_proxy");
-        qunsetenv("HTTP_PROXY");
-        qunsetenv("all_proxy");
         QVERIFY(serverRoot.isValid() && library.isValid());
         const QString data = serverRoot.filePath("data/" + kFolder);
         QVERIFY(QDir().mkpath(data) && QDir().mkpath(serverRoot.filePath("data/English/Tone_Translation")));
@@ -151,18 +148,13 @@ private slots:
                                    "\"1\": {\"subfolder\": \"" + kFolder.toUtf8() + "\", \"name\": \"Tone Reciter\", \"bitrate\": \"64Kbps\"},\n"
                                    "\"2\": {\"subfolder\": \"English/Tone_Translation\", \"name\": \"Tone English\", \"bitrate\": \"32kbps\"},\n"
                                    "\"3\": {\"subfolder\": \"../../etc\", \"name\": \"Out\", \"bitrate\": \"1kbps\"}};\n"));
-        server.start("python3", {NORVANE_SOURCE_DIR "/tests/ayaserver.py", serverRoot.path()});
-        QVERIFY(server.waitForStarted() && server.waitForReadyRead(10000));
-        const QByteArray first = server.readLine().trimmed();
-        QVERIFY2(first.startsWith("PORT "), first.constData());
-        base = "http://127.0.0.1:" + QString::fromLatin1(first.mid(5)) + "/data";
+        server.emplace(serverRoot.path());
+        QVERIFY(server->ok());
+        base = server->base();
         Locations::Use(Locations::Portable(library.path()));
     }
 
-    void cleanupTestCase() {
-        server.kill();
-        server.waitForFinished();
-    }
+    void cleanupTestCase() { server.reset(); }
 
     void init() { QDir(library.filePath("quran")).removeRecursively(); }
 

@@ -138,6 +138,20 @@ QStringList FakeTool::lastRun(const QString& firstArg) const {
     return QStringList();
 }
 
+AyaServer::AyaServer(const QString& root) : process(new QProcess) {
+    for (const char* proxy : {"http_proxy", "HTTP_PROXY", "all_proxy"}) qunsetenv(proxy);
+    process->start("python3", {NORVANE_SOURCE_DIR "/tests/ayaserver.py", root});
+    if (!process->waitForStarted() || !process->waitForReadyRead(10000)) return;
+    const QByteArray first = process->readLine().trimmed();  // "PORT n"
+    if (first.startsWith("PORT ")) address = "http://127.0.0.1:" + QString::fromLatin1(first.mid(5)) + "/data";
+}
+
+AyaServer::~AyaServer() {
+    process->kill();
+    process->waitForFinished();
+    delete process;
+}
+
 WorkFolder::WorkFolder() : previous(QDir::currentPath()) {
     entered = dir.isValid() && QDir::setCurrent(dir.path());
 }

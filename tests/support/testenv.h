@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <vector>
 
+class QProcess;
+
 namespace testenv {
 
 QString binDir();     // the built programs (norvane-pack, joinwav, ...)
@@ -68,6 +70,20 @@ private:
     QString bin;
     QByteArray originalPath;
     bool linked = false;
+};
+
+// tests/ayaserver.py serving `root` on 127.0.0.1 while the object lives:
+// base() is the address of its data folder (ROOT/data).
+class AyaServer {
+public:
+    explicit AyaServer(const QString& root);
+    ~AyaServer();
+    bool ok() const { return !address.isEmpty(); }
+    QString base() const { return address; }
+
+private:
+    QProcess* process;
+    QString address;
 };
 
 // A fresh temporary folder that becomes the working folder (the program

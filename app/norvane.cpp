@@ -263,6 +263,12 @@ QWidget* Norvane::BuildSurasBox(QWidget* parent) {
     suraCombo = Add(chooserRow, new QComboBox(chooserRow));
     suraCombo->setObjectName("suraCombo");
     suraCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // Long names (a reciter's, a sura's in two scripts) are cut in the
+    // chooser rather than widening the column over the playlist's.
+    for (QComboBox* chooser : {recitationCombo, suraCombo}) {
+        chooser->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        chooser->setMinimumContentsLength(12);
+    }
     return suras;
 }
 
@@ -275,7 +281,8 @@ void Norvane::FillSuraList() {
         for (int s = pack.first; s <= pack.last; ++s) {
             const std::string key = AyaKey::PartText(s);
             suraByIndex[index++] = key;
-            suraCombo->addItem(QString::fromStdString(catalogue.ShortName(key)));
+            // Every learner knows the suras by their Arabic names too.
+            suraCombo->addItem(QString::fromStdString(catalogue.ShortName(key)) + QString::fromUtf8(" — ") + ArabicSuraName(s));
             if (!reciter.isEmpty()) suraCombo->setItemData(suraCombo->count() - 1, "Recited by " + reciter, Qt::ToolTipRole);
         }
     }

@@ -2,7 +2,9 @@
 
 #include "library/ayakey.h"
 
+#include <QFile>
 #include <QString>
+#include <QStringList>
 #include <iterator>
 
 namespace {
@@ -186,4 +188,17 @@ std::string Sura::ShortName(const std::string& suraKey) const {
 int Sura::SuraNumber(const std::string& suraKey) const {
     const SuraRow* row = FindRow(suraKey);
     return row ? int(row - std::begin(kSuraRows)) + 1 : 0;
+}
+
+QString ArabicSuraName(int suraNumber) {
+    // The data file: a header of comment lines, then one name a line in sura order.
+    static const QStringList names = [] {
+        QFile file(":/data/sura-names-ar.txt");
+        QStringList lines;
+        if (file.open(QIODevice::ReadOnly))
+            for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts))
+                if (!line.startsWith('#')) lines << line.trimmed();
+        return lines;
+    }();
+    return suraNumber >= 1 && suraNumber <= names.size() ? names[suraNumber - 1] : QString();
 }

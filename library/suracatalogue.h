@@ -3,6 +3,7 @@
 // aya counts, short display names and which pack file holds which suras.
 
 #include <QObject>
+#include <QString>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,6 +15,10 @@ std::string PadKey(const std::string& text);
 // The bare sura title: the short name after its number, white space
 // simplified ("1. Al-Fatiha " -> "Al-Fatiha"). Empty for an unknown key.
 std::string SuraTitle(const std::string& suraKey);
+
+// The sura's Arabic name (data/sura-names-ar.txt, compiled in); empty for a
+// number that is no sura.
+QString ArabicSuraName(int suraNumber);
 
 // One JMap row: a pack file name and the suras it holds.
 struct JMapEntry {

@@ -45,6 +45,13 @@ QStringList TagArguments(const PlannedTrack& track, int position, int count, con
     QStringList args{"--add-id3v2", "--tt", TagTitle(track), "--tl", options.album,
                      "--tn", QString("%1/%2").arg(position + 1).arg(count), "--tg", "Speech"};
     if (!artist.isEmpty()) args << "--ta" << artist;
+    // The suras' Arabic names as the subtitle, in UTF-16 as ID3v2.3 holds it.
+    QStringList arabic;
+    for (const saya& member : track.members) {
+        const QString name = ArabicSuraName(AyaKey::Parse(member.Key()).value_or(AyaKey()).SuraNumber());
+        if (!name.isEmpty() && !arabic.contains(name)) arabic << name;
+    }
+    if (!arabic.isEmpty()) args << "--id3v2-utf16" << "--tv" << "TIT3=" + arabic.join(QString::fromUtf8("، "));
     return args;
 }
 

@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   help2man librsvg2-bin
   # the tools the programs run, the demo packs' voice, the tests' MP3 tag reader
-  lame cdrdao espeak-ng fonts-dejavu-core python3-mutagen
+  lame cdrdao espeak-ng fonts-dejavu-core fonts-hosny-amiri python3-mutagen
   # the download tests' local server, and the benchmark's baseline
   python3 curl
   # the window on a virtual display (run.sh, screenshot.sh)

@@ -5,6 +5,7 @@
 #include "burnlist/playlist.h"
 #include "library/mushafdivisions.h"
 #include "library/recitation.h"
+#include "library/suracatalogue.h"
 #include "support/testenv.h"
 
 #include <QtTest>
@@ -16,7 +17,8 @@ namespace {
 // Read by mutagen, independently of lame: tag version, title, track, album, genre.
 const char* const kReadTags =
     "import sys\nfrom mutagen.id3 import ID3\nfor f in sys.argv[1:]:\n t = ID3(f)\n"
-    " print('2.%d|%s|%s|%s|%s' % (t.version[1], t['TIT2'], t['TRCK'], t['TALB'], t['TCON']))\n";
+    " print('2.%d|%s|%s|%s|%s|%s|%d' % (t.version[1], t['TIT2'], t['TRCK'], t['TALB'], t['TCON'], t['TIT3'],\n"
+    "       t['TIT3'].encoding))\n";
 const char* const kTwoTracks = "err:Writing track 01 (mode AUDIO/AUDIO )...\nerr:Writing track 02 (mode AUDIO/AUDIO )...\n";
 
 }  // namespace
@@ -133,8 +135,9 @@ private slots:
         QCOMPARE(Files("set"), (QStringList{"01 group.1.mp3", "02 Al-Baqara.255.mp3", "mine.txt", "two.m3u8"}));
         const auto tags = testenv::run("/usr/bin/python3", {"-c", kReadTags, "01 group.1.mp3", "02 Al-Baqara.255.mp3"},
                                        user.filePath("set"));
-        QCOMPARE(QString::fromUtf8(tags.out), QString("2.3|Group 1: Al-Fatiha 1–2|1/2|two|Speech\n"
-                                                      "2.3|Al-Baqara 255|2/2|two|Speech\n"));
+        // The suras' Arabic names are the subtitle, in UTF-16 (encoding 1), whatever the locale.
+        QCOMPARE(QString::fromUtf8(tags.out), "2.3|Group 1: Al-Fatiha 1–2|1/2|two|Speech|" + ArabicSuraName(1) + "|1\n"
+                                              "2.3|Al-Baqara 255|2/2|two|Speech|" + ArabicSuraName(2) + "|1\n");
         // Whole seconds of about 9.5 and 2: the recordings' exact lengths are lame's.
         QVERIFY(QRegularExpression("^#EXTM3U\r\n#EXTINF:(9|10),Group 1: Al-Fatiha 1–2\r\n01 group.1.mp3\r\n"
                                    "#EXTINF:2,Al-Baqara 255\r\n02 Al-Baqara.255.mp3\r\n$")

@@ -46,6 +46,13 @@ private slots:
             const std::string key = PadKey(std::to_string(n));
             QVERIFY2(sura.SuraNumber(key) == n && !SuraTitle(key).empty() && !PackNameForSura(n).empty(), key.c_str());
         }
+        // The Arabic names, one of its own for each sura, as the dataset spells them.
+        const QStringList dataset = QString::fromUtf8(testenv::readFile(NORVANE_SOURCE_DIR "/data/sura-names-ar.txt"))
+                                        .split('\n', Qt::SkipEmptyParts).filter(QRegularExpression("^[^#]"));
+        QSet<QString> arabic;
+        for (int n = 1; n <= Sura::kSuraCount; ++n) arabic << ArabicSuraName(n);
+        QVERIFY(arabic.size() == Sura::kSuraCount && !arabic.contains(QString()) && ArabicSuraName(115).isEmpty());
+        for (int n = 1; n <= Sura::kSuraCount; ++n) QCOMPARE(ArabicSuraName(n), dataset.value(n - 1));
         for (const char* key : {"78", "1", "", "002 ", "000", "115"})
             QVERIFY2(sura.SuraNumber(key) == 0 && sura.AyaCount(key) == 0 && SuraTitle(key).empty(), key);
     }

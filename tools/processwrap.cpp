@@ -56,6 +56,12 @@ ProcessWrap::ProcessWrap(QObject* parent) : QObject(parent), process(new QProces
     // No tool gets to wait for keyboard input that can never come: reading
     // its standard input gives end of file at once.
     process->setStandardInputFile(QProcess::nullDevice());
+    // Arguments are UTF-8 (an Arabic tag text): the tools read them so
+    // whatever the user's locale, which may be plain C.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("LC_ALL");
+    environment.insert("LC_CTYPE", "C.UTF-8");
+    process->setProcessEnvironment(environment);
     connect(process, &QProcess::readyReadStandardOutput, this, &ProcessWrap::ReadFromStdout);
     connect(process, &QProcess::readyReadStandardError, this, &ProcessWrap::ReadFromStderr);
     connect(process, &QProcess::finished, this, &ProcessWrap::ProgramEnded);

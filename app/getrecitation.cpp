@@ -15,41 +15,41 @@ namespace {
 QString EntryText(const CatalogueEntry& entry) {
     QString text = entry.displayName;
     if (!entry.bitrate.isEmpty()) text += "  ·  " + entry.bitrate;
-    if (entry.kind == RecitationManifest::kTranslation) text += "  ·  translation";
+    if (entry.kind == RecitationManifest::kTranslation) text += "  ·  " + GetRecitationDialog::tr("translation");
     return text;
 }
 
 }  // namespace
 
 GetRecitationDialog::GetRecitationDialog(const QString& base, QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Get Recitation");
+    setWindowTitle(tr("Get Recitation"));
     setObjectName("getRecitationDialog");
     auto* layout = new QVBoxLayout(this);
 
     auto* serverRow = new QHBoxLayout;
-    serverRow->addWidget(new QLabel("Server:", this));
+    serverRow->addWidget(new QLabel(tr("Server:"), this));
     baseEdit = new QLineEdit(base.isEmpty() ? RecitationCatalogue::kDefaultBase : base, this);
     baseEdit->setObjectName("baseEdit");
-    baseEdit->setToolTip("The address of the server's data folder, or of a mirror of it");
+    baseEdit->setToolTip(tr("The address of the server's data folder, or of a mirror of it"));
     serverRow->addWidget(baseEdit, 1);
-    refreshButton = new QPushButton("Refresh list", this);
+    refreshButton = new QPushButton(tr("Refresh list"), this);
     refreshButton->setObjectName("refreshButton");
     serverRow->addWidget(refreshButton);
     layout->addLayout(serverRow);
 
     catalogueList = new QListWidget(this);
     catalogueList->setObjectName("catalogueList");
-    catalogueList->setAccessibleName("Recitations on the server");
+    catalogueList->setAccessibleName(tr("Recitations on the server"));
     layout->addWidget(catalogueList, 1);
 
     auto* form = new QFormLayout;
     nameEdit = new QLineEdit(this);
     nameEdit->setObjectName("nameEdit");
-    form->addRow("Name:", nameEdit);
+    form->addRow(tr("Name:"), nameEdit);
     surasEdit = new QLineEdit(this);
     surasEdit->setObjectName("surasEdit");
-    surasEdit->setPlaceholderText("all 114, or for example 1-2,78-114");
-    form->addRow("Suras:", surasEdit);
+    surasEdit->setPlaceholderText(tr("all 114, or for example 1-2,78-114"));
+    form->addRow(tr("Suras:"), surasEdit);
     layout->addLayout(form);
 
     sizeLabel = new QLabel(this);
@@ -61,13 +61,13 @@ GetRecitationDialog::GetRecitationDialog(const QString& base, QWidget* parent) :
     problemLabel->setWordWrap(true);
     problemLabel->setStyleSheet("color: #cc0000");
     layout->addWidget(problemLabel);
-    auto* notice = new QLabel("The recordings belong to their reciters and publishers and are for personal use. "
-                              "A download that stops can be started again: it goes on where it stopped.", this);
+    auto* notice = new QLabel(tr("The recordings belong to their reciters and publishers and are for personal use. "
+                                 "A download that stops can be started again: it goes on where it stopped."), this);
     notice->setWordWrap(true);
     layout->addWidget(notice);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    buttons->addButton("Download", QDialogButtonBox::AcceptRole)->setObjectName("downloadButton");
+    buttons->addButton(tr("Download"), QDialogButtonBox::AcceptRole)->setObjectName("downloadButton");
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &GetRecitationDialog::TryAccept);
@@ -76,7 +76,7 @@ GetRecitationDialog::GetRecitationDialog(const QString& base, QWidget* parent) :
     connect(catalogueList, &QListWidget::currentRowChanged, this, &GetRecitationDialog::EntryChosen);
     connect(surasEdit, &QLineEdit::textChanged, this, &GetRecitationDialog::ShowSize);
     resize(560, 480);
-    ShowCatalogue(RecitationCatalogue::Shipped(), "the list that comes with Norvane");
+    ShowCatalogue(RecitationCatalogue::Shipped(), tr("the list that comes with Norvane"));
 }
 
 GetRecitationDialog::~GetRecitationDialog() = default;
@@ -87,17 +87,17 @@ void GetRecitationDialog::ShowCatalogue(const CatalogueRead& catalogue, const QS
     entries = catalogue.entries;
     catalogueList->clear();
     for (const CatalogueEntry& entry : entries) catalogueList->addItem(EntryText(entry));
-    problemLabel->setText(catalogue.problem ? "Cannot read " + from + ": " + catalogue.problem.Text() : QString());
+    problemLabel->setText(catalogue.problem ? tr("Cannot read %1: %2").arg(from, catalogue.problem.Text()) : QString());
     if (!entries.empty()) catalogueList->setCurrentRow(0);
 }
 
 void GetRecitationDialog::Refresh() {
     refreshButton->setEnabled(false);
-    problemLabel->setText("Reading the server's list …");
+    problemLabel->setText(tr("Reading the server's list …"));
     serverFetch = std::make_unique<ServerCatalogueFetch>();
     connect(serverFetch.get(), &ServerCatalogueFetch::Done, this, [this] {
         refreshButton->setEnabled(true);
-        ShowCatalogue(serverFetch->Result(), "the server's list");
+        ShowCatalogue(serverFetch->Result(), tr("the server's list"));
     });
     serverFetch->Start(Base());
 }
@@ -128,15 +128,15 @@ void GetRecitationDialog::ShowSize() {
         return;
     }
     const DownloadOrder order = Order();
-    sizeLabel->setText(QString("%1 ayas, %2. A whole recitation is about 0.8 GB at 64 kbit/s and 2.5 to 2.8 GB "
-                               "at 128 kbit/s.")
+    sizeLabel->setText(tr("%1 ayas, %2. A whole recitation is about 0.8 GB at 64 kbit/s and 2.5 to 2.8 GB "
+                          "at 128 kbit/s.")
                            .arg(order.AyaCount())
                            .arg(RecitationCatalogue::SizeText(order.EstimatedBytes())));
 }
 
 void GetRecitationDialog::TryAccept() {
     std::vector<int> suras;
-    Problem problem = catalogueList->currentRow() < 0 ? Problem("Choose a recitation first.") : Problem();
+    Problem problem = catalogueList->currentRow() < 0 ? Problem(tr("Choose a recitation first.")) : Problem();
     if (!problem && !surasEdit->text().trimmed().isEmpty()) problem = ParseSuraList(surasEdit->text(), &suras);
     if (!problem) problem = Order().Check();
     problemLabel->setText(problem.Text());

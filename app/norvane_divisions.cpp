@@ -21,7 +21,7 @@ void Norvane::BuildDivisionChoosers(QWidget* row) {
     byCombo = new QComboBox(row);
     row->layout()->addWidget(byCombo);
     byCombo->setObjectName("byCombo");
-    byCombo->setToolTip("Choose ayas by sura, or by juz, hizb, quarter or page of the 604-page mushaf");
+    byCombo->setToolTip(tr("Choose ayas by sura, or by juz, hizb, quarter or page of the 604-page mushaf"));
     for (Division kind : kKinds) byCombo->addItem(MushafDivisions::KindName(kind), int(kind));
     connect(byCombo, qOverload<int>(&QComboBox::activated), this, &Norvane::DivisionKindChosen);
     divisionCombo = new QComboBox(row);

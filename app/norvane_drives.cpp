@@ -16,17 +16,16 @@
 namespace {
 
 QString NoWriterMessage() {
-    const QString advice =
-        "Please install cdrdao, and make sure you may use the CD writer:\n"
-        "on most systems, be a member of the group that owns it (often \"cdrom\").";
-    return "No CD drivers were found!\n" + advice +
-           "\nCreating Audio CDs will not work.\nYou can, however, still create MP3s.";
+    return Norvane::tr("No CD drivers were found!\n"
+                       "Please install cdrdao, and make sure you may use the CD writer:\n"
+                       "on most systems, be a member of the group that owns it (often \"cdrom\").\n"
+                       "Creating Audio CDs will not work.\nYou can, however, still create MP3s.");
 }
 
 // The same advice, short enough for the CD tab's own space.
 QString NoWriterNote() {
-    return "No CD writer was found. Install cdrdao and make sure you may use the writer "
-           "(often: be in the group \"cdrom\"). You can still make MP3s.";
+    return Norvane::tr("No CD writer was found. Install cdrdao and make sure you may use the writer "
+                       "(often: be in the group \"cdrom\"). You can still make MP3s.");
 }
 
 }  // namespace
@@ -82,7 +81,7 @@ void Norvane::EraseCD() {
     FollowJob(job, [](Job& ended) {
         if (ended.Result() == Job::Outcome::Failed)
             UserDialogs::Current().Information("Norvane",
-                                               "Erasing CD Failed\n" + static_cast<EraseJob&>(ended).FailureNotice());
+                                               tr("Erasing CD Failed") + "\n" + static_cast<EraseJob&>(ended).FailureNotice());
     });
     job->Erase(ChosenDevice());
 }
@@ -90,5 +89,5 @@ void Norvane::EraseCD() {
 void Norvane::DriveCommandEnded() {
     if (!std::exchange(ejecting, false)) return;
     UserDialogs::Current().Information(
-        "Norvane", "If your CD drive's door opened, you chose a CD drive!\n but make sure it can record CDs!");
+        "Norvane", tr("If your CD drive's door opened, you chose a CD drive!\n but make sure it can record CDs!"));
 }

@@ -13,7 +13,7 @@
 
 void Norvane::ImportRecitation() {
     const QString folder = UserDialogs::Current().ExistingDirectory(
-        this, "Choose a folder of aya recordings (SSSAAA.mp3)", UserDialogs::StartDir());
+        this, tr("Choose a folder of aya recordings (SSSAAA.mp3)"), UserDialogs::StartDir());
     if (folder.isEmpty()) return;
     auto* job = new RecitationImport(this);
     FollowJob(job, [this](Job& ended) { ImportFinished(static_cast<RecitationImport&>(ended)); });
@@ -23,17 +23,17 @@ void Norvane::ImportRecitation() {
 void Norvane::ImportFinished(RecitationImport& job) {
     const PackImportResult& result = job.Imported();
     const QStringList report = RecitationImport::ReportLines(result, job.Result() == Job::Outcome::Cancelled);
-    const QString outcome = job.Result() == Job::Outcome::Done ? QString("Imported %1 sura pack(s).").arg(result.packs.size())
-                            : job.Result() == Job::Outcome::Cancelled ? QString("Import cancelled.")
-                                                                      : QString("Import failed.");
+    const QString outcome = job.Result() == Job::Outcome::Done ? tr("Imported %1 sura pack(s).").arg(result.packs.size())
+                            : job.Result() == Job::Outcome::Cancelled ? tr("Import cancelled.")
+                                                                      : tr("Import failed.");
     progress->SendMsg(outcome);
     if (!result.packs.empty()) RefreshSuraList();
     // The report in a box of its own, where long lines can be read; a folder
     // full of other files is summed up after the first of them.
     const int shown = 25;
     QString text = outcome + "\n\n" + report.mid(0, shown).join('\n');
-    if (report.size() > shown) text += QString("\n… and %1 more lines in the log.").arg(report.size() - shown);
-    UserDialogs::Current().Information("Import Recitation", text);
+    if (report.size() > shown) text += tr("\n… and %1 more lines in the log.").arg(report.size() - shown);
+    UserDialogs::Current().Information(tr("Import Recitation"), text);
 }
 
 void Norvane::RefreshSuraList() {

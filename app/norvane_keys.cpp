@@ -39,21 +39,21 @@ void Norvane::BuildShortcuts() {
         const auto* tabs = findChild<QTabWidget*>("tabs");
         tabs && tabs->currentWidget()->objectName() == "cdPage" ? MakeCD() : MakeMP3();
     });
-    NameShortcut(this, "Add this aya", QKeySequence(Qt::CTRL | Qt::Key_I));
-    NameShortcut(this, "Remove aya", QKeySequence::Delete);
-    NameShortcut(this, "Save Playlist", QKeySequence::Save);
-    NameShortcut(this, "Load Playlist", QKeySequence::Open);
-    NameShortcut(this, "Make Quran CD", QKeySequence(Qt::CTRL | Qt::Key_M));
-    NameShortcut(this, "Make MP3", QKeySequence(Qt::CTRL | Qt::Key_M));
+    NameShortcut(this, tr("Add this aya"), QKeySequence(Qt::CTRL | Qt::Key_I));
+    NameShortcut(this, tr("Remove aya"), QKeySequence::Delete);
+    NameShortcut(this, tr("Save Playlist"), QKeySequence::Save);
+    NameShortcut(this, tr("Load Playlist"), QKeySequence::Open);
+    NameShortcut(this, tr("Make Quran CD"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    NameShortcut(this, tr("Make MP3"), QKeySequence(Qt::CTRL | Qt::Key_M));
 }
 
 void Norvane::NameForScreenReaders() {
-    const QList<QPair<const char*, const char*>> names{
-        {"burnListBox", "Playlist"},         {"ayaListBox", "Ayas of the sura"},
-        {"suraCombo", "Sura"},               {"recitationCombo", "Recitation"},
-        {"cdLengthLabel", "CD length"},      {"driveCombo", "CD drive"},
-        {"groupCombo", "Group number"},      {"bitrateSlider", "MP3 bit rate"},
-        {"writingSpeedSlider", "CD writing speed"}, {"statusProgress", "Progress"}};
+    const QList<QPair<const char*, QString>> names{
+        {"burnListBox", tr("Playlist")},         {"ayaListBox", tr("Ayas of the sura")},
+        {"suraCombo", tr("Sura")},               {"recitationCombo", tr("Recitation")},
+        {"cdLengthLabel", tr("CD length")},      {"driveCombo", tr("CD drive")},
+        {"groupCombo", tr("Group number")},      {"bitrateSlider", tr("MP3 bit rate")},
+        {"writingSpeedSlider", tr("CD writing speed")}, {"statusProgress", tr("Progress")}};
     for (const auto& [object, name] : names)
         if (auto* widget = findChild<QWidget*>(object)) widget->setAccessibleName(name);
 }

@@ -68,11 +68,11 @@ void Norvane::CancelJob() {
     // The question may stay open while the job ends by itself; the job is
     // looked at again once it is answered.
     if (currentJob->CancelSpoils() &&
-        !UserDialogs::Current().Question("Norvane", "Stopping now leaves the disc unusable. Stop anyway?"))
+        !UserDialogs::Current().Question("Norvane", tr("Stopping now leaves the disc unusable. Stop anyway?")))
         return;
     if (!currentJob || !currentJob->Running()) return;
     progress->Cancelling();
     currentJob->Cancel();
 }
 
-void Norvane::CannotRunBox() { UserDialogs::Current().Information("Norvane Error", "cannot run command"); }
+void Norvane::CannotRunBox() { UserDialogs::Current().Information(tr("Norvane Error"), tr("cannot run command")); }

@@ -19,9 +19,9 @@ const char kRecitationKey[] = "recitation";
 // How the chooser names a recitation: its title, and its kind when it is
 // no recitation of the Quran itself.
 QString ChooserText(const RecitationInfo& recitation) {
-    if (recitation.IsDefault()) return "Installed packs";
+    if (recitation.IsDefault()) return Norvane::tr("Installed packs");
     const QString title = recitation.DisplayName();
-    return recitation.manifest.IsTranslation() ? title + " (translation)" : title;
+    return recitation.manifest.IsTranslation() ? Norvane::tr("%1 (translation)").arg(title) : title;
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ void Norvane::FillRecitationList() {
 void Norvane::FillTranslationList() {
     const QSignalBlocker quiet(translationCombo);  // the choice kept is not rewritten while the list fills
     translationCombo->clear();
-    translationCombo->addItem("none", QString());
+    translationCombo->addItem(tr("none"), QString());
     for (const RecitationInfo& recitation : Recitations::Installed())
         if (recitation.manifest.IsTranslation()) translationCombo->addItem(recitation.DisplayName(), recitation.name);
     // A translation no longer installed falls back to none.
@@ -75,8 +75,8 @@ void Norvane::GetRecitation() {
         // The report in a box of its own; a long list of missing ayas is in the log.
         const int shown = 25;
         QString text = lines.mid(0, shown).join('\n');
-        if (lines.size() > shown) text += QString("\n… and %1 more lines in the log.").arg(lines.size() - shown);
-        UserDialogs::Current().Information("Get Recitation", text);
+        if (lines.size() > shown) text += tr("\n… and %1 more lines in the log.").arg(lines.size() - shown);
+        UserDialogs::Current().Information(tr("Get Recitation"), text);
     });
     job->Start(order);
 }

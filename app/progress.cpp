@@ -33,7 +33,7 @@ Progress::Progress(QWidget* parent, const char* name, bool modal, Qt::WindowFlag
     progressBar->setTextVisible(false);
     logList = new QListWidget(this);
     logList->setWordWrap(true);
-    closeButton = new QPushButton(LoadPackedIcon("close.png"), "Close", this);
+    closeButton = new QPushButton(LoadPackedIcon("close.png"), tr("Close"), this);
     layout->addWidget(messageLabel);
     layout->addWidget(progressBar);
     layout->addWidget(logList);
@@ -59,7 +59,7 @@ void Progress::show() {
         setGeometry(outer.left() + width / 2 - w / 2, outer.top() + height / 2 - h / 2, w, h);
     }
     jobRunning = true;
-    closeButton->setText("Cancel");
+    closeButton->setText(tr("Cancel"));
     closeButton->setEnabled(true);
     logList->clear();
     autoTimer->start(kAutoIntervalMs);  // autoStep keeps its value
@@ -94,14 +94,14 @@ void Progress::AddLog(QString text) {
 
 void Progress::EnableClose() {
     jobRunning = false;
-    closeButton->setText("Close");
+    closeButton->setText(tr("Close"));
     closeButton->setEnabled(true);
 }
 
 void Progress::Cancelling() {
     if (!jobRunning) return;
     closeButton->setEnabled(false);
-    SendMsg("Cancelling ...");
+    SendMsg(tr("Cancelling ..."));
 }
 
 void Progress::ButtonPressed() {

@@ -32,19 +32,38 @@ QString LanguageToUse(const QString& kept) {
     return Shipped(system) ? system : QStringLiteral("en");
 }
 
+namespace {
+
+// Installs one translation of Qt's or Norvane's; false when there is none.
+bool Install(QCoreApplication& app, const QString& name, const QString& code, const QString& folder) {
+    auto* translator = new QTranslator(&app);
+    translator->setObjectName("norvane-language");
+    if (translator->load(name + "_" + code, folder)) {
+        QCoreApplication::installTranslator(translator);  // refused, and harmless, while it holds no text
+        return true;
+    }
+    delete translator;
+    return false;
+}
+
+}  // namespace
+
 bool InstallLanguage(QCoreApplication& app, const QString& code) {
+    // A language chosen before gives way: its translators go.
+    for (QTranslator* earlier : app.findChildren<QTranslator*>("norvane-language")) {
+        QCoreApplication::removeTranslator(earlier);
+        delete earlier;
+    }
     const QLocale locale(code);
     // Numbers stay in Western digits, as the playlist files and the figures
     // write them, also where the language writes its own.
     const QLocale numbers = code == "en" ? QLocale::system() : locale;
     QLocale::setDefault(numbers.zeroDigit() == "0" ? numbers : QLocale(QLocale::English, QLocale::UnitedStates));
-    if (auto* gui = qobject_cast<QGuiApplication*>(&app)) gui->setLayoutDirection(locale.textDirection());
-    if (code == "en") return true;
     // Qt's own texts (OK, Cancel, the file dialogs), where the system has them.
-    auto* qt = new QTranslator(&app);
-    if (qt->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) app.installTranslator(qt);
-    auto* own = new QTranslator(&app);
-    if (!own->load("norvane_" + code, Locations::Current().DataFile("translations"))) return false;
-    app.installTranslator(own);
-    return true;
+    const bool found = code == "en" ||
+                       (Install(app, "qtbase", code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)),
+                        Install(app, "norvane", code, Locations::Current().DataFile("translations")));
+    // After the translators, which would set the direction of their own.
+    if (auto* gui = qobject_cast<QGuiApplication*>(&app)) gui->setLayoutDirection(locale.textDirection());
+    return found;
 }

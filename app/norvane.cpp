@@ -302,7 +302,7 @@ QWidget* Norvane::BuildAyaControls(QWidget* suras) {
     // The pause may grow with the aya: time to recite a long aya back.
     QWidget* byLength = Box(suras, Qt::Horizontal, 4, 2);
     // An option of "Add all ayas", in the free room of this row.
-    pageGroupsCheck = Add(byLength, new QCheckBox("one group per page", byLength));
+    pageGroupsCheck = Add(byLength, new QCheckBox("group by page", byLength));
     pageGroupsCheck->setObjectName("pageGroupsCheck");
     pageGroupsCheck->setToolTip("Add all ayas makes the ayas of each page of the mushaf a group of their own, "
                                 "played as the Groups row says");

@@ -24,8 +24,8 @@ QString NoWriterMessage() {
 
 // The same advice, short enough for the CD tab's own space.
 QString NoWriterNote() {
-    return Norvane::tr("No CD writer was found. Install cdrdao and make sure you may use the writer "
-                       "(often: be in the group \"cdrom\"). You can still make MP3s.");
+    return Norvane::tr("No CD writer found: install cdrdao, and be in the group that may use the writer "
+                       "(often \"cdrom\"). MP3s work without one.");
 }
 
 }  // namespace

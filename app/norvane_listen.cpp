@@ -6,6 +6,7 @@
 #include "app/player.h"
 #include "app/userdialogs.h"
 #include "burnlist/burnlistmodel.h"
+#include "library/quran.h"
 #include "production/trackaudio.h"
 #include "production/trackpreparer.h"
 #include "production/trackstream.h"
@@ -50,7 +51,7 @@ void Norvane::Listen(PlannedTrack track, const PlayOptions& play) {
     const QString refusal = TrackPreparer::PlayRefusal(*quran, track.members, play);
     const QString title = QString::fromStdString(track.Title().empty() ? track.members.front().Key() : track.Title());
     const Problem problem = refusal.isEmpty() ? player->Play(std::make_unique<TrackStream>(
-                                                    std::make_unique<TrackAudio>(*quran, std::move(track), play)))
+                                                    std::make_unique<TrackAudio>(quran->Recitation(), std::move(track), play)))
                                               : Problem(refusal);
     if (problem) {
         statusLabel->setText("Cannot play: " + problem.Text());

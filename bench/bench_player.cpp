@@ -45,7 +45,7 @@ void PressToFirstBuffer(Quran& quran, const char* label, int speed) {
             wall.start();
             PlayOptions play;
             play.speedPercent = speed;
-            TrackStream stream(std::make_unique<TrackAudio>(quran, TrackAudio::SingleAya(Aya(a)), play));
+            TrackStream stream(std::make_unique<TrackAudio>(quran.Recitation(), TrackAudio::SingleAya(Aya(a)), play));
             const QByteArray first = stream.read(kSinkRead);
             ms.push_back(double(wall.nsecsElapsed()) / 1e6);
             if (first.size() != kSinkRead) std::printf("  short first buffer: %lld bytes\n", qint64(first.size()));
@@ -65,7 +65,7 @@ void CpuWhilePlaying(Quran& quran, const char* label, int speed, bool buildUp) {
     if (buildUp) group.members[1].lengthPauseQuarters = 4;
     PlayOptions play;
     play.speedPercent = speed;
-    TrackStream stream(std::make_unique<TrackAudio>(quran, group, play));
+    TrackStream stream(std::make_unique<TrackAudio>(quran.Recitation(), group, play));
     const double before = CpuSeconds();
     while (!stream.read(kSinkRead).isEmpty()) {
     }

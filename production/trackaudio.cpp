@@ -16,8 +16,8 @@ constexpr size_t kKeepLimitBytes = size_t(64) << 20;
 
 }  // namespace
 
-TrackAudio::TrackAudio(Quran& quran, PlannedTrack track, PlayOptions play)
-    : quran(quran),
+TrackAudio::TrackAudio(const QString& recitation, PlannedTrack track, PlayOptions play)
+    : quran(Translation::Open(recitation)),
       track(std::move(track)),
       play(std::move(play)),
       translation(this->play.Translates() ? Translation::Open(this->play.translation) : nullptr),
@@ -45,7 +45,7 @@ PlannedTrack TrackAudio::SingleAya(const saya& aya) {
 }
 
 Problem TrackAudio::Recording(Quran& packs, const std::string& entry, int speedPercent, const CdPcm** pcm) {
-    const std::string key = (&packs == &quran ? "" : "translation/") + entry + "@" + std::to_string(speedPercent);
+    const std::string key = (&packs == quran.get() ? "" : "translation/") + entry + "@" + std::to_string(speedPercent);
     const auto found = kept.find(key);
     if (found != kept.end()) {
         *pcm = &found->second;
@@ -80,12 +80,12 @@ Problem TrackAudio::Render(size_t index, CdPcm* pcm) {
     switch (piece.kind) {
         case TrackPiece::Kind::Recording:
         case TrackPiece::Kind::LengthPause:
-            problem = badKey.empty() ? Recording(quran, member.Key() + ".mp3", play.speedPercent, &source)
+            problem = badKey.empty() ? Recording(*quran, member.Key() + ".mp3", play.speedPercent, &source)
                                      : Problem(badKey);
             break;
-        case TrackPiece::Kind::Silence: problem = Recording(quran, "silence.mp3", 100, &source); break;
+        case TrackPiece::Kind::Silence: problem = Recording(*quran, "silence.mp3", 100, &source); break;
         case TrackPiece::Kind::Basmala:
-            problem = Recording(quran, kBasmalaKey + ".mp3", play.speedPercent, &source);
+            problem = Recording(*quran, kBasmalaKey + ".mp3", play.speedPercent, &source);
             break;
         case TrackPiece::Kind::Translation:
             problem = badKey.empty() && translation

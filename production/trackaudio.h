@@ -9,6 +9,7 @@
 #include "production/trackscript.h"
 #include "tools/problem.h"
 
+#include <QString>
 #include <map>
 #include <memory>
 #include <string>
@@ -22,9 +23,10 @@ using CdPcm = std::vector<short>;
 
 class TrackAudio {
 public:
-    // Reads its recordings through `quran` (and the translation's own
-    // packs), which must outlive it.
-    TrackAudio(Quran& quran, PlannedTrack track, PlayOptions play);
+    // Reads the recordings of the recitation of that name (see
+    // Quran::UseRecitation) and of the translation through packs of its
+    // own, so that it may render on a thread of its own.
+    TrackAudio(const QString& recitation, PlannedTrack track, PlayOptions play);
     ~TrackAudio();
     TrackAudio(const TrackAudio&) = delete;
     TrackAudio& operator=(const TrackAudio&) = delete;
@@ -38,7 +40,8 @@ public:
     size_t PieceCount() const { return pieces.size(); }
     const TrackPiece& Piece(size_t index) const { return pieces[index]; }
 
-    // The audio of piece `index`.
+    // The audio of piece `index`. Everything else may be asked from
+    // another thread meanwhile.
     Problem Render(size_t index, CdPcm* pcm);
 
 private:
@@ -46,7 +49,7 @@ private:
     // the kept ones stay under a bound.
     Problem Recording(Quran& packs, const std::string& entry, int speedPercent, const CdPcm** pcm);
 
-    Quran& quran;
+    std::unique_ptr<Quran> quran;
     PlannedTrack track;
     PlayOptions play;
     Problem refusal;

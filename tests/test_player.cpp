@@ -65,7 +65,7 @@ private slots:
         const PlannedTrack track = PlanTracks(list, reps).front();
         const QByteArray made = Samples(TrackPreparer::TrackPath(track.wavName));
 
-        TrackStream stream(std::make_unique<TrackAudio>(quran, track, options.play));
+        TrackStream stream(std::make_unique<TrackAudio>(quran.Recitation(), track, options.play));
         QByteArray heard;
         for (QByteArray block; !(block = stream.read(4096 * 7 + 2)).isEmpty();) heard += block;
         QVERIFY(stream.atEnd() && stream.Failure().Ok());
@@ -79,7 +79,8 @@ private slots:
 
         // A recording missing from the packs ends the stream, saying which.
         list.push_back(testenv::makeSaya("002", "004", 1, 0, 1));
-        TrackStream broken(std::make_unique<TrackAudio>(quran, PlanTracks(list, reps).front(), options.play));
+        TrackStream broken(
+            std::make_unique<TrackAudio>(quran.Recitation(), PlanTracks(list, reps).front(), options.play));
         while (!broken.read(1 << 20).isEmpty()) {
         }
         QVERIFY(broken.atEnd() && broken.Failure().Text().contains("002.004"));

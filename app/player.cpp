@@ -6,6 +6,7 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QElapsedTimer>
 #include <QMediaDevices>
 
 namespace {
@@ -25,6 +26,7 @@ public:
         if (!device.isFormatSupported(format))
             return Problem("the audio output " + device.description() + " cannot play CD audio");
         sink = std::make_unique<QAudioSink>(device, format);
+        idleFor.invalidate();
         sink->start(source);
         if (sink->error() != QAudio::NoError) return Problem("the audio output " + device.description() + " failed");
         return {};
@@ -39,10 +41,20 @@ public:
         return sink ? sink->format().bytesForDuration(sink->processedUSecs()) : 0;
     }
 
-    bool Idle() const override { return !sink || sink->state() == QAudio::IdleState; }
+    bool Idle() const override {
+        if (!sink) return true;
+        if (sink->state() != QAudio::IdleState) {
+            idleFor.invalidate();
+            return false;
+        }
+        if (!idleFor.isValid()) idleFor.start();
+        // What the device holds still plays after it has asked for more in vain.
+        return idleFor.elapsed() >= sink->format().durationForBytes(sink->bufferSize()) / 1000;
+    }
 
 private:
     std::unique_ptr<QAudioSink> sink;
+    mutable QElapsedTimer idleFor;
 };
 
 AudioOutput* installed = nullptr;

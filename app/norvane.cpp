@@ -182,7 +182,7 @@ Norvane::Norvane() : QMainWindow(nullptr) {
 }
 
 Norvane::~Norvane() {
-    delete player;  // it reads from the packs until it stops
+    delete player;  // silent before the rest goes
     delete runner;
     delete audio;
     delete quran;

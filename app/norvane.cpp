@@ -1,6 +1,7 @@
 #include "app/norvane.h"
 
 #include "app/appinfo.h"
+#include "app/player.h"
 #include "app/progress.h"
 #include "app/textsizecache.h"
 #include "app/userdialogs.h"
@@ -113,6 +114,9 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     BuildMenus();
     BuildStatusBar();
     quran = new Quran();
+    player = new Player(this);
+    connect(player, &Player::Heard, this, &Norvane::ShowHeard);
+    connect(player, &Player::Ended, this, &Norvane::PlayingEnded);
 
     // Rows 1 to 4: central box, outer splitter, its box, main splitter.
     QWidget* central = Box(nullptr, Qt::Vertical, 0, 2);
@@ -176,6 +180,7 @@ Norvane::Norvane() : QMainWindow(nullptr) {
 }
 
 Norvane::~Norvane() {
+    delete player;  // silent before the rest goes
     delete runner;
     delete audio;
     delete quran;
@@ -223,6 +228,19 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     connect(Button(removeRow, "Remove aya", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveOne);
     connect(Button(removeRow, "Remove sura", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveSura);
     connect(Button(removeRow, "Clear all", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveAll);
+    // Listening to what the disc will hold, before making it.
+    QWidget* listenRow = Box(playlist, Qt::Horizontal, 4, 2);
+    const auto listen = [this, listenRow](const QString& text, const char* name, const QString& tip, auto slot) {
+        QPushButton* button = Button(listenRow, text, "music.png");
+        button->setObjectName(name);
+        button->setToolTip(tip);
+        connect(button, &QPushButton::clicked, this, slot);
+    };
+    listen("Play aya", "playItemButton", "The selected aya with its repetitions and pauses, as it will be made",
+           &Norvane::PlayItem);
+    listen("Play track", "playTrackButton", "The whole track (group) of the selected aya, as it will be made",
+           &Norvane::PlayTrack);
+    listen("Stop", "stopButton", "Stop playing", &Norvane::StopPlaying);
 
     QGroupBox* groupBox = Group(playlist, "Groups", Qt::Vertical, 2);
     groupBox->layout()->setSpacing(2);
@@ -328,6 +346,10 @@ QWidget* Norvane::BuildAyaControls(QWidget* suras) {
     QWidget* addRow = Box(suras, Qt::Horizontal, 4, 2);
     connect(Button(addRow, "Add this aya", "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddOne);
     connect(Button(addRow, "Add all ayas", "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddAll);
+    QPushButton* play = Button(addRow, "Play", "music.png");
+    play->setObjectName("playAyaButton");
+    play->setToolTip("The selected aya as recorded, at the chosen speed (Space)");
+    connect(play, &QPushButton::clicked, this, &Norvane::PlayAya);
     return spins;
 }
 

@@ -39,6 +39,7 @@ class QSpinBox;
 class QWidget;
 
 class BurnListModel;
+class Player;
 class ProcessWrap;
 class Progress;
 class Mp3Probe;
@@ -104,6 +105,13 @@ public slots:
     // The progress dialog's Cancel: stops the running job (asking first when
     // stopping spoils the disc).
     void CancelJob();
+    // Listening: the aya selected in the grid as recorded (at the chosen
+    // speed), the selected list item as its block plays, or the whole
+    // track that holds it; Stop ends it.
+    void PlayAya();
+    void PlayItem();
+    void PlayTrack();
+    void StopPlaying();
 
 private:
     // Construction, in start-up order.
@@ -157,6 +165,11 @@ private:
     void CannotRunBox();
     // False, after a box with the advice, when no CD writer was found.
     bool WriterFound() const;
+    // Plays the track, or says why it cannot.
+    void Listen(PlannedTrack track, const PlayOptions& play);
+    // Highlights the list row of the member being heard.
+    void ShowHeard(const saya& member);
+    void PlayingEnded(const QString& why);
 
     // The job in hand (at most one: the progress dialog is modal).
     QPointer<Job> currentJob;
@@ -165,6 +178,7 @@ private:
     ProcessWrap* runner = nullptr;
     Mp3Probe* audio = nullptr;
     Progress* progress = nullptr;
+    Player* player = nullptr;
     QLabel* bitrateLabel = nullptr;
     QLabel* writingSpeedLabel = nullptr;
     QSlider* bitrateSlider = nullptr;

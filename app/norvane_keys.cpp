@@ -30,6 +30,7 @@ void Norvane::BuildShortcuts() {
     };
     bind(QKeySequence(Qt::CTRL | Qt::Key_I), &Norvane::AddOne);
     bind(QKeySequence(Qt::Key_Insert), &Norvane::AddOne, ayaListBox);
+    bind(QKeySequence(Qt::Key_Space), &Norvane::PlayAya, ayaListBox);
     // Delete removes the selected items only where the list has the focus,
     // so that it still deletes text in the folder's field.
     bind(QKeySequence::Delete, &Norvane::RemoveOne, burnListView);

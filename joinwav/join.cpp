@@ -23,13 +23,39 @@ constexpr int kCdRate = AudioCd::kRate;
 constexpr int kCdChannels = AudioCd::kChannels;
 constexpr sf_count_t kBlockFrames = 32768;
 
+// A sound file held in memory, read through libsndfile's virtual I/O.
+struct MemoryFile {
+    const char* data;
+    sf_count_t size;
+    sf_count_t at = 0;
+
+    static sf_count_t Length(void* file) { return static_cast<MemoryFile*>(file)->size; }
+    static sf_count_t Tell(void* file) { return static_cast<MemoryFile*>(file)->at; }
+    static sf_count_t Seek(sf_count_t offset, int whence, void* opaque) {
+        MemoryFile& file = *static_cast<MemoryFile*>(opaque);
+        const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? file.at : file.size;
+        if (base + offset < 0 || base + offset > file.size) return -1;
+        return file.at = base + offset;
+    }
+    static sf_count_t Read(void* buffer, sf_count_t count, void* opaque) {
+        MemoryFile& file = *static_cast<MemoryFile*>(opaque);
+        const sf_count_t got = std::min(count, file.size - file.at);
+        std::copy_n(file.data + file.at, got, static_cast<char*>(buffer));
+        file.at += got;
+        return got;
+    }
+    static sf_count_t Write(const void*, sf_count_t, void*) { return 0; }
+};
+
 // One input sound file, open for reading for the lifetime of the object.
 class SoundInput {
 public:
-    explicit SoundInput(const std::string& path) : path_(path) {
-        file_ = sf_open(path.c_str(), SFM_READ, &info_);
-        // Float recordings read as 16-bit must clip rather than wrap around.
-        if (file_) sf_command(file_, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    explicit SoundInput(const std::string& path) : path_(path) { setUp(sf_open(path.c_str(), SFM_READ, &info_)); }
+    // A file in memory, known in messages by `name`; `file` outlives the object.
+    SoundInput(const std::string& name, MemoryFile& file) : path_(name) {
+        static SF_VIRTUAL_IO io{MemoryFile::Length, MemoryFile::Seek, MemoryFile::Read, MemoryFile::Write,
+                                MemoryFile::Tell};
+        setUp(sf_open_virtual(&io, SFM_READ, &info_, &file));
     }
     ~SoundInput() {
         if (file_) sf_close(file_);
@@ -56,14 +82,39 @@ public:
     sf_count_t frames() const { return info_.frames; }
 
 private:
+    void setUp(SNDFILE* file) {
+        file_ = file;
+        // Float recordings read as 16-bit must clip rather than wrap around.
+        if (file_) sf_command(file_, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    }
+
     std::string path_;
     SF_INFO info_{};
     SNDFILE* file_ = nullptr;
 };
 
+// Where a join's interleaved stereo frames go: the output file, or memory.
+class StereoTarget {
+public:
+    virtual ~StereoTarget() = default;
+    virtual std::string write(const short* frames, sf_count_t count) = 0;
+};
+
+class StereoMemory : public StereoTarget {
+public:
+    explicit StereoMemory(std::vector<short>& frames) : frames_(frames) {}
+    std::string write(const short* frames, sf_count_t count) override {
+        frames_.insert(frames_.end(), frames, frames + count * kCdChannels);
+        return std::string();
+    }
+
+private:
+    std::vector<short>& frames_;
+};
+
 // The CD-format WAV being written. It lives in a temporary file beside the
 // target until commit(); if it is never committed it is removed.
-class CdWavOutput {
+class CdWavOutput : public StereoTarget {
 public:
     explicit CdWavOutput(std::string target) : target_(std::move(target)) {}
     ~CdWavOutput() { discard(); }
@@ -86,7 +137,7 @@ public:
     }
 
     // Appends interleaved stereo frames.
-    std::string write(const short* frames, sf_count_t count) {
+    std::string write(const short* frames, sf_count_t count) override {
         frames_ += count;
         if (frames_ > AudioCd::kMaxWavFrames)
             return "cannot write " + InQuotes(target_) + ": the joined audio is larger than a WAV file can hold";
@@ -146,7 +197,7 @@ public:
 // kept (see keepNext), what it adds is also kept, up to a bound.
 class StereoWriter : public FrameSink {
 public:
-    explicit StereoWriter(CdWavOutput& out) : out_(out) {}
+    explicit StereoWriter(StereoTarget& out) : out_(out) {}
 
     std::string write(const short* frames, sf_count_t count, int channels) override {
         written_ += count;
@@ -198,7 +249,7 @@ private:
         keeping_->insert(keeping_->end(), frames, frames + samples);
     }
 
-    CdWavOutput& out_;
+    StereoTarget& out_;
     std::vector<short> widened_;
     std::vector<short>* keeping_ = nullptr;
     size_t limitSamples_ = 0;
@@ -335,8 +386,7 @@ private:
     std::vector<short> out16_;
 };
 
-std::string appendInput(const std::string& path, int speedPercent, StereoWriter& out) {
-    SoundInput in(path);
+std::string appendInput(SoundInput& in, int speedPercent, StereoWriter& out) {
     const std::string problem = in.problem();
     if (!problem.empty()) return problem;
     const auto pass = [&in](FrameSink& sink) {
@@ -347,6 +397,11 @@ std::string appendInput(const std::string& path, int speedPercent, StereoWriter&
                         AudioCd::StretchedFrames(AudioCd::CdFrames(in.frames(), in.rate()), speedPercent));
     const std::string stretched = pass(stretcher);
     return stretched.empty() ? stretcher.finish() : stretched;
+}
+
+std::string appendInput(const std::string& path, int speedPercent, StereoWriter& out) {
+    SoundInput in(path);
+    return appendInput(in, speedPercent, out);
 }
 
 // An input named several times (an aya and its pause, repeated) is read and
@@ -438,3 +493,13 @@ std::string Join(const JoinRequest& request) {
     return output.commit();
 }
 
+
+std::string CdAudioOf(const std::string& name, const char* soundFile, size_t size, int speedPercent,
+                      std::vector<short>* stereo) {
+    stereo->clear();
+    MemoryFile file{soundFile, sf_count_t(size)};
+    SoundInput in(name, file);
+    StereoMemory memory(*stereo);
+    StereoWriter writer(memory);
+    return appendInput(in, speedPercent, writer);
+}

@@ -47,12 +47,15 @@ Mp3Decoder::~Mp3Decoder() {
     if (handle) mpg123_delete(handle);
 }
 
-Problem Mp3Decoder::DecodeToWav(const std::vector<char>& mp3, const QString& wavPath) {
+Problem Mp3Decoder::Decode(const std::vector<char>& mp3, QByteArray* wav) {
+    wav->clear();
     if (!handle) return Problem("the MP3 decoder could not be set up");
     if (mp3.empty() || LooksLikeWav(mp3)) return Problem("not MP3 audio");
     MemoryStream stream{mp3.data(), mp3.size(), 0};
     if (mpg123_open_handle(handle, &stream) != MPG123_OK) return Problem("not MP3 audio");
-    QByteArray pcm;
+    // Room for the header in front, filled in once the format is known.
+    QByteArray& pcm = *wav;
+    pcm.resize(44);
     long rate = 0;
     int channels = 0, encoding = 0;
     // A scan first, so that the encoder's delay in a LAME tag is known
@@ -70,17 +73,24 @@ Problem Mp3Decoder::DecodeToWav(const std::vector<char>& mp3, const QString& wav
     const long decoderDelay = std::max(0L, State(handle, MPG123_DEC_DELAY));
     const bool formatKnown = mpg123_getformat(handle, &rate, &channels, &encoding) == MPG123_OK;
     mpg123_close(handle);
-    if (!formatKnown || rate <= 0 || channels <= 0 || pcm.isEmpty()) return Problem("not MP3 audio");
+    const qsizetype decoded = pcm.size() - 44;
+    if (!formatKnown || rate <= 0 || channels <= 0 || decoded <= 0) return Problem("not MP3 audio");
     // Without the encoder's delay known nothing was trimmed, and lame drops
     // what its own decoder puts in front.
-    const qsizetype skip = gapless ? 0 : std::min<qsizetype>(pcm.size(), qsizetype(decoderDelay) * channels * 2);
-    const qint64 bytes = pcm.size() - skip;
+    const qsizetype skip = gapless ? 0 : std::min<qsizetype>(decoded, qsizetype(decoderDelay) * channels * 2);
+    const qint64 bytes = decoded - skip;
     if (bytes <= 0) return Problem("not MP3 audio");
+    pcm.remove(44, skip);
+    pcm.replace(0, 44, WavHeader(int(rate), channels, bytes));
+    return {};
+}
 
+Problem Mp3Decoder::DecodeToWav(const std::vector<char>& mp3, const QString& wavPath) {
+    QByteArray decoded;
+    if (const Problem problem = Decode(mp3, &decoded)) return problem;
     QFile wav(wavPath);
-    const QByteArray header = WavHeader(int(rate), channels, bytes);
-    if (!wav.open(QIODevice::WriteOnly | QIODevice::Truncate) || wav.write(header) != header.size() ||
-        wav.write(pcm.constData() + skip, bytes) != bytes || !wav.flush()) {
+    if (!wav.open(QIODevice::WriteOnly | QIODevice::Truncate) || wav.write(decoded) != decoded.size() ||
+        !wav.flush()) {
         const QString why = wav.errorString();
         wav.close();
         QFile::remove(wavPath);

@@ -8,6 +8,7 @@
 
 #include "tools/problem.h"
 
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -22,6 +23,8 @@ public:
 
     // Writes the audio of `mp3` into a WAV file at `wavPath` (replaced).
     Problem DecodeToWav(const std::vector<char>& mp3, const QString& wavPath);
+    // The same WAV file's bytes, in memory.
+    Problem Decode(const std::vector<char>& mp3, QByteArray* wav);
 
 private:
     mpg123_handle_struct* handle = nullptr;

@@ -4,7 +4,7 @@
 PACKAGES=(
   # building
   cmake ninja-build g++ pkg-config
-  qt6-base-dev zlib1g-dev libmpg123-dev libsndfile1-dev libsoxr-dev libsoundtouch-dev
+  qt6-base-dev qt6-multimedia-dev zlib1g-dev libmpg123-dev libsndfile1-dev libsoxr-dev libsoundtouch-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   help2man librsvg2-bin
   # the tools the programs run, the demo packs' voice, the tests' MP3 tag reader

@@ -3,6 +3,8 @@
 // and playlists).
 
 #include "app/norvane.h"
+#include "app/player.h"
+#include "burnlist/burnlistmodel.h"
 #include "library/recitation.h"
 #include "production/trackplan.h"
 #include "support/gui.h"
@@ -15,8 +17,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QtTest>
 #include <memory>
+
+// The sound card's stand-in: it plays what the test says it has played.
+struct ListeningOutput : AudioOutput {
+    bool available = true;
+    QIODevice* source = nullptr;
+    qint64 played = 0;
+    bool Available() const override { return available; }
+    Problem Start(QIODevice* from) override {
+        source = from;
+        played = 0;
+        return {};
+    }
+    void Stop() override { source = nullptr; }
+    qint64 PlayedBytes() const override { return played; }
+    bool Idle() const override { return source && source->atEnd(); }
+};
 
 class BurnListWindowTest : public QObject {
     Q_OBJECT
@@ -296,6 +315,51 @@ private slots:
         window = std::make_unique<Norvane>();
         QCOMPARE(Child<QComboBox>(window.get(), "translationCombo")->currentData().toString(), QString());
         QVERIFY(QDir("quran").rename("gone", "english"));
+    }
+
+    // Without an audio output Play (and Space in the aya grid) says so.
+    // With one, the highlighted row follows the member being heard through
+    // its repetitions and pauses and the group's passes, and Stop stops.
+    void listeningFollowsTheAyaHeard() {
+        ListeningOutput output;
+        output.available = false;
+        AudioOutput::Install(&output);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->SuraSelected(1);
+        auto* ayas = Child<QListWidget>(window.get(), "ayaListBox");
+        ayas->setCurrentRow(0);
+        ayas->setFocus();
+        QTest::keyClick(ayas, Qt::Key_Space);
+        QCOMPARE(dialogs.boxes.size(), 1);
+        QVERIFY(dialogs.boxes[0].text.contains("no audio output"));
+        QVERIFY(Child<QLabel>(window.get(), "statusLabel")->text().contains("no audio output"));
+
+        output.available = true;
+        Child<QComboBox>(window.get(), "translationCombo")->setCurrentIndex(0);
+        Child<QCheckBox>(window.get(), "basmalaCheck")->setChecked(true);
+        Add(1, 0, 2, 1);
+        Add(1, 254);
+        Add(0, 0);
+        Assign({"002.001", "002.255"}, 1, 2);
+        Select({"002.255"});
+        Child<QPushButton>(window.get(), "playTrackButton")->click();
+        QVERIFY2(output.source, qPrintable(Child<QLabel>(window.get(), "statusLabel")->text()));
+        QStringList heard;
+        for (auto* player = Child<Player>(window.get()); output.source;) {
+            output.played += output.source->read(17640).size();  // a tenth of a second
+            player->Follow();
+            const QString row = burnBox()->currentIndex().data(BurnListModel::KeyRole).toString();
+            if (heard.value(heard.size() - 1) != row) heard << row;
+        }
+        QCOMPARE(heard.join(' '), QString("002.001 002.255 002.001 002.255"));
+        QCOMPARE(dialogs.boxes.size(), 1);
+        Select({"001.001"});
+        Child<QPushButton>(window.get(), "playItemButton")->click();
+        QVERIFY(output.source);
+        Child<QPushButton>(window.get(), "stopButton")->click();
+        QVERIFY(!output.source);
+        AudioOutput::Install(nullptr);
     }
 };
 

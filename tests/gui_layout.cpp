@@ -38,6 +38,7 @@ class LayoutTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(testenv::writePack(dir.filePath("quran/s078_s114.mat"), {{"078.001.mp3", testenv::makeMp3(500)}}));
+        QVERIFY(testenv::writePack(dir.filePath("quran/s001_s002.mat"), {{"001.001.mp3", testenv::makeMp3(500)}}));
         // The compiled translations, where a portable program finds them.
         const QDir built(NORVANE_BIN_DIR "/../share/norvane/translations");
         QVERIFY(QDir().mkpath(dir.filePath("translations")));

@@ -188,11 +188,11 @@ Norvane::~Norvane() {
 }
 
 void Norvane::BuildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(Icon("cd_add.png"), "&Get Recitation…", this, &Norvane::GetRecitation);
     file->addAction(Icon("cd_add.png"), "&Import Recitation…", this, &Norvane::ImportRecitation);
     file->addAction(Icon("exit.png"), "&Exit", this, &Norvane::Exit);
-    QMenu* help = menuBar()->addMenu("&Help");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(Icon("help.png"), "&Help", this, &Norvane::Help);
     help->addAction(Icon("about.png"), "&About", this, &Norvane::About);
     BuildLanguageMenu(help->addMenu(tr("&Language")));
@@ -214,7 +214,7 @@ void Norvane::BuildStatusBar() {
 
 QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     QWidget* column = Box(parent, Qt::Vertical, 0, 4);
-    QGroupBox* playlist = Group(column, "Norvane Playlist", Qt::Vertical);
+    QGroupBox* playlist = Group(column, tr("Norvane Playlist"), Qt::Vertical);
 
     burnModel = new BurnListModel(burnCore, this);
     burnListView = Add(playlist, new QListView(playlist));
@@ -236,31 +236,31 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
         button->setToolTip(tip);
         connect(button, &QPushButton::clicked, this, slot);
     };
-    listen("Play aya", "playItemButton", "The selected aya with its repetitions and pauses, as it will be made",
+    listen(tr("Play aya"), "playItemButton", tr("The selected aya with its repetitions and pauses, as it will be made"),
            &Norvane::PlayItem);
-    listen("Play track", "playTrackButton", "The whole track (group) of the selected aya, as it will be made",
+    listen(tr("Play track"), "playTrackButton", tr("The whole track (group) of the selected aya, as it will be made"),
            &Norvane::PlayTrack);
-    listen("Stop", "stopButton", "Stop playing", &Norvane::StopPlaying);
+    listen(tr("Stop"), "stopButton", tr("Stop playing"), &Norvane::StopPlaying);
 
-    QGroupBox* groupBox = Group(playlist, "Groups", Qt::Vertical, 2);
+    QGroupBox* groupBox = Group(playlist, tr("Groups"), Qt::Vertical, 2);
     groupBox->layout()->setSpacing(2);
     QWidget* groups = Box(groupBox, Qt::Horizontal, 2);  // five controls in one row of the narrow column
     connect(Button(groups, "Assign", "cd_add.png"), &QPushButton::clicked, this, &Norvane::AssignGroup);
-    Label(groups, "group number: ")->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    Label(groups, tr("group number: "))->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     groupCombo = Add(groups, new QComboBox(groups));
     groupCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     groupCombo->setObjectName("groupCombo");
     for (int g = 1; g <= 100; ++g) groupCombo->addItem(QString::number(g));
-    Label(groups, "rep: ")->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    Label(groups, tr("rep: "))->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     groupRepSpin = Spin(groups, 1, 100, "groupRepSpin");
     // How the group being assigned plays: a pause after each pass, and
     // build-up stages (aya 1; 1-2; 1-3; ...).
     QWidget* groupPlay = Box(groupBox, Qt::Horizontal, 2);
-    Label(groupPlay, "pause after each pass (sec): ");
+    Label(groupPlay, tr("pause after each pass (sec): "));
     groupPauseSpin = Spin(groupPlay, 0, 60, "groupPauseSpin");
-    buildUpCheck = Add(groupPlay, new QCheckBox("build-up", groupPlay));
+    buildUpCheck = Add(groupPlay, new QCheckBox(tr("build-up"), groupPlay));
     buildUpCheck->setObjectName("buildUpCheck");
-    buildUpCheck->setToolTip("Play aya 1, then ayas 1-2, then 1-3, ..., each stage as often as the group's rep");
+    buildUpCheck->setToolTip(tr("Play aya 1, then ayas 1-2, then 1-3, ..., each stage as often as the group's rep"));
     static_cast<QBoxLayout*>(groupPlay->layout())->addStretch(1);
 
     QWidget* listRow = Box(column, Qt::Horizontal, 4, 2);
@@ -270,9 +270,9 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
 }
 
 QWidget* Norvane::BuildSurasBox(QWidget* parent) {
-    QGroupBox* suras = Group(parent, "Suras", Qt::Vertical, 4);
+    QGroupBox* suras = Group(parent, tr("Suras"), Qt::Vertical, 4);
     QWidget* recitationRow = Box(suras, Qt::Horizontal, 4, 2);
-    Label(recitationRow, "Recitation:")->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    Label(recitationRow, tr("Recitation:"))->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     recitationCombo = Add(recitationRow, new QComboBox(recitationRow));
     recitationCombo->setObjectName("recitationCombo");
     recitationCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -301,7 +301,7 @@ void Norvane::FillSuraList() {
             suraByIndex[index++] = key;
             // Every learner knows the suras by their Arabic names too.
             suraCombo->addItem(QString::fromStdString(catalogue.ShortName(key)) + QString::fromUtf8(" — ") + ArabicSuraName(s));
-            if (!reciter.isEmpty()) suraCombo->setItemData(suraCombo->count() - 1, "Recited by " + reciter, Qt::ToolTipRole);
+            if (!reciter.isEmpty()) suraCombo->setItemData(suraCombo->count() - 1, tr("Recited by %1").arg(reciter), Qt::ToolTipRole);
         }
     }
     if (suraCombo->count() == 0) {
@@ -313,17 +313,17 @@ void Norvane::FillSuraList() {
 
 QWidget* Norvane::BuildAyaControls(QWidget* suras) {
     QWidget* spins = Box(suras, Qt::Horizontal, 4, 2);
-    Label(spins, "aya rep: ");
+    Label(spins, tr("aya rep: "));
     ayaRepSpin = Spin(spins, 1, 100, "ayaRepSpin");
-    Label(spins, "aya pause (sec): ");
+    Label(spins, tr("aya pause (sec): "));
     ayaPauseSpin = Spin(spins, 0, 60, "ayaPauseSpin");
     // The pause may grow with the aya: time to recite a long aya back.
     QWidget* byLength = Box(suras, Qt::Horizontal, 4, 2);
     // An option of "Add all ayas", in the free room of this row.
-    pageGroupsCheck = Add(byLength, new QCheckBox("group by page", byLength));
+    pageGroupsCheck = Add(byLength, new QCheckBox(tr("group by page"), byLength));
     pageGroupsCheck->setObjectName("pageGroupsCheck");
-    pageGroupsCheck->setToolTip("Add all ayas makes the ayas of each page of the mushaf a group of their own, "
-                                "played as the Groups row says");
+    pageGroupsCheck->setToolTip(tr("Add all ayas makes the ayas of each page of the mushaf a group of their own, "
+                                   "played as the Groups row says"));
     static_cast<QBoxLayout*>(byLength->layout())->addStretch(1);
     lengthPauseSpin = Add(byLength, new QDoubleSpinBox(byLength));
     lengthPauseSpin->setObjectName("lengthPauseSpin");
@@ -331,8 +331,8 @@ QWidget* Norvane::BuildAyaControls(QWidget* suras) {
     lengthPauseSpin->setSingleStep(0.25);
     lengthPauseSpin->setDecimals(2);
     lengthPauseSpin->setPrefix("+ ");
-    lengthPauseSpin->setToolTip("Each pause grows by this many times the aya's own length");
-    Label(byLength, "× aya length");
+    lengthPauseSpin->setToolTip(tr("Each pause grows by this many times the aya's own length"));
+    Label(byLength, tr("× aya length"));
 
     ayaListBox = Add(suras, new QListWidget(suras));
     ayaListBox->setObjectName("ayaListBox");
@@ -348,7 +348,7 @@ QWidget* Norvane::BuildAyaControls(QWidget* suras) {
     connect(Button(addRow, "Add all ayas", "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddAll);
     QPushButton* play = Button(addRow, "Play", "music.png");
     play->setObjectName("playAyaButton");
-    play->setToolTip("The selected aya as recorded, at the chosen speed (Space)");
+    play->setToolTip(tr("The selected aya as recorded, at the chosen speed (Space)"));
     connect(play, &QPushButton::clicked, this, &Norvane::PlayAya);
     return spins;
 }
@@ -356,11 +356,11 @@ QWidget* Norvane::BuildAyaControls(QWidget* suras) {
 // The ways of playing that hold for a whole CD or MP3 set.
 QWidget* Norvane::BuildPlayRow(QWidget* tabColumn) {
     QWidget* row = Box(tabColumn, Qt::Horizontal, 4, 2);
-    basmalaCheck = Add(row, new QCheckBox("Basmala before aya 1", row));
+    basmalaCheck = Add(row, new QCheckBox(tr("Basmala before aya 1"), row));
     basmalaCheck->setObjectName("basmalaCheck");
-    basmalaCheck->setToolTip("Once in each track, before aya 1 of a sura (not suras 1 and 9) is first heard");
+    basmalaCheck->setToolTip(tr("Once in each track, before aya 1 of a sura (not suras 1 and 9) is first heard"));
     static_cast<QBoxLayout*>(row->layout())->addStretch(1);
-    Label(row, "speed:");
+    Label(row, tr("speed:"));
     playSpeedSpin = Add(row, new QDoubleSpinBox(row));
     playSpeedSpin->setObjectName("playSpeedSpin");
     playSpeedSpin->setRange(PlayOptions::kMinSpeedPercent / 100.0, PlayOptions::kMaxSpeedPercent / 100.0);
@@ -369,16 +369,16 @@ QWidget* Norvane::BuildPlayRow(QWidget* tabColumn) {
     // Half-typed values ("0.7" of "0.75") are not taken for a choice.
     playSpeedSpin->setKeyboardTracking(false);
     playSpeedSpin->setValue(1.0);
-    playSpeedSpin->setToolTip("Recitation speed; the reciter's pitch stays");
+    playSpeedSpin->setToolTip(tr("Recitation speed; the reciter's pitch stays"));
     // The translations installed now, each offered by its name.
     QWidget* translationRow = Box(tabColumn, Qt::Horizontal, 4, 2);
-    Label(translationRow, "Translation after each aya")->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    Label(translationRow, tr("Translation after each aya"))->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     translationCombo = Add(translationRow, new QComboBox(translationRow));
     // A long name is cut rather than pushing the row wider than the column.
     translationCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     translationCombo->setMinimumContentsLength(6);
     translationCombo->setObjectName("translationCombo");
-    translationCombo->setToolTip("Played once after each aya's repetitions, followed by the aya's pause");
+    translationCombo->setToolTip(tr("Played once after each aya's repetitions, followed by the aya's pause"));
     FillTranslationList();
     static_cast<QBoxLayout*>(translationRow->layout())->addStretch(1);
     return row;
@@ -419,7 +419,7 @@ QWidget* Norvane::BuildCdPage() {
     base.setPointSize(7);
     cdLengthLabel->setFont(base);
 
-    QGroupBox* config = Group(page, "CD Writer Config", Qt::Vertical, 2);
+    QGroupBox* config = Group(page, tr("CD Writer Config"), Qt::Vertical, 2);
     // Without a writer, the advice takes the place of the writer's controls.
     noWriterLabel = Label(config, QString());
     noWriterLabel->setObjectName("noWriterLabel");
@@ -427,7 +427,7 @@ QWidget* Norvane::BuildCdPage() {
     noWriterLabel->hide();
     writerControls = Box(config, Qt::Vertical, 0, 2);
     QWidget* driveRow = Box(writerControls, Qt::Horizontal, 2);
-    Label(driveRow, "CD Drive: ");
+    Label(driveRow, tr("CD Drive: "));
     driveCombo = Add(driveRow, new QComboBox(driveRow));
     driveCombo->setObjectName("driveCombo");
     connect(driveCombo, qOverload<int>(&QComboBox::activated), this, &Norvane::RememberChosenWriter);
@@ -450,7 +450,7 @@ QWidget* Norvane::BuildMp3Page() {
     QWidget* page = Box(nullptr, Qt::Vertical, 3, 4);
     page->setObjectName("mp3Page");
     // A small margin leaves room for the legend's 250-pixel table.
-    QGroupBox* config = Group(page, "MP3 Config", Qt::Vertical, 2);
+    QGroupBox* config = Group(page, tr("MP3 Config"), Qt::Vertical, 2);
     bitrateLabel = Label(config, BitrateText(kDefaultBitratePosition));
     bitrateLabel->setObjectName("bitrateLabel");
     bitrateSlider = Slider(config, kDefaultBitratePosition, "bitrateSlider");
@@ -460,14 +460,14 @@ QWidget* Norvane::BuildMp3Page() {
           "<td><p align=\"right\">good quality<br>larger file</p></td></tr></table>");
 
     QWidget* saveRow = Box(page, Qt::Horizontal, 2);
-    Label(saveRow, "Save to: ");
+    Label(saveRow, tr("Save to: "));
     mp3DirEdit = Add(saveRow, new QLineEdit(saveRow));
     mp3DirEdit->setObjectName("mp3DirEdit");
     connect(mp3DirEdit, &QLineEdit::editingFinished, this,
             [this] { settings->WriteString("dir", "mp3dir", mp3DirEdit->text()); });
     connect(Button(saveRow, "Browse...", "folder.png"), &QPushButton::clicked, this, &Norvane::BrowseMP3);
 
-    numberedCheck = Add(page, new QCheckBox("Number files in playing order", page));
+    numberedCheck = Add(page, new QCheckBox(tr("Number files in playing order"), page));
     numberedCheck->setObjectName("numberedCheck");
     connect(numberedCheck, &QCheckBox::toggled, this,
             [this](bool on) { settings->WriteInt("dir", "numbered", on ? 1 : 0); });
@@ -490,11 +490,11 @@ void Norvane::SetUpProgress() {
 }
 
 QString Norvane::BitrateText(int position) {
-    return "Current bitrate: " + QString::number(BitrateAt(position)) + " kbit";
+    return Norvane::tr("Current bitrate: %1 kbit").arg(BitrateAt(position));
 }
 
 QString Norvane::WritingSpeedText(int position) {
-    return "CD Writing Speed: " + QString::number(WritingSpeedAt(position)) + "x";
+    return Norvane::tr("CD Writing Speed: %1x").arg(WritingSpeedAt(position));
 }
 
 QList<int> Norvane::SplitSizes(float a, float b, int total) {
@@ -508,7 +508,7 @@ void Norvane::ShowBitrate(int position) { bitrateLabel->setText(BitrateText(posi
 void Norvane::ShowWritingSpeed(int position) { writingSpeedLabel->setText(WritingSpeedText(position)); }
 
 void Norvane::BrowseMP3() {
-    const QString chosen = UserDialogs::Current().ExistingDirectory(this, "Choose a directory to place your MP3s",
+    const QString chosen = UserDialogs::Current().ExistingDirectory(this, tr("Choose a directory to place your MP3s"),
                                                                      UserDialogs::StartDir());
     if (chosen.isEmpty() || !QFileInfo(chosen).isDir()) return;
     mp3DirEdit->setText(chosen);

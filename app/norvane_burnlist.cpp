@@ -55,13 +55,12 @@ void Norvane::AddOne() {
     burnModel->Change([&](BurnListCore& core) { added = core.Add(entry); });
     if (!added) {
         UserDialogs::Current().Information(
-            "Norvane", QString::fromStdString(entry.Key()) +
-                           " already in playlist.<br>Remove from playlist if you wish to update time or pause "
-                           "and then re-add.");
+            "Norvane", tr("%1 already in playlist.<br>Remove from playlist if you wish to update time or pause "
+                          "and then re-add.").arg(QString::fromStdString(entry.Key())));
         return;
     }
     UpdateTotalTime();
-    statusLabel->setText("Added aya");
+    statusLabel->setText(tr("Added aya"));
 }
 
 // Adds the ayas shown in one batch: each aya finds its place in the list by
@@ -85,18 +84,18 @@ void Norvane::AddAll() {
     // Ayas already listed are skipped without a word.
     burnModel->Change([&](BurnListCore& core) { problem = AddAyaRuns(core, runs, ayas, groups); });
     if (problem) {
-        UserDialogs::Current().Information("Norvane", problem.Text() + ".<br>No aya was added.");
+        UserDialogs::Current().Information("Norvane", tr("%1.<br>No aya was added.").arg(problem.Text()));
         return;
     }
     if (burnList.size() != before) UpdateTotalTime();
-    statusLabel->setText(ChosenDivision() == Division::Sura ? QString("Done adding sura")
-                                                             : "Done adding " + divisionCombo->currentText());
+    statusLabel->setText(ChosenDivision() == Division::Sura ? tr("Done adding sura")
+                                                             : tr("Done adding %1").arg(divisionCombo->currentText()));
 }
 
 void Norvane::RemoveOne() {
     const QModelIndex current = burnListView->currentIndex();
     if (!current.isValid()) {
-        UserDialogs::Current().Information("Norvane Error", "No aya selected to delete!");
+        UserDialogs::Current().Information(tr("Norvane Error"), tr("No aya selected to delete!"));
         return;
     }
     RemoveSayaFromBurnList(burnModel->EntryAt(current.row()));
@@ -115,7 +114,7 @@ void Norvane::RemoveAll() {
 void Norvane::RemoveSura() {
     const QModelIndex current = burnListView->currentIndex();
     if (!current.isValid()) {
-        UserDialogs::Current().Information("Norvane Error", "No sura selected to delete!");
+        UserDialogs::Current().Information(tr("Norvane Error"), tr("No sura selected to delete!"));
         return;
     }
     const std::string sura = burnModel->EntryAt(current.row()).sura;
@@ -152,38 +151,37 @@ void Norvane::RemoveSayaFromBurnList(saya s) {
 }
 
 void Norvane::SavePlaylist() {
-    const QString chosen = UserDialogs::Current().SaveFileName(this, "Choose a playlist name to save",
+    const QString chosen = UserDialogs::Current().SaveFileName(this, tr("Choose a playlist name to save"),
                                                                 UserDialogs::StartDir(), kPlaylistFilter);
     if (chosen.isEmpty()) return;
     const QString path = PlaylistFileName(chosen);
     const QString error = SavePlaylistFile(path, burnList, groupReps);
     if (!error.isEmpty()) {
         UserDialogs::Current().Information(
-            "Norvane", "The playlist could not be saved to " + QDir::toNativeSeparators(path).toHtmlEscaped() +
-                           ":<br>" + error.toHtmlEscaped());
+            "Norvane", tr("The playlist could not be saved to %1:<br>%2")
+                           .arg(QDir::toNativeSeparators(path).toHtmlEscaped(), error.toHtmlEscaped()));
         return;
     }
     playlistName = QFileInfo(path).completeBaseName();
-    statusLabel->setText("Finished Saving Playlist");
+    statusLabel->setText(tr("Finished Saving Playlist"));
 }
 
 void Norvane::LoadPlaylist() {
-    const QString chosen = UserDialogs::Current().OpenFileName(this, "Choose a playlist to open",
+    const QString chosen = UserDialogs::Current().OpenFileName(this, tr("Choose a playlist to open"),
                                                                 UserDialogs::StartDir(), kPlaylistFilter);
     if (chosen.isEmpty() || !QFileInfo::exists(chosen)) return;
     const PlaylistLoad load = LoadPlaylistFile(chosen);
     if (!load.ok()) {
         // The list on screen stays: an unreadable file must not cost the user it.
         UserDialogs::Current().Information(
-            "Norvane", "The playlist " + QDir::toNativeSeparators(chosen).toHtmlEscaped() +
-                           " could not be read:<br>" + load.error.toHtmlEscaped() +
-                           "<br>The current playlist was kept.");
+            "Norvane", tr("The playlist %1 could not be read:<br>%2<br>The current playlist was kept.")
+                           .arg(QDir::toNativeSeparators(chosen).toHtmlEscaped(), load.error.toHtmlEscaped()));
         return;
     }
     burnModel->Change([&](BurnListCore& core) { core.Replace(load); });
     playlistName = QFileInfo(chosen).completeBaseName();
     UpdateTotalTime();
-    statusLabel->setText("Finished Loading Playlist");
+    statusLabel->setText(tr("Finished Loading Playlist"));
     const QString note = PlaylistLoadNote(load);
     if (!note.isEmpty()) UserDialogs::Current().Information("Norvane", note);
 }

@@ -54,11 +54,11 @@ void Norvane::Listen(PlannedTrack track, const PlayOptions& play) {
                                                     std::make_unique<TrackAudio>(quran->Recitation(), std::move(track), play)))
                                               : Problem(refusal);
     if (problem) {
-        statusLabel->setText("Cannot play: " + problem.Text());
-        UserDialogs::Current().Information("Norvane", "Cannot play " + title + ":<br>" + problem.Text().toHtmlEscaped());
+        statusLabel->setText(tr("Cannot play: %1").arg(problem.Text()));
+        UserDialogs::Current().Information("Norvane", tr("Cannot play %1:<br>%2").arg(title, problem.Text().toHtmlEscaped()));
         return;
     }
-    statusLabel->setText("Playing " + title);
+    statusLabel->setText(tr("Playing %1").arg(title));
 }
 
 void Norvane::ShowHeard(const saya& member) {
@@ -68,5 +68,5 @@ void Norvane::ShowHeard(const saya& member) {
 }
 
 void Norvane::PlayingEnded(const QString& why) {
-    statusLabel->setText(why.isEmpty() ? QString("Finished playing") : "Playing broke off: " + why);
+    statusLabel->setText(why.isEmpty() ? tr("Finished playing") : tr("Playing broke off: %1").arg(why));
 }

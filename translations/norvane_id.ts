@@ -384,6 +384,78 @@ You can, however, still create MP3s.</source>
         <source>Get Recitation</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 already in playlist.&lt;br&gt;Remove from playlist if you wish to update time or pause and then re-add.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added aya</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.&lt;br&gt;No aya was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done adding sura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done adding %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No aya selected to delete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sura selected to delete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a playlist name to save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The playlist could not be saved to %1:&lt;br&gt;%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished Saving Playlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a playlist to open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The playlist %1 could not be read:&lt;br&gt;%2&lt;br&gt;The current playlist was kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished Loading Playlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot play: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot play %1:&lt;br&gt;%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing broke off: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>

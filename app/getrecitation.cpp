@@ -109,36 +109,33 @@ void GetRecitationDialog::EntryChosen() {
     ShowSize();
 }
 
-DownloadOrder GetRecitationDialog::Order() const {
+DownloadOrder GetRecitationDialog::Order(Problem* surasProblem) const {
     DownloadOrder order;
     const int row = catalogueList->currentRow();
     if (row >= 0 && row < int(entries.size())) order.source = entries[size_t(row)];
     order.base = Base();
     order.name = nameEdit->text().trimmed();
-    if (!surasEdit->text().trimmed().isEmpty())
-        static_cast<void>(ParseSuraList(surasEdit->text(), &order.suras));
+    // Empty: all 114.
+    const Problem bad = surasEdit->text().trimmed().isEmpty() ? Problem() : ParseSuraList(surasEdit->text(), &order.suras);
+    if (surasProblem) *surasProblem = bad;
     return order;
 }
 
 void GetRecitationDialog::ShowSize() {
-    std::vector<int> suras;
-    const Problem badSuras = surasEdit->text().trimmed().isEmpty() ? Problem() : ParseSuraList(surasEdit->text(), &suras);
-    if (badSuras) {
-        sizeLabel->setText(badSuras.Text());
-        return;
-    }
-    const DownloadOrder order = Order();
-    sizeLabel->setText(tr("%1 ayas, %2. A whole recitation is about 0.8 GB at 64 kbit/s and 2.5 to 2.8 GB "
-                          "at 128 kbit/s.")
-                           .arg(order.AyaCount())
-                           .arg(RecitationCatalogue::SizeText(order.EstimatedBytes())));
+    Problem badSuras;
+    const DownloadOrder order = Order(&badSuras);
+    sizeLabel->setText(badSuras ? badSuras.Text()
+                                : tr("%1 ayas, %2. A whole recitation is about 0.8 GB at 64 kbit/s and 2.5 to 2.8 GB "
+                                     "at 128 kbit/s.")
+                                      .arg(order.AyaCount())
+                                      .arg(RecitationCatalogue::SizeText(order.EstimatedBytes())));
 }
 
 void GetRecitationDialog::TryAccept() {
-    std::vector<int> suras;
-    Problem problem = catalogueList->currentRow() < 0 ? Problem(tr("Choose a recitation first.")) : Problem();
-    if (!problem && !surasEdit->text().trimmed().isEmpty()) problem = ParseSuraList(surasEdit->text(), &suras);
-    if (!problem) problem = Order().Check();
+    Problem problem;
+    const DownloadOrder order = Order(&problem);
+    if (catalogueList->currentRow() < 0) problem = Problem(tr("Choose a recitation first."));
+    if (!problem) problem = order.Check();
     problemLabel->setText(problem.Text());
     if (!problem) accept();
 }

@@ -22,8 +22,9 @@ public:
     GetRecitationDialog(const QString& base, QWidget* parent = nullptr);
     ~GetRecitationDialog() override;
 
-    // What the user asked for; valid once the dialog was accepted.
-    DownloadOrder Order() const;
+    // What the user asked for; valid once the dialog was accepted. A suras
+    // field that cannot be read gives all suras and its problem.
+    DownloadOrder Order(Problem* surasProblem = nullptr) const;
     QString Base() const;
 
     // The recitations offered: the shipped catalogue, or a server's own.

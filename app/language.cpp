@@ -59,10 +59,12 @@ bool InstallLanguage(QCoreApplication& app, const QString& code) {
     // write them, also where the language writes its own.
     const QLocale numbers = code == "en" ? QLocale::system() : locale;
     QLocale::setDefault(numbers.zeroDigit() == "0" ? numbers : QLocale(QLocale::English, QLocale::UnitedStates));
-    // Qt's own texts (OK, Cancel, the file dialogs), where the system has them.
-    const bool found = code == "en" ||
-                       (Install(app, "qtbase", code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)),
-                        Install(app, "norvane", code, Locations::Current().DataFile("translations")));
+    // Qt's own texts (OK, Cancel, the file dialogs) and Norvane's.
+    bool found = true;  // English is the texts as written
+    if (code != "en") {
+        Install(app, "qtbase", code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));  // where the system has it
+        found = Install(app, "norvane", code, Locations::Current().DataFile("translations"));
+    }
     // After the translators, which would set the direction of their own.
     if (auto* gui = qobject_cast<QGuiApplication*>(&app)) gui->setLayoutDirection(locale.textDirection());
     return found;

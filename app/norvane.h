@@ -134,6 +134,11 @@ private:
     // After recitations arrived: the chooser again, `arrived` chosen when it
     // is a recitation of the Quran that holds packs.
     void RefreshRecitations(const QString& arrived);
+    // After the packs in use changed: the sura list and the lengths anew.
+    void ReloadPacks();
+    // A job's report: `outcome` in the progress dialog, and in a box with
+    // the first of `lines`.
+    void ShowReport(const QString& title, const QString& outcome, const QStringList& lines);
     // After new packs arrived: the list again, the shown sura kept.
     void RefreshSuraList();
     void ImportFinished(class RecitationImport& job);

@@ -26,14 +26,8 @@ void Norvane::ImportFinished(RecitationImport& job) {
     const QString outcome = job.Result() == Job::Outcome::Done ? tr("Imported %1 sura pack(s).").arg(result.packs.size())
                             : job.Result() == Job::Outcome::Cancelled ? tr("Import cancelled.")
                                                                       : tr("Import failed.");
-    progress->SendMsg(outcome);
-    if (!result.packs.empty()) RefreshSuraList();
-    // The report in a box of its own, where long lines can be read; a folder
-    // full of other files is summed up after the first of them.
-    const int shown = 25;
-    QString text = outcome + "\n\n" + report.mid(0, shown).join('\n');
-    if (report.size() > shown) text += tr("\n… and %1 more lines in the log.").arg(report.size() - shown);
-    UserDialogs::Current().Information(tr("Import Recitation"), text);
+    if (!result.packs.empty()) ReloadPacks();
+    ShowReport(tr("Import Recitation"), outcome, report);
 }
 
 void Norvane::RefreshSuraList() {

@@ -54,9 +54,23 @@ void Norvane::RecitationChosen(int index) {
     if (name == quran->Recitation()) return;
     settings->WriteString(kSection, kRecitationKey, name);
     quran->UseRecitation(name);
-    ayaTimes = TotalTime();  // the lengths were the other recitation's
+    ReloadPacks();
+}
+
+void Norvane::ReloadPacks() {
+    ayaTimes = TotalTime();  // the lengths measured were of other packs
     RefreshSuraList();
     UpdateTotalTime();
+}
+
+void Norvane::ShowReport(const QString& title, const QString& outcome, const QStringList& lines) {
+    // The report in a box of its own, where long lines can be read; the rest
+    // stays in the log.
+    const int shown = 25;
+    QString text = outcome + "\n\n" + lines.mid(0, shown).join('\n');
+    if (lines.size() > shown) text += tr("\n… and %1 more lines in the log.").arg(lines.size() - shown);
+    progress->SendMsg(outcome);
+    UserDialogs::Current().Information(title, text);
 }
 
 void Norvane::GetRecitation() {
@@ -67,16 +81,10 @@ void Norvane::GetRecitation() {
     const DownloadOrder order = dialog.Order();
     auto* job = new RecitationDownload(this);
     FollowJob(job, [this, name = order.RecitationName()](Job& ended) {
-        const auto& download = static_cast<RecitationDownload&>(ended);
-        const DownloadReport& report = download.Report();
-        const QStringList lines = RecitationDownload::ReportLines(report, ended.Result() == Job::Outcome::Cancelled);
-        for (const QString& line : lines) progress->SendMsg(line);
+        const DownloadReport& report = static_cast<RecitationDownload&>(ended).Report();
         RefreshRecitations(report.packsWritten.isEmpty() ? QString() : name);
-        // The report in a box of its own; a long list of missing ayas is in the log.
-        const int shown = 25;
-        QString text = lines.mid(0, shown).join('\n');
-        if (lines.size() > shown) text += tr("\n… and %1 more lines in the log.").arg(lines.size() - shown);
-        UserDialogs::Current().Information(tr("Get Recitation"), text);
+        ShowReport(tr("Get Recitation"), tr("%1 of %2 ayas held.").arg(report.held).arg(report.asked),
+                   RecitationDownload::ReportLines(report, ended.Result() == Job::Outcome::Cancelled));
     });
     job->Start(order);
 }
@@ -88,7 +96,8 @@ void Norvane::RefreshRecitations(const QString& arrived) {
     const int index = recitationCombo->findData(arrived);
     const auto recitation = Recitations::Find(arrived);
     if (index >= 0 && recitation && !recitation->manifest.IsTranslation()) recitationCombo->setCurrentIndex(index);
-    ayaTimes = TotalTime();
-    quran->UseRecitation(QString());  // RecitationChosen reads the change
-    RecitationChosen(recitationCombo->currentIndex());
+    const QString chosen = recitationCombo->currentData().toString();
+    settings->WriteString(kSection, kRecitationKey, chosen);
+    quran->UseRecitation(chosen);
+    ReloadPacks();
 }

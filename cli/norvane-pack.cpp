@@ -218,16 +218,14 @@ void PrintImportedPack(const ImportedPack& pack) {
 }
 
 // Takes "--option VALUE" out of the operands; false when the value is missing.
-bool TakeOption(std::vector<std::string>& operands, const char* option, std::string* value) {
-    const auto found = std::find(operands.begin(), operands.end(), option);
-    if (found == operands.end()) return true;
-    if (found + 1 == operands.end()) return false;
-    *value = *(found + 1);
-    operands.erase(found, found + 2);
+bool TakeOption(std::vector<std::string>* operands, const std::string& option, QString* value) {
+    const auto found = std::find(operands->begin(), operands->end(), option);
+    if (found == operands->end()) return true;
+    if (found + 1 == operands->end()) return false;
+    *value = QString::fromLocal8Bit((found + 1)->c_str());
+    operands->erase(found, found + 2);
     return true;
 }
-
-QString Local(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
 
 // The manifest of a recitation made by import: what was there before, with
 // the reciter and the source folder of this import.
@@ -243,25 +241,25 @@ Problem WriteImportManifest(const QString& name, const QString& reciter, const s
 // FOLDER [OUTDIR] [--name NAME] [--reciter R]; without OUTDIR the packs go
 // where the programs look for new packs, in the recitation NAME if given.
 int Import(std::vector<std::string> operands) {
-    std::string reciter, name;
-    if (!TakeOption(operands, "--reciter", &reciter) || !TakeOption(operands, "--name", &name)) return Usage();
-    if (operands.empty() || operands.size() > 2 || (!name.empty() && operands.size() == 2)) return Usage();
-    if (!name.empty()) {
-        if (const Problem bad = Recitations::CheckName(Local(name))) {
+    QString reciter, name;
+    if (!TakeOption(&operands, "--reciter", &reciter) || !TakeOption(&operands, "--name", &name)) return Usage();
+    if (operands.empty() || operands.size() > 2 || (!name.isEmpty() && operands.size() == 2)) return Usage();
+    if (!name.isEmpty()) {
+        if (const Problem bad = Recitations::CheckName(name)) {
             std::cerr << "norvane-pack: " << bad.StdText() << '\n';
             return kBadArguments;
         }
     }
     const std::string folderPath = operands[0];
-    const QString outDir = operands.size() == 2 ? FileName(operands[1]) : Recitations::NewFolder(Local(name));
+    const QString outDir = operands.size() == 2 ? FileName(operands[1]) : Recitations::NewFolder(name);
     RecitationImport import;
-    import.SetReciter(Local(reciter));
+    import.SetReciter(reciter);
     int status = RunJobOnTerminal(import, {"norvane-pack", false}, [&] { import.Start(FileName(folderPath), outDir); });
     const PackImportResult& result = import.Imported();
     PrintIgnored(result.ignored);
     for (const ImportedPack& pack : result.packs) PrintImportedPack(pack);
-    if (!name.empty() && !result.packs.empty()) {
-        if (const Problem unwritten = WriteImportManifest(Local(name), Local(reciter), folderPath)) {
+    if (!name.isEmpty() && !result.packs.empty()) {
+        if (const Problem unwritten = WriteImportManifest(name, reciter, folderPath)) {
             Failure(unwritten.StdText());
             status = status ? status : kFailed;
         }
@@ -295,16 +293,6 @@ int ListRecitations() {
 }
 
 // ---- download -----------------------------------------------------------
-
-// Takes "--option VALUE" out of the operands; false when the value is missing.
-bool TakeOption(std::vector<std::string>* operands, const std::string& option, QString* value) {
-    const auto found = std::find(operands->begin(), operands->end(), option);
-    if (found == operands->end()) return true;
-    if (found + 1 == operands->end()) return false;
-    *value = QString::fromLocal8Bit((found + 1)->c_str());
-    operands->erase(found, found + 2);
-    return true;
-}
 
 void PrintCatalogue(const std::vector<CatalogueEntry>& entries) {
     for (const CatalogueEntry& entry : entries)

@@ -165,8 +165,13 @@ private slots:
         QCOMPARE(testenv::readFile("quran/s001_s002.mat"), before);
         QCOMPARE(Files("quran"), QStringList{"s001_s002.mat"});
 
+        window->RemoveAll();
+        AddAya(window.get(), 0, 0, 5);  // 001.001 of 1.5 s, five times
+        const qint64 measured = window->Disc().trackTotal;
         window->ImportRecitation();
         QTRY_VERIFY_WITH_TIMEOUT(progress->CloseEnabled(), 30000);
+        // The new pack's 001.001 is 1 s: the figure measures it anew (5 x 0.5 s = 187 blocks less).
+        QVERIFY2(qAbs(measured - window->Disc().trackTotal - 187) < 20, qPrintable(QString::number(window->Disc().trackTotal)));
         // The report's texts are norvane-pack's, tried in test_packarchive.
         QVERIFY(log.contains("s078_s114.mat: 1 of 564 ayas, missing: 078.002-114.006"));
         QVERIFY(log.last().startsWith("Ignored notes.txt"));

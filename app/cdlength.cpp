@@ -2,6 +2,7 @@
 
 #include "production/totaltime.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <climits>
 
@@ -23,6 +24,7 @@ QString CdLengthHtml(const DiscTime& disc) {
     const int m = int(std::min<qint64>(seconds / 60, 9999));
     const int r = int(seconds % 60);
     const QString caption = disc.Fits() ? "#ffffff" : CdLengthColour(INT_MAX);
-    return "<p align=center><b><font size=\"10\" color=\"" + caption + "\">CD Length: </font><font size=\"10\" color=\"" +
+    const QString title = QCoreApplication::translate("Norvane", "CD Length: ");
+    return "<p align=center><b><font size=\"10\" color=\"" + caption + "\">" + title + "</font><font size=\"10\" color=\"" +
            CdLengthColour(m) + "\">" + TwoDigits(m) + ":" + TwoDigits(r) + "</b></font>";
 }

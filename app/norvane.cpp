@@ -103,8 +103,8 @@ QSlider* Slider(QWidget* parent, int value, const char* objectName) {
 // Installed users have no program folder to put packs into by hand.
 QString ImportHint() {
     if (Locations::Current().GetMode() == Locations::Mode::Portable) return QString();
-    return "\n\nTo add a recitation you already have (one MP3 file per aya, named SSSAAA.mp3), "
-           "choose File > Import Recitation…";
+    return Norvane::tr("\n\nTo add a recitation you already have (one MP3 file per aya, named SSSAAA.mp3), "
+                       "choose File > Import Recitation…");
 }
 
 }  // namespace
@@ -189,12 +189,12 @@ Norvane::~Norvane() {
 
 void Norvane::BuildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->addAction(Icon("cd_add.png"), "&Get Recitation…", this, &Norvane::GetRecitation);
-    file->addAction(Icon("cd_add.png"), "&Import Recitation…", this, &Norvane::ImportRecitation);
-    file->addAction(Icon("exit.png"), "&Exit", this, &Norvane::Exit);
+    file->addAction(Icon("cd_add.png"), tr("&Get Recitation…"), this, &Norvane::GetRecitation);
+    file->addAction(Icon("cd_add.png"), tr("&Import Recitation…"), this, &Norvane::ImportRecitation);
+    file->addAction(Icon("exit.png"), tr("&Exit"), this, &Norvane::Exit);
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(Icon("help.png"), "&Help", this, &Norvane::Help);
-    help->addAction(Icon("about.png"), "&About", this, &Norvane::About);
+    help->addAction(Icon("help.png"), tr("&Help"), this, &Norvane::Help);
+    help->addAction(Icon("about.png"), tr("&About"), this, &Norvane::About);
     BuildLanguageMenu(help->addMenu(tr("&Language")));
 }
 
@@ -225,9 +225,9 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     connect(burnListView, &QListView::doubleClicked, this, &Norvane::ClickedPlaylist);
 
     QWidget* removeRow = Box(playlist, Qt::Horizontal, 4, 2);
-    connect(Button(removeRow, "Remove aya", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveOne);
-    connect(Button(removeRow, "Remove sura", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveSura);
-    connect(Button(removeRow, "Clear all", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveAll);
+    connect(Button(removeRow, tr("Remove aya"), "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveOne);
+    connect(Button(removeRow, tr("Remove sura"), "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveSura);
+    connect(Button(removeRow, tr("Clear all"), "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveAll);
     // Listening to what the disc will hold, before making it.
     QWidget* listenRow = Box(playlist, Qt::Horizontal, 4, 2);
     const auto listen = [this, listenRow](const QString& text, const char* name, const QString& tip, auto slot) {
@@ -245,7 +245,7 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     QGroupBox* groupBox = Group(playlist, tr("Groups"), Qt::Vertical, 2);
     groupBox->layout()->setSpacing(2);
     QWidget* groups = Box(groupBox, Qt::Horizontal, 2);  // five controls in one row of the narrow column
-    connect(Button(groups, "Assign", "cd_add.png"), &QPushButton::clicked, this, &Norvane::AssignGroup);
+    connect(Button(groups, tr("Assign"), "cd_add.png"), &QPushButton::clicked, this, &Norvane::AssignGroup);
     Label(groups, tr("group number: "))->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     groupCombo = Add(groups, new QComboBox(groups));
     groupCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -264,8 +264,8 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     static_cast<QBoxLayout*>(groupPlay->layout())->addStretch(1);
 
     QWidget* listRow = Box(column, Qt::Horizontal, 4, 2);
-    connect(Button(listRow, "Save Playlist", "savelist.png"), &QPushButton::clicked, this, &Norvane::SavePlaylist);
-    connect(Button(listRow, "Load Playlist", "loadlist.png"), &QPushButton::clicked, this, &Norvane::LoadPlaylist);
+    connect(Button(listRow, tr("Save Playlist"), "savelist.png"), &QPushButton::clicked, this, &Norvane::SavePlaylist);
+    connect(Button(listRow, tr("Load Playlist"), "loadlist.png"), &QPushButton::clicked, this, &Norvane::LoadPlaylist);
     return column;
 }
 
@@ -306,8 +306,8 @@ void Norvane::FillSuraList() {
     }
     if (suraCombo->count() == 0) {
         UserDialogs::Current().Information(
-            "Norvane", QString("It seems like you do not have any sura packs installed!\nPlease go to ") +
-                           appinfo::kWebSiteName + " and download some!" + ImportHint());
+            "Norvane", tr("It seems like you do not have any sura packs installed!\nPlease go to %1 and download some!")
+                               .arg(appinfo::kWebSiteName) + ImportHint());
     }
 }
 
@@ -344,9 +344,9 @@ QWidget* Norvane::BuildAyaControls(QWidget* suras) {
     connect(ayaListBox, &QListWidget::itemDoubleClicked, this, &Norvane::ClickedAyalist);
 
     QWidget* addRow = Box(suras, Qt::Horizontal, 4, 2);
-    connect(Button(addRow, "Add this aya", "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddOne);
-    connect(Button(addRow, "Add all ayas", "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddAll);
-    QPushButton* play = Button(addRow, "Play", "music.png");
+    connect(Button(addRow, tr("Add this aya"), "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddOne);
+    connect(Button(addRow, tr("Add all ayas"), "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddAll);
+    QPushButton* play = Button(addRow, tr("Play"), "music.png");
     play->setObjectName("playAyaButton");
     play->setToolTip(tr("The selected aya as recorded, at the chosen speed (Space)"));
     connect(play, &QPushButton::clicked, this, &Norvane::PlayAya);
@@ -439,10 +439,10 @@ QWidget* Norvane::BuildCdPage() {
     connect(writingSpeedSlider, &QSlider::valueChanged, this, &Norvane::ShowWritingSpeed);
 
     QWidget* driveButtons = Box(config, Qt::Horizontal, 2);
-    connect(Button(driveButtons, "Test CD Drive", "cd_eject.png"), &QPushButton::clicked, this, &Norvane::EjectCD);
-    connect(Button(driveButtons, "Erase CD-RW", "cd_delete.png"), &QPushButton::clicked, this, &Norvane::EraseCD);
+    connect(Button(driveButtons, tr("Test CD Drive"), "cd_eject.png"), &QPushButton::clicked, this, &Norvane::EjectCD);
+    connect(Button(driveButtons, tr("Erase CD-RW"), "cd_delete.png"), &QPushButton::clicked, this, &Norvane::EraseCD);
 
-    connect(Button(page, "Make Quran CD", "cd_burn.png"), &QPushButton::clicked, this, &Norvane::MakeCD);
+    connect(Button(page, tr("Make Quran CD"), "cd_burn.png"), &QPushButton::clicked, this, &Norvane::MakeCD);
     return page;
 }
 
@@ -455,9 +455,8 @@ QWidget* Norvane::BuildMp3Page() {
     bitrateLabel->setObjectName("bitrateLabel");
     bitrateSlider = Slider(config, kDefaultBitratePosition, "bitrateSlider");
     connect(bitrateSlider, &QSlider::valueChanged, this, &Norvane::ShowBitrate);
-    Label(config,
-          "<table width=250><tr><td><p align=\"left\">low quality<br>smaller file</p></td>"
-          "<td><p align=\"right\">good quality<br>larger file</p></td></tr></table>");
+    Label(config, tr("<table width=250><tr><td><p align=\"left\">low quality<br>smaller file</p></td>"
+                     "<td><p align=\"right\">good quality<br>larger file</p></td></tr></table>"));
 
     QWidget* saveRow = Box(page, Qt::Horizontal, 2);
     Label(saveRow, tr("Save to: "));
@@ -465,14 +464,14 @@ QWidget* Norvane::BuildMp3Page() {
     mp3DirEdit->setObjectName("mp3DirEdit");
     connect(mp3DirEdit, &QLineEdit::editingFinished, this,
             [this] { settings->WriteString("dir", "mp3dir", mp3DirEdit->text()); });
-    connect(Button(saveRow, "Browse...", "folder.png"), &QPushButton::clicked, this, &Norvane::BrowseMP3);
+    connect(Button(saveRow, tr("Browse..."), "folder.png"), &QPushButton::clicked, this, &Norvane::BrowseMP3);
 
     numberedCheck = Add(page, new QCheckBox(tr("Number files in playing order"), page));
     numberedCheck->setObjectName("numberedCheck");
     connect(numberedCheck, &QCheckBox::toggled, this,
             [this](bool on) { settings->WriteInt("dir", "numbered", on ? 1 : 0); });
 
-    connect(Button(page, " Make MP3", "music.png"), &QPushButton::clicked, this, &Norvane::MakeMP3);
+    connect(Button(page, tr(" Make MP3"), "music.png"), &QPushButton::clicked, this, &Norvane::MakeMP3);
     return page;
 }
 
@@ -517,14 +516,14 @@ void Norvane::BrowseMP3() {
 
 void Norvane::About() {
     const QString text =
-        QString("Welcome to Norvane!<br><font size=\"8\"><b>v" NORVANE_VERSION "</font></b>"
-                "<br><font size=\"8\"><b>Freeware</font></b><br>This program was written to help "
-                "us all memorize the Quran easily. You can memorize using your car's CD player, home "
-                "entertainment system, or MP3 player. <br><br>Please remember and make dua for our muslim "
-                "brothers and sisters that are suffering in the world.<br><br>If you have any questions, "
-                "comments, or bugs to report, please contact ") +
-        QString("<a href=\"mailto:%1\">%1</a><br><br><a href=\"%2\">Visit %3 for news and sura packs!</a>")
-            .arg(appinfo::kContactMail, appinfo::kWebSiteUrl, appinfo::kWebSiteName);
+        tr("Welcome to Norvane!<br><font size=\"8\"><b>v%1</font></b>"
+           "<br><font size=\"8\"><b>Freeware</font></b><br>This program was written to help "
+           "us all memorize the Quran easily. You can memorize using your car's CD player, home "
+           "entertainment system, or MP3 player. <br><br>Please remember and make dua for our muslim "
+           "brothers and sisters that are suffering in the world.<br><br>If you have any questions, "
+           "comments, or bugs to report, please contact <a href=\"mailto:%2\">%2</a><br><br>"
+           "<a href=\"%3\">Visit %4 for news and sura packs!</a>")
+            .arg(NORVANE_VERSION, appinfo::kContactMail, appinfo::kWebSiteUrl, appinfo::kWebSiteName);
     UserDialogs::Current().About("Norvane :: Kelstrom Software", text, LoadPackedImage("cd_burn.png"));
 }
 

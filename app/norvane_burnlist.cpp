@@ -27,7 +27,7 @@
 
 namespace {
 
-const char kPlaylistFilter[] = "Quran Aya Playlist (*.qap)";
+QString PlaylistFilter() { return Norvane::tr("Quran Aya Playlist (*.qap)"); }
 
 }  // namespace
 
@@ -152,7 +152,7 @@ void Norvane::RemoveSayaFromBurnList(saya s) {
 
 void Norvane::SavePlaylist() {
     const QString chosen = UserDialogs::Current().SaveFileName(this, tr("Choose a playlist name to save"),
-                                                                UserDialogs::StartDir(), kPlaylistFilter);
+                                                                UserDialogs::StartDir(), PlaylistFilter());
     if (chosen.isEmpty()) return;
     const QString path = PlaylistFileName(chosen);
     const QString error = SavePlaylistFile(path, burnList, groupReps);
@@ -168,7 +168,7 @@ void Norvane::SavePlaylist() {
 
 void Norvane::LoadPlaylist() {
     const QString chosen = UserDialogs::Current().OpenFileName(this, tr("Choose a playlist to open"),
-                                                                UserDialogs::StartDir(), kPlaylistFilter);
+                                                                UserDialogs::StartDir(), PlaylistFilter());
     if (chosen.isEmpty() || !QFileInfo::exists(chosen)) return;
     const PlaylistLoad load = LoadPlaylistFile(chosen);
     if (!load.ok()) {

@@ -15,6 +15,29 @@ namespace {
 
 constexpr Division kKinds[] = {Division::Sura, Division::Juz, Division::Hizb, Division::Quarter, Division::Page};
 
+// The names the window shows; the table's own names stay English for its files and the command line.
+QString KindText(Division kind) {
+    switch (kind) {
+        case Division::Sura: return Norvane::tr("Sura");
+        case Division::Juz: return Norvane::tr("Juz");
+        case Division::Hizb: return Norvane::tr("Hizb");
+        case Division::Quarter: return Norvane::tr("Quarter");
+        case Division::Page: return Norvane::tr("Page");
+    }
+    return QString();
+}
+
+QString NumberedText(Division kind, int n) {
+    switch (kind) {
+        case Division::Juz: return Norvane::tr("Juz %1").arg(n);
+        case Division::Hizb: return Norvane::tr("Hizb %1").arg(n);
+        case Division::Quarter: return Norvane::tr("Quarter %1").arg(n);
+        case Division::Page: return Norvane::tr("Page %1").arg(n);
+        case Division::Sura: break;
+    }
+    return Norvane::tr("Sura") + " " + QString::number(n);
+}
+
 }  // namespace
 
 void Norvane::BuildDivisionChoosers(QWidget* row) {
@@ -22,7 +45,7 @@ void Norvane::BuildDivisionChoosers(QWidget* row) {
     row->layout()->addWidget(byCombo);
     byCombo->setObjectName("byCombo");
     byCombo->setToolTip(tr("Choose ayas by sura, or by juz, hizb, quarter or page of the 604-page mushaf"));
-    for (Division kind : kKinds) byCombo->addItem(MushafDivisions::KindName(kind), int(kind));
+    for (Division kind : kKinds) byCombo->addItem(KindText(kind), int(kind));
     connect(byCombo, qOverload<int>(&QComboBox::activated), this, &Norvane::DivisionKindChosen);
     divisionCombo = new QComboBox(row);
     row->layout()->addWidget(divisionCombo);
@@ -45,7 +68,7 @@ void Norvane::DivisionKindChosen(int index) {
     }
     divisionCombo->clear();
     for (int n = 1; n <= MushafDivisions::Count(kind); ++n)
-        divisionCombo->addItem(MushafDivisions::KindName(kind) + " " + QString::number(n));
+        divisionCombo->addItem(NumberedText(kind, n));
     DivisionSelected(0);
 }
 

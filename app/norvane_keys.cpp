@@ -45,7 +45,7 @@ void Norvane::BuildShortcuts() {
     NameShortcut(this, tr("Save Playlist"), QKeySequence::Save);
     NameShortcut(this, tr("Load Playlist"), QKeySequence::Open);
     NameShortcut(this, tr("Make Quran CD"), QKeySequence(Qt::CTRL | Qt::Key_M));
-    NameShortcut(this, tr("Make MP3"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    NameShortcut(this, tr(" Make MP3").trimmed(), QKeySequence(Qt::CTRL | Qt::Key_M));
 }
 
 void Norvane::NameForScreenReaders() {

@@ -4,6 +4,7 @@
 #include "production/trackstream.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QElapsedTimer>
@@ -22,13 +23,14 @@ public:
         format.setChannelCount(AudioCd::kChannels);
         format.setSampleFormat(QAudioFormat::Int16);
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull()) return Problem("this computer has no audio output to play on");
+        if (device.isNull()) return Problem(QCoreApplication::translate("Player", "this computer has no audio output to play on"));
         if (!device.isFormatSupported(format))
-            return Problem("the audio output " + device.description() + " cannot play CD audio");
+            return Problem(QCoreApplication::translate("Player", "the audio output %1 cannot play CD audio").arg(device.description()));
         sink = std::make_unique<QAudioSink>(device, format);
         idleFor.invalidate();
         sink->start(source);
-        if (sink->error() != QAudio::NoError) return Problem("the audio output " + device.description() + " failed");
+        if (sink->error() != QAudio::NoError)
+            return Problem(QCoreApplication::translate("Player", "the audio output %1 failed").arg(device.description()));
         return {};
     }
 
@@ -81,7 +83,7 @@ Problem Player::Play(std::unique_ptr<TrackStream> next) {
     Stop();
     if (const Problem refused = next->Audio().Refusal()) return refused;
     AudioOutput& out = AudioOutput::Current();
-    if (!out.Available()) return Problem("this computer has no audio output to play on");
+    if (!out.Available()) return Problem(QCoreApplication::translate("Player", "this computer has no audio output to play on"));
     stream = std::move(next);
     if (const Problem problem = out.Start(stream.get())) {
         stream.reset();

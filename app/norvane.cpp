@@ -242,10 +242,11 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
            &Norvane::PlayTrack);
     listen(tr("Stop"), "stopButton", tr("Stop playing"), &Norvane::StopPlaying);
 
+    // Three short rows fit the narrow column in every language: the group's
+    // number and rep, its pause, then build-up beside the button that assigns.
     QGroupBox* groupBox = Group(playlist, tr("Groups"), Qt::Vertical, 2);
     groupBox->layout()->setSpacing(2);
-    QWidget* groups = Box(groupBox, Qt::Horizontal, 2);  // five controls in one row of the narrow column
-    connect(Button(groups, tr("Assign"), "cd_add.png"), &QPushButton::clicked, this, &Norvane::AssignGroup);
+    QWidget* groups = Box(groupBox, Qt::Horizontal, 2);
     Label(groups, tr("group number: "))->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     groupCombo = Add(groups, new QComboBox(groups));
     groupCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -253,15 +254,19 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     for (int g = 1; g <= 100; ++g) groupCombo->addItem(QString::number(g));
     Label(groups, tr("rep: "))->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     groupRepSpin = Spin(groups, 1, 100, "groupRepSpin");
+    static_cast<QBoxLayout*>(groups->layout())->addStretch(1);
     // How the group being assigned plays: a pause after each pass, and
     // build-up stages (aya 1; 1-2; 1-3; ...).
-    QWidget* groupPlay = Box(groupBox, Qt::Horizontal, 2);
-    Label(groupPlay, tr("pause after each pass (sec): "));
-    groupPauseSpin = Spin(groupPlay, 0, 60, "groupPauseSpin");
-    buildUpCheck = Add(groupPlay, new QCheckBox(tr("build-up"), groupPlay));
+    QWidget* groupPause = Box(groupBox, Qt::Horizontal, 2);
+    Label(groupPause, tr("pause after each pass (sec): "));
+    groupPauseSpin = Spin(groupPause, 0, 60, "groupPauseSpin");
+    static_cast<QBoxLayout*>(groupPause->layout())->addStretch(1);
+    QWidget* assignRow = Box(groupBox, Qt::Horizontal, 2);
+    buildUpCheck = Add(assignRow, new QCheckBox(tr("build-up"), assignRow));
     buildUpCheck->setObjectName("buildUpCheck");
     buildUpCheck->setToolTip(tr("Play aya 1, then ayas 1-2, then 1-3, ..., each stage as often as the group's rep"));
-    static_cast<QBoxLayout*>(groupPlay->layout())->addStretch(1);
+    static_cast<QBoxLayout*>(assignRow->layout())->addStretch(1);
+    connect(Button(assignRow, tr("Assign"), "cd_add.png"), &QPushButton::clicked, this, &Norvane::AssignGroup);
 
     QWidget* listRow = Box(column, Qt::Horizontal, 4, 2);
     connect(Button(listRow, tr("Save Playlist"), "savelist.png"), &QPushButton::clicked, this, &Norvane::SavePlaylist);
@@ -323,7 +328,7 @@ QWidget* Norvane::BuildAyaControls(QWidget* suras) {
     pageGroupsCheck = Add(byLength, new QCheckBox(tr("group by page"), byLength));
     pageGroupsCheck->setObjectName("pageGroupsCheck");
     pageGroupsCheck->setToolTip(tr("Add all ayas makes the ayas of each page of the mushaf a group of their own, "
-                                   "played as the Groups row says"));
+                                   "played as the Groups box says"));
     static_cast<QBoxLayout*>(byLength->layout())->addStretch(1);
     lengthPauseSpin = Add(byLength, new QDoubleSpinBox(byLength));
     lengthPauseSpin->setObjectName("lengthPauseSpin");
@@ -438,7 +443,8 @@ QWidget* Norvane::BuildCdPage() {
     writingSpeedSlider = Slider(writingSpeedBox, kDefaultWritingSpeedPosition, "writingSpeedSlider");
     connect(writingSpeedSlider, &QSlider::valueChanged, this, &Norvane::ShowWritingSpeed);
 
-    QWidget* driveButtons = Box(config, Qt::Horizontal, 2);
+    // Testing or erasing asks for a writer: without one the advice stands in their place too.
+    QWidget* driveButtons = Box(writerControls, Qt::Horizontal, 2);
     connect(Button(driveButtons, tr("Test CD Drive"), "cd_eject.png"), &QPushButton::clicked, this, &Norvane::EjectCD);
     connect(Button(driveButtons, tr("Erase CD-RW"), "cd_delete.png"), &QPushButton::clicked, this, &Norvane::EraseCD);
 

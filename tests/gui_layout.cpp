@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QtTest>
 
+constexpr double kScreenDpi = 100;
+
 class LayoutTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
@@ -69,5 +71,14 @@ private slots:
     }
 };
 
-QTEST_MAIN(LayoutTest)
+// QTEST_MAIN would measure at 96 DPI whatever the screen; desktops commonly
+// show fonts at 100 DPI and more, so the texts are measured a size larger.
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QFont larger = QApplication::font();
+    larger.setPointSizeF(larger.pointSizeF() * kScreenDpi / 96.0);
+    QApplication::setFont(larger);
+    LayoutTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "gui_layout.moc"

@@ -3,6 +3,7 @@
 # saves a picture of the screen.
 #
 #   scripts/screenshot.sh [OUT.png]     (default: doc/screenshot.png)
+#   SCREENSHOT_LANG=ar_EG.UTF-8 scripts/screenshot.sh doc/screenshot-ar.png   (the window in Arabic)
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 OUT=$(realpath -m "${1:-$ROOT/doc/screenshot.png}")
@@ -13,7 +14,7 @@ XVFB=$!
 trap 'kill $NORVANE $XVFB 2>/dev/null || true' EXIT
 sleep 1
 cd "$ROOT/dist"
-DISPLAY=$DISPLAY_NUMBER ./norvane &
+DISPLAY=$DISPLAY_NUMBER LANGUAGE= LANG=${SCREENSHOT_LANG:-${LANG:-C.UTF-8}} ./norvane &
 NORVANE=$!
 sleep "${SCREENSHOT_WAIT:-4}"
 # Answer the boxes shown at start-up (no CD writer on this machine, say),

@@ -305,7 +305,10 @@ void Norvane::FillSuraList() {
             const std::string key = AyaKey::PartText(s);
             suraByIndex[index++] = key;
             // Every learner knows the suras by their Arabic names too.
-            suraCombo->addItem(QString::fromStdString(catalogue.ShortName(key)) + QString::fromUtf8(" — ") + ArabicSuraName(s));
+            // The transliteration is isolated left to right, so that a right-to-left window
+            // does not carry the number's point to the other side ("Al-Fatiha .1").
+            const QString latin = QChar(0x2066) + QString::fromStdString(catalogue.ShortName(key)) + QChar(0x2069);
+            suraCombo->addItem(latin + QString::fromUtf8(" — ") + ArabicSuraName(s));
             if (!reciter.isEmpty()) suraCombo->setItemData(suraCombo->count() - 1, tr("Recited by %1").arg(reciter), Qt::ToolTipRole);
         }
     }

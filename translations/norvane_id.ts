@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>group number: </source>
-        <translation>nomor grup: </translation>
+        <translation>grup: </translation>
     </message>
     <message>
         <source>rep: </source>
@@ -168,11 +168,11 @@
     </message>
     <message>
         <source>Each pause grows by this many times the aya&apos;s own length</source>
-        <translation>Setiap jeda bertambah sebanyak kelipatan ini dari panjang ayat itu sendiri</translation>
+        <translation>Setiap jeda bertambah sebanyak kelipatan ini dari durasi ayat itu sendiri</translation>
     </message>
     <message>
         <source>× aya length</source>
-        <translation>× panjang ayat</translation>
+        <translation>× durasi ayat</translation>
     </message>
     <message>
         <source>The selected aya as recorded, at the chosen speed (Space)</source>
@@ -252,7 +252,7 @@ Namun, Anda tetap dapat membuat MP3.</translation>
     </message>
     <message>
         <source>No CD writer found: install cdrdao, and be in the group that may use the writer (often &quot;cdrom&quot;). MP3s work without one.</source>
-        <translation>Perekam CD tidak ditemukan: pasang cdrdao, dan jadilah anggota grup yang boleh memakai perekam (sering kali &quot;cdrom&quot;). MP3 tetap dapat dibuat tanpa perekam.</translation>
+        <translation>Perekam CD tidak ditemukan: pasang cdrdao, lalu masuklah ke grup pengguna perekam (biasanya &quot;cdrom&quot;). MP3 tetap bisa dibuat.</translation>
     </message>
     <message>
         <source>Erasing CD Failed</source>

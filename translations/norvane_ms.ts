@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>group number: </source>
-        <translation>nombor kumpulan: </translation>
+        <translation>no.: </translation>
     </message>
     <message>
         <source>rep: </source>
@@ -128,15 +128,15 @@
     </message>
     <message>
         <source>pause after each pass (sec): </source>
-        <translation>jeda setiap pusingan (saat): </translation>
+        <translation>jeda tiap putaran (saat): </translation>
     </message>
     <message>
         <source>build-up</source>
-        <translation>berperingkat</translation>
+        <translation>bertahap</translation>
     </message>
     <message>
         <source>Play aya 1, then ayas 1-2, then 1-3, ..., each stage as often as the group&apos;s rep</source>
-        <translation>Mainkan ayat 1, kemudian ayat 1-2, kemudian 1-3, ..., setiap peringkat diulang sebanyak ulangan kumpulan</translation>
+        <translation>Mainkan ayat 1, kemudian ayat 1-2, kemudian 1-3, ..., setiap tahap diulang sebanyak ulangan kumpulan</translation>
     </message>
     <message>
         <source>Suras</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>group by page</source>
-        <translation>kumpulan sehalaman</translation>
+        <translation>kumpulan halaman</translation>
     </message>
     <message>
         <source>Add all ayas makes the ayas of each page of the mushaf a group of their own, played as the Groups row says</source>
@@ -168,11 +168,11 @@
     </message>
     <message>
         <source>Each pause grows by this many times the aya&apos;s own length</source>
-        <translation>Setiap jeda bertambah sebanyak gandaan ini daripada panjang ayat itu sendiri</translation>
+        <translation>Setiap jeda bertambah sebanyak gandaan ini daripada masa bacaan ayat itu sendiri</translation>
     </message>
     <message>
         <source>× aya length</source>
-        <translation>× panjang ayat</translation>
+        <translation>× masa ayat</translation>
     </message>
     <message>
         <source>The selected aya as recorded, at the chosen speed (Space)</source>
@@ -252,7 +252,7 @@ Walau bagaimanapun, anda masih boleh membuat MP3.</translation>
     </message>
     <message>
         <source>No CD writer found: install cdrdao, and be in the group that may use the writer (often &quot;cdrom&quot;). MP3s work without one.</source>
-        <translation>Perakam CD tidak ditemui: pasang cdrdao, dan jadilah ahli kumpulan yang boleh menggunakan perakam (selalunya &quot;cdrom&quot;). MP3 masih boleh dibuat tanpa perakam.</translation>
+        <translation>Perakam CD tidak ditemui: pasang cdrdao, kemudian sertai kumpulan pengguna perakam (selalunya &quot;cdrom&quot;). MP3 tetap boleh dibuat.</translation>
     </message>
     <message>
         <source>Erasing CD Failed</source>

@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>group number: </source>
-        <translation>গ্রুপ নম্বর: </translation>
+        <translation>গ্রুপ নং: </translation>
     </message>
     <message>
         <source>rep: </source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>pause after each pass (sec): </source>
-        <translation>প্রতিবারের পর বিরতি (সেকেন্ড): </translation>
+        <translation>প্রতিবারের পর বিরতি (সে.): </translation>
     </message>
     <message>
         <source>build-up</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>aya pause (sec): </source>
-        <translation>আয়াত বিরতি (সেকেন্ড): </translation>
+        <translation>আয়াত বিরতি (সে.): </translation>
     </message>
     <message>
         <source>group by page</source>

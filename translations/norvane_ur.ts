@@ -252,7 +252,7 @@ You can, however, still create MP3s.</source>
     </message>
     <message>
         <source>No CD writer found: install cdrdao, and be in the group that may use the writer (often &quot;cdrom&quot;). MP3s work without one.</source>
-        <translation>کوئی CD رائٹر نہیں ملا: cdrdao انسٹال کریں، اور اُس صارف گروپ میں شامل ہوں جسے رائٹر استعمال کرنے کی اجازت ہے (اکثر &quot;cdrom&quot;)۔ MP3 بنانے کے لیے رائٹر کی ضرورت نہیں۔</translation>
+        <translation>CD رائٹر نہیں ملا: cdrdao انسٹال کریں، گروپ &quot;cdrom&quot; میں شامل ہوں۔ MP3 پھر بھی بنیں گی۔</translation>
     </message>
     <message>
         <source>Erasing CD Failed</source>

@@ -9,6 +9,8 @@ PACKAGES=(
   help2man librsvg2-bin
   # the tools the programs run, the demo packs' voice, the tests' MP3 tag reader
   lame cdrdao espeak-ng fonts-dejavu-core fonts-hosny-amiri python3-mutagen
+  # Bengali letters, so that the layout test measures the Bengali window's real widths
+  fonts-lohit-beng-bengali
   # the download tests' local server, and the benchmark's baseline
   python3 curl
   # the window on a virtual display (run.sh, screenshot.sh)

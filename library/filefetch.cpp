@@ -1,5 +1,6 @@
 #include "library/filefetch.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -27,16 +28,23 @@ bool Passing(QNetworkReply::NetworkError error) {
     }
 }
 
-QString SizeLimitText(qint64 bytes) { return QString("larger than %1 MB, so no recording").arg(bytes / (1024 * 1024)); }
+QString SizeLimitText(qint64 bytes) {
+    return QCoreApplication::translate("FileFetch", "larger than %1 MB, so no recording")
+        .arg(QString::number(bytes / (1024 * 1024)));
+}
 
 }  // namespace
 
 Problem RedirectProblem(const QUrl& from, const QUrl& to, int redirectsSoFar, int maxRedirects) {
     if (redirectsSoFar >= maxRedirects)
-        return Problem(QString("more than %1 redirects (the last to %2)").arg(maxRedirects).arg(to.toDisplayString()));
-    if (!IsHttp(to)) return Problem("a redirect to " + to.toDisplayString() + ", which is no web address");
+        return Problem(QCoreApplication::translate("FileFetch", "more than %1 redirects (the last to %2)")
+                           .arg(QString::number(maxRedirects), to.toDisplayString()));
+    if (!IsHttp(to))
+        return Problem(QCoreApplication::translate("FileFetch", "a redirect to %1, which is no web address")
+                           .arg(to.toDisplayString()));
     if (from.scheme() == "https" && to.scheme() != "https")
-        return Problem("a redirect from a secure address to an insecure one (" + to.toDisplayString() + ")");
+        return Problem(QCoreApplication::translate("FileFetch", "a redirect from a secure address to an insecure one (%1)")
+                           .arg(to.toDisplayString()));
     return {};
 }
 
@@ -48,7 +56,7 @@ FileFetch::FileFetch(QNetworkAccessManager& network, const QUrl& url, const QStr
     stallTimer.setSingleShot(true);
     retryTimer.setSingleShot(true);
     connect(&stallTimer, &QTimer::timeout, this,
-            [this] { Retry(QString("no data for %1 s").arg(this->settings.stallMs / 1000.0)); });
+            [this] { Retry(tr("no data for %1 s").arg(QString::number(this->settings.stallMs / 1000.0))); });
     connect(&retryTimer, &QTimer::timeout, this, &FileFetch::Attempt);
 }
 
@@ -65,7 +73,7 @@ void FileFetch::Abort() {
     retryTimer.stop();
     part.close();
     result = Result::Failed;
-    reason = "cancelled";
+    reason = tr("cancelled");
 }
 
 void FileFetch::DropReply() {
@@ -88,7 +96,7 @@ void FileFetch::Attempt() {
 // Asks for `address`, from where the part ends.
 void FileFetch::Request(const QUrl& address) {
     if (!part.isOpen() && !part.open(QIODevice::ReadWrite | QIODevice::Append))
-        return Conclude(Result::Failed, "cannot write " + part.fileName() + ": " + part.errorString());
+        return Conclude(Result::Failed, tr("cannot write %1: %2").arg(part.fileName(), part.errorString()));
     offset = part.size();
     if (offset > settings.maxFileBytes && part.resize(0)) offset = 0;
     QNetworkRequest request(address);
@@ -124,19 +132,20 @@ bool FileFetch::CheckHeaders() {
     }
     if (status == 301 || status == 302 || status == 303 || status == 307 || status == 308)
         return FollowRedirect(), false;
-    if (status == 404 || status == 410) return Conclude(Result::Missing, QString("not on the server (%1)").arg(status)), false;
-    if (status >= 500) return Retry(QString("the server answered %1").arg(status)), false;
-    if (status == 416) return Retry("the server refused to resume", true), false;
+    if (status == 404 || status == 410)
+        return Conclude(Result::Missing, tr("not on the server (%1)").arg(QString::number(status))), false;
+    if (status >= 500) return Retry(tr("the server answered %1").arg(QString::number(status))), false;
+    if (status == 416) return Retry(tr("the server refused to resume"), true), false;
     if (status != 200 && status != 206)
-        return Conclude(Result::Failed, QString("the server answered %1").arg(status)), false;
+        return Conclude(Result::Failed, tr("the server answered %1").arg(QString::number(status))), false;
     if (status == 206) {
         static const QRegularExpression range(QStringLiteral("^bytes (\\d+)-(\\d+)/(\\d+|\\*)$"));
         const QRegularExpressionMatch match = range.match(QString::fromLatin1(reply->rawHeader("Content-Range")));
         if (offset == 0 || !match.hasMatch() || match.captured(1).toLongLong() != offset)
-            return Retry("the server resumed at the wrong place", true), false;
+            return Retry(tr("the server resumed at the wrong place"), true), false;
     } else if (offset > 0) {
         // A whole file answers the request to resume: it starts over.
-        if (!part.resize(0)) return Conclude(Result::Failed, "cannot write " + part.fileName()), false;
+        if (!part.resize(0)) return Conclude(Result::Failed, tr("cannot write %1").arg(part.fileName())), false;
         offset = 0;
     }
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
@@ -159,7 +168,7 @@ bool FileFetch::WriteBody(const QByteArray& bytes) {
     if (part.size() + bytes.size() > settings.maxFileBytes)
         return Conclude(Result::Failed, SizeLimitText(settings.maxFileBytes)), false;
     if (part.write(bytes) != bytes.size())
-        return Conclude(Result::Failed, "cannot write " + part.fileName() + ": " + part.errorString()), false;
+        return Conclude(Result::Failed, tr("cannot write %1: %2").arg(part.fileName(), part.errorString())), false;
     emit BytesArrived(bytes.size());
     return true;
 }
@@ -172,7 +181,7 @@ void FileFetch::OnReplyFinished() {
     const QString errorText = reply->errorString();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (error == QNetworkReply::NoError && status < 200)  // ended without a final answer
-        return Conclude(Result::Failed, QString("the server gave no final answer (%1)").arg(status));
+        return Conclude(Result::Failed, tr("the server gave no final answer (%1)").arg(QString::number(status)));
     if (error == QNetworkReply::NoError) return Conclude(Result::Complete);
     if (Passing(error)) return Retry(errorText);
     Conclude(Result::Failed, errorText);
@@ -183,7 +192,7 @@ void FileFetch::Retry(const QString& why, bool restartFromZero) {
     stallTimer.stop();
     if (restartFromZero) part.resize(0);
     if (retries >= settings.retryWaitsMs.size())
-        return Conclude(Result::Failed, QString("%1 (after %2 tries)").arg(why).arg(retries + 1));
+        return Conclude(Result::Failed, tr("%1 (after %2 tries)").arg(why, QString::number(retries + 1)));
     part.flush();
     retryTimer.start(settings.retryWaitsMs.value(retries++));
 }

@@ -155,11 +155,11 @@ QString Locations::HelperProgram(const QString& name) {
 // started from.
 Problem Locations::CheckWorkRoot() const {
     if (mode == Mode::Portable) return {};
-    const QString named = "the temporary folder \"" + workRoot + "\"";
     const QFileInfo root(workRoot);
-    if (workRoot.isEmpty() || root.isRelative()) return Problem(named + " is not an absolute path (see TMPDIR)");
-    if (!root.exists()) return Problem(named + " does not exist (see TMPDIR)");
-    if (!root.isDir()) return Problem(named + " is not a folder (see TMPDIR)");
+    if (workRoot.isEmpty() || root.isRelative())
+        return Problem(tr("the temporary folder \"%1\" is not an absolute path (see TMPDIR)").arg(workRoot));
+    if (!root.exists()) return Problem(tr("the temporary folder \"%1\" does not exist (see TMPDIR)").arg(workRoot));
+    if (!root.isDir()) return Problem(tr("the temporary folder \"%1\" is not a folder (see TMPDIR)").arg(workRoot));
     return {};
 }
 
@@ -182,18 +182,19 @@ void Locations::EndJob() const {
 }
 
 Problem Locations::BeginJob() {
-    if (const Problem unusable = CheckWorkRoot()) return Problem("Cannot make the job's working folder: " + unusable.Text());
+    if (const Problem unusable = CheckWorkRoot())
+        return Problem(tr("Cannot make the job's working folder: %1").arg(unusable.Text()));
     RemoveAbandonedJobFolders();
     if (mode == Mode::Portable) {
         // This process's own earlier work is over too.
         QDir(jobFolder).removeRecursively();
-        if (!QDir().mkpath(jobFolder)) return Problem("Cannot make the job's working folder \"" + jobFolder + "\"");
+        if (!QDir().mkpath(jobFolder)) return Problem(tr("Cannot make the job's working folder \"%1\"").arg(jobFolder));
         return {};
     }
     // A private folder (only its owner may enter) of a name no one can foresee.
     QTemporaryDir folder(InFolder(workRoot, "norvane-job-" + Pid() + "-XXXXXX"));
     if (!folder.isValid())
-        return Problem("Cannot make the job's working folder in \"" + workRoot + "\": " + folder.errorString());
+        return Problem(tr("Cannot make the job's working folder in \"%1\": %2").arg(workRoot, folder.errorString()));
     folder.setAutoRemove(false);
     jobFolder = folder.path() + Sep();
     return {};

@@ -16,10 +16,12 @@
 
 #include "tools/problem.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class Locations {
+    Q_DECLARE_TR_FUNCTIONS(Locations)
 public:
     enum class Mode { Portable, Installed };
 

@@ -49,10 +49,10 @@ Mp3Decoder::~Mp3Decoder() {
 
 Problem Mp3Decoder::Decode(const std::vector<char>& mp3, QByteArray* wav) {
     wav->clear();
-    if (!handle) return Problem("the MP3 decoder could not be set up");
-    if (mp3.empty() || LooksLikeWav(mp3)) return Problem("not MP3 audio");
+    if (!handle) return Problem(tr("the MP3 decoder could not be set up"));
+    if (mp3.empty() || LooksLikeWav(mp3)) return Problem(tr("not MP3 audio"));
     MemoryStream stream{mp3.data(), mp3.size(), 0};
-    if (mpg123_open_handle(handle, &stream) != MPG123_OK) return Problem("not MP3 audio");
+    if (mpg123_open_handle(handle, &stream) != MPG123_OK) return Problem(tr("not MP3 audio"));
     // Room for the header in front, filled in once the format is known.
     QByteArray& pcm = *wav;
     pcm.resize(44);
@@ -74,12 +74,12 @@ Problem Mp3Decoder::Decode(const std::vector<char>& mp3, QByteArray* wav) {
     const bool formatKnown = mpg123_getformat(handle, &rate, &channels, &encoding) == MPG123_OK;
     mpg123_close(handle);
     const qsizetype decoded = pcm.size() - 44;
-    if (!formatKnown || rate <= 0 || channels <= 0 || decoded <= 0) return Problem("not MP3 audio");
+    if (!formatKnown || rate <= 0 || channels <= 0 || decoded <= 0) return Problem(tr("not MP3 audio"));
     // Without the encoder's delay known nothing was trimmed, and lame drops
     // what its own decoder puts in front.
     const qsizetype skip = gapless ? 0 : std::min<qsizetype>(decoded, qsizetype(decoderDelay) * channels * 2);
     const qint64 bytes = decoded - skip;
-    if (bytes <= 0) return Problem("not MP3 audio");
+    if (bytes <= 0) return Problem(tr("not MP3 audio"));
     pcm.remove(44, skip);
     pcm.replace(0, 44, WavHeader(int(rate), channels, bytes));
     return {};
@@ -94,7 +94,7 @@ Problem Mp3Decoder::DecodeToWav(const std::vector<char>& mp3, const QString& wav
         const QString why = wav.errorString();
         wav.close();
         QFile::remove(wavPath);
-        return Problem("cannot write " + wavPath + ": " + why);
+        return Problem(tr("cannot write %1: %2").arg(wavPath, why));
     }
     return {};
 }

@@ -9,12 +9,14 @@
 #include "tools/problem.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <vector>
 
 struct mpg123_handle_struct;
 
 class Mp3Decoder {
+    Q_DECLARE_TR_FUNCTIONS(Mp3Decoder)
 public:
     Mp3Decoder();
     ~Mp3Decoder();

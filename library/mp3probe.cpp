@@ -142,5 +142,6 @@ Problem Mp3Probe::CutShort(const std::vector<char>& f) {
     if (found + kFramesOfSlack >= off_t(declared.frames)) return {};
     const double declaredSeconds = double(declared.frames) * declared.samplesPerFrame / declared.rate;
     const double playsSeconds = plays.rate > 0 ? double(plays.frames) / plays.rate : 0.0;
-    return Problem(QString("cut short: plays %1 s of %2 s").arg(playsSeconds, 0, 'f', 2).arg(declaredSeconds, 0, 'f', 2));
+    return Problem(tr("cut short: plays %1 s of %2 s")
+                       .arg(QString::number(playsSeconds, 'f', 2), QString::number(declaredSeconds, 'f', 2)));
 }

@@ -3,6 +3,7 @@
 // or in samples exactly as lame decodes it. It neither plays nor decodes
 // audio for output; it only counts MPEG frames.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 #include <vector>
@@ -18,6 +19,7 @@ struct SampleLength {
 };
 
 class Mp3Probe {
+    Q_DECLARE_TR_FUNCTIONS(Mp3Probe)
 public:
     Mp3Probe();
     ~Mp3Probe();

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 #include <iomanip>
 #include <iostream>
 #include <limits>
@@ -25,6 +26,28 @@ const int kLongestListedPath = 4096;
 QString FileName(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+// A translated sentence whose %1, %2, ... are filled in one pass with the
+// bytes of `parts` as they are: a path given on a command line need not be
+// UTF-8 and is named byte for byte, and a "%2" inside a part stays as it is.
+std::string Filled(const QString& sentence, std::initializer_list<std::string> parts) {
+    const std::string pattern = sentence.toStdString();
+    std::string text;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const size_t part = i + 1 < pattern.size() ? size_t(pattern[i + 1] - '1') : parts.size();
+        if (pattern[i] == '%' && part < parts.size()) {
+            text += parts.begin()[part];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+std::string Unwritable(const std::string& target, const std::string& why) {
+    return Filled(QCoreApplication::translate("PackArchive", "cannot write \"%1\": %2"), {target, why});
+}
 
 // One 268-byte index record; false when its name field has no terminator.
 bool ParseIndexEntry(const char* record, PackArchive::IndexEntry* entry) {
@@ -52,28 +75,33 @@ void AppendIndexEntry(QByteArray* out, const std::string& name, uint32_t start, 
 // Why a pending entry cannot go into an archive; empty when it can.
 std::string PendingEntryProblem(const PackArchive::PendingEntry& entry) {
     if (entry.name.size() >= size_t(PackArchive::kNameFieldSize))
-        return "entry name " + Quoted(entry.name) + " is longer than 255 characters";
+        return Filled(QCoreApplication::translate("PackArchive", "entry name \"%1\" is longer than 255 characters"),
+                      {entry.name});
     if (entry.name.find('\0') != std::string::npos)
-        return "entry name " + Quoted(entry.name) + " contains a zero byte";
+        return Filled(QCoreApplication::translate("PackArchive", "entry name \"%1\" contains a zero byte"), {entry.name});
     if (entry.size < 0 || size_t(entry.size) != entry.data.size())
-        return "entry " + Quoted(entry.name) + " has a size that does not match its data";
+        return Filled(QCoreApplication::translate("PackArchive", "entry \"%1\" has a size that does not match its data"),
+                      {entry.name});
     return std::string();
 }
 
 bool ReadWholeFile(const std::string& path, PackArchive::PendingEntry* entry, std::string* error) {
     QFile file(FileName(path));
+    const auto unreadable = [&path](const QString& why) {
+        return Filled(QCoreApplication::translate("PackArchive", "cannot read \"%1\": %2"), {path, why.toStdString()});
+    };
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = "cannot read " + Quoted(path) + ": " + file.errorString().toStdString();
+        *error = unreadable(file.errorString());
         return false;
     }
     const qint64 size = file.size();
     if (size > std::numeric_limits<int32_t>::max()) {
-        *error = "cannot read " + Quoted(path) + ": larger than 2 GiB";
+        *error = Filled(QCoreApplication::translate("PackArchive", "cannot read \"%1\": larger than 2 GiB"), {path});
         return false;
     }
     entry->data.resize(size_t(size));
     if (size > 0 && file.read(entry->data.data(), size) != size) {
-        *error = "cannot read " + Quoted(path) + ": " + file.errorString().toStdString();
+        *error = unreadable(file.errorString());
         entry->data.clear();
         return false;
     }
@@ -126,18 +154,18 @@ bool PackArchive::Open(const std::string& archivePath) {
     openProblem.clear();
     path = archivePath;
     QFile file(FileName(archivePath));
-    if (!file.open(QIODevice::ReadOnly)) return FailOpen("cannot open: " + file.errorString().toStdString());
+    if (!file.open(QIODevice::ReadOnly)) return FailOpen(tr("cannot open: %1").arg(file.errorString()).toStdString());
 
     char header[kHeaderSize];
     const qint64 headerRead = file.read(header, kHeaderSize);
     if (headerRead < qint64(sizeof kMagic) || std::memcmp(header, kMagic, sizeof kMagic) != 0)
-        return FailOpen("not a pack archive");
-    if (headerRead < kHeaderSize) return FailOpen("header cut short");
+        return FailOpen(tr("not a pack archive").toStdString());
+    if (headerRead < kHeaderSize) return FailOpen(tr("header cut short").toStdString());
     // The writer never stores a count beyond int32's range: such a count is
     // damage, not an empty pack.
     const quint32 declared = qFromLittleEndian<quint32>(header + sizeof kMagic);
     if (declared > quint32(std::numeric_limits<int32_t>::max()))
-        return FailOpen("entry count " + std::to_string(declared) + " beyond what a pack holds");
+        return FailOpen(tr("entry count %1 beyond what a pack holds").arg(QString::number(declared)).toStdString());
 
     // The count is untrusted: read entry by entry, so memory grows only with
     // the bytes that are really there.
@@ -145,9 +173,10 @@ bool PackArchive::Open(const std::string& archivePath) {
     for (quint32 i = 0; i < declared; ++i) {
         IndexEntry entry;
         if (file.read(record, kIndexEntrySize) != kIndexEntrySize)
-            return FailOpen("index cut short at entry " + std::to_string(i + 1));
+            return FailOpen(tr("index cut short at entry %1").arg(QString::number(i + 1)).toStdString());
         if (!ParseIndexEntry(record, &entry))
-            return FailOpen("name of index entry " + std::to_string(i + 1) + " has no terminating zero byte");
+            return FailOpen(
+                tr("name of index entry %1 has no terminating zero byte").arg(QString::number(i + 1)).toStdString());
         index[entry.name] = entry;  // a later duplicate replaces an earlier one
         fileOrder.push_back(std::move(entry));
     }
@@ -234,7 +263,7 @@ bool PackArchive::AddListedFiles(const std::string& listFile) {
 bool PackArchive::Write(const std::string& target) const {
     lastError.clear();
     if (pending.size() > size_t(std::numeric_limits<int32_t>::max() / kIndexEntrySize))
-        return Fail("too many entries");
+        return Fail(tr("too many entries").toStdString());
     const uint32_t entryCount = uint32_t(pending.size());
     uint64_t offset = kHeaderSize + uint64_t(kIndexEntrySize) * entryCount;
 
@@ -244,10 +273,10 @@ bool PackArchive::Write(const std::string& target) const {
     head.append(countBytes, 4);
     for (const PendingEntry& entry : pending) {
         const std::string problem = PendingEntryProblem(entry);
-        if (!problem.empty()) return Fail("cannot write " + Quoted(target) + ": " + problem);
+        if (!problem.empty()) return Fail(Unwritable(target, problem));
         const uint64_t end = offset + entry.data.size();
         if (end > std::numeric_limits<uint32_t>::max())
-            return Fail("cannot write " + Quoted(target) + ": archive would exceed 4 GiB");
+            return Fail(Filled(tr("cannot write \"%1\": archive would exceed 4 GiB"), {target}));
         AppendIndexEntry(&head, entry.name, uint32_t(offset), uint32_t(end), entry.checksum);
         offset = end;
     }
@@ -258,14 +287,14 @@ bool PackArchive::Write(const std::string& target) const {
     // flushing (a full disk) for success and would commit the cut archive.
     QSaveFile file(FileName(target));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Fail("cannot write " + Quoted(target) + ": " + file.errorString().toStdString());
+        return Fail(Unwritable(target, file.errorString().toStdString()));
     Problem unwritten = WriteAll(file, head);
     for (const PendingEntry& entry : pending) {
         if (unwritten) break;
         unwritten = WriteAll(file, entry.data.data(), qint64(entry.data.size()));
     }
-    if (unwritten) return Fail("cannot write " + Quoted(target) + ": " + unwritten.StdText());
-    if (!file.commit()) return Fail("cannot write " + Quoted(target) + ": " + file.errorString().toStdString());
+    if (unwritten) return Fail(Unwritable(target, unwritten.StdText()));
+    if (!file.commit()) return Fail(Unwritable(target, file.errorString().toStdString()));
     return true;
 }
 

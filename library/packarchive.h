@@ -3,6 +3,7 @@
 // fixed-size index at the front ("JR1", count, 268-byte index entries, data).
 // Sura packs (*.mat) and the icon archive img.dat use it.
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <map>
@@ -17,6 +18,7 @@ std::string FileNamePart(const std::string& path);
 uint32_t PackChecksum(const char* data, size_t size);
 
 class PackArchive {
+    Q_DECLARE_TR_FUNCTIONS(PackArchive)
 public:
     static constexpr int kNameFieldSize = 256;
     static constexpr int kIndexEntrySize = 268;

@@ -4,6 +4,7 @@
 #include "library/quran.h"
 #include "library/suracatalogue.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 #include <vector>
@@ -28,14 +29,16 @@ int SuraOfEntry(const Quran& quran, const std::string& name) {
 Problem MissingEntry(const Quran& quran, const std::string& name) {
     const PackArchive home = quran.PackForSura(SuraOfEntry(quran, name));
     if (!home.OpenProblem().empty())
-        return Problem("the pack " + FileNamePart(home.Path()) + " cannot be read (" + home.OpenProblem() +
-                       "): run norvane-pack verify");
-    return Problem("the recording " + name + " is not in the installed packs");
+        return Problem(QCoreApplication::translate("PackEntry", "the pack %1 cannot be read (%2): run norvane-pack verify")
+                           .arg(QString::fromStdString(FileNamePart(home.Path())), QString::fromStdString(home.OpenProblem())));
+    return Problem(QCoreApplication::translate("PackEntry", "the recording %1 is not in the installed packs")
+                       .arg(QString::fromStdString(name)));
 }
 
 Problem NotPlain(const std::string& name) {
     if (name.empty() || name != FileNamePart(name) || name == "." || name == "..")
-        return Problem("\"" + name + "\" is not a plain file name");
+        return Problem(
+            QCoreApplication::translate("PackEntry", "\"%1\" is not a plain file name").arg(QString::fromStdString(name)));
     return {};
 }
 
@@ -47,13 +50,16 @@ Problem ReadPackEntry(Quran& quran, const std::string& name, std::vector<char>* 
     const PackArchive active = name == "silence.mp3" ? quran.ActivateSura(0) : quran.ActivateSura(SuraKeyOf(name));
     *bytes = active.Extract(name);
     if (bytes->empty())
-        return active.Holds(name) ? Problem("the recording " + name + " is empty in its pack") : MissingEntry(quran, name);
+        return active.Holds(name) ? Problem(QCoreApplication::translate("PackEntry", "the recording %1 is empty in its pack")
+                                                .arg(QString::fromStdString(name)))
+                                  : MissingEntry(quran, name);
     // Damaged data would play as a cut or garbled aya, and the job would
     // still call itself done; the pack's own checksum tells.
     if (PackChecksum(bytes->data(), bytes->size()) != active.Find(name)->checksum) {
         bytes->clear();
-        return Problem("the recording " + name + " is damaged in its pack " + FileNamePart(active.Path()) +
-                       ": run norvane-pack verify");
+        return Problem(QCoreApplication::translate("PackEntry",
+                                                   "the recording %1 is damaged in its pack %2: run norvane-pack verify")
+                           .arg(QString::fromStdString(name), QString::fromStdString(FileNamePart(active.Path()))));
     }
     return {};
 }
@@ -72,7 +78,7 @@ Problem WritePackEntry(Quran& quran, const std::string& name, const std::string&
     file.close();
     if (!written) {
         QFile::remove(path);
-        return Problem("cannot write " + path + ": " + file.errorString());
+        return Problem(QCoreApplication::translate("PackEntry", "cannot write %1: %2").arg(path, file.errorString()));
     }
     return {};
 }

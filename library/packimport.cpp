@@ -7,6 +7,7 @@
 #include "library/suracatalogue.h"
 #include "tools/processwrap.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -20,8 +21,6 @@ const char kSilenceName[] = "silence.mp3";
 
 QString FileName(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 int AyaCountOfSura(int suraNumber) { return Sura().AyaCount(AyaKey::PartText(suraNumber)); }
 
@@ -57,7 +56,7 @@ std::string RecordingProblem(const std::string& path, Mp3Probe& audio) {
     std::string unread;
     const std::vector<char> bytes = PackArchive::ReadFileEntry(path, &unread).data;
     if (!unread.empty()) return std::string();
-    if (!audio.IsRecording(bytes)) return "not playable MP3 audio";
+    if (!audio.IsRecording(bytes)) return QCoreApplication::translate("PackImport", "not playable MP3 audio").toStdString();
     return audio.CutShort(bytes).StdText();
 }
 
@@ -87,20 +86,23 @@ std::vector<std::string> MissingRuns(const std::vector<std::string>& stems, cons
 Problem MakeSilenceRecording(std::vector<char>* mp3) {
     QTemporaryDir work;
     const QString wavPath = work.filePath("silence.wav"), mp3Path = work.filePath(kSilenceName);
-    const std::string wavError = work.isValid() ? WriteSilentWav(wavPath, 44100) : "no temporary folder";
-    if (!wavError.empty())
-        return Problem("cannot write a temporary WAV file for the silence recording: " + wavError);
+    const QString wavError = work.isValid() ? QString::fromStdString(WriteSilentWav(wavPath, 44100))
+                                            : QCoreApplication::translate("PackImport", "no temporary folder");
+    if (!wavError.isEmpty())
+        return Problem(QCoreApplication::translate("PackImport",
+                                                   "cannot write a temporary WAV file for the silence recording: %1")
+                           .arg(wavError));
     ProcessWrap lame;
     lame.SetStallLimit(kToolStallSeconds);
     lame.WatchOutput(mp3Path);
     lame.RunCommand({QStringLiteral("lame"), "--silent", "-b", "64", wavPath, mp3Path});
     lame.WaitForDone();
     if (lame.LastOutcome() != ProcessWrap::Outcome::Finished)
-        return Problem("cannot make silence.mp3: " + lame.FailureText());
+        return Problem(QCoreApplication::translate("PackImport", "cannot make silence.mp3: %1").arg(lame.FailureText()));
     // lame's exit status is not to be trusted; judge by the file it leaves.
     std::string unread;
     *mp3 = PackArchive::ReadFileEntry(LocalPath(mp3Path), &unread).data;
-    if (!unread.empty() || mp3->empty()) return Problem("lame made no silence.mp3");
+    if (!unread.empty() || mp3->empty()) return Problem(QCoreApplication::translate("PackImport", "lame made no silence.mp3"));
     return {};
 }
 
@@ -120,13 +122,15 @@ bool PackImport::Scan(const std::string& folderPath) {
     silencePath.clear();
     result = PackImportResult();
     const QDir folder(FileName(folderPath));
-    if (!folder.exists()) return Fail(Quoted(folderPath) + " is not a folder");
+    if (!folder.exists()) return Fail(tr("\"%1\" is not a folder").arg(QString::fromStdString(folderPath)).toStdString());
     Mp3Probe audio;
     for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
-        if (Cancelled()) return Fail("the import was cancelled");
+        if (Cancelled()) return Fail(tr("the import was cancelled").toStdString());
         Classify(LocalPath(name), LocalPath(folder.filePath(name)), audio);
     }
-    if (recordings.empty()) return Fail(Quoted(folderPath) + " holds no aya recordings named SSSAAA.mp3");
+    if (recordings.empty())
+        return Fail(
+            tr("\"%1\" holds no aya recordings named SSSAAA.mp3").arg(QString::fromStdString(folderPath)).toStdString());
     return true;
 }
 
@@ -140,11 +144,11 @@ void PackImport::Classify(const std::string& fileName, const std::string& path, 
     const AyaKey key(sura, aya);
     std::string reason;
     if (!isSilence && !match.hasMatch())
-        reason = "not named SSSAAA.mp3";
+        reason = tr("not named SSSAAA.mp3").toStdString();
     else if (!isSilence && !key.SuraExists())
-        reason = "there is no sura " + std::to_string(sura);
+        reason = tr("there is no sura %1").arg(QString::number(sura)).toStdString();
     else if (!isSilence && !key.Exists())
-        reason = "sura " + std::to_string(sura) + " has no aya " + std::to_string(aya);
+        reason = tr("sura %1 has no aya %2").arg(QString::number(sura), QString::number(aya)).toStdString();
     else
         reason = RecordingProblem(path, audio);
     if (!reason.empty())
@@ -178,8 +182,9 @@ bool PackImport::HoldsAyaOf(int firstSura, int lastSura) const {
 
 bool PackImport::WritePacks(const std::string& packFolder,
                             const std::function<void(const ImportedPack&)>& onPackWritten) {
-    if (recordings.empty()) return result.error.empty() ? Fail("no aya recordings were scanned") : false;
-    if (!QDir().mkpath(FileName(packFolder))) return Fail("cannot make the folder " + Quoted(packFolder));
+    if (recordings.empty()) return result.error.empty() ? Fail(tr("no aya recordings were scanned").toStdString()) : false;
+    if (!QDir().mkpath(FileName(packFolder)))
+        return Fail(tr("cannot make the folder \"%1\"").arg(QString::fromStdString(packFolder)).toStdString());
     std::vector<char> silence;
     if (!LoadSilence(&silence)) return false;
     for (const JMapEntry& row : JMapRows()) {
@@ -204,7 +209,7 @@ bool PackImport::WritePack(const std::string& packName, int firstSura, int lastS
             const bool present = found != recordings.end() && found->second.count(a);
             missing.push_back(!present);
             if (!present) continue;
-            if (Cancelled()) return Fail("the import was cancelled");
+            if (Cancelled()) return Fail(tr("the import was cancelled").toStdString());
             std::string error;
             PackArchive::PendingEntry entry = PackArchive::ReadFileEntry(found->second.at(a), &error);
             if (!error.empty()) return Fail(error);
@@ -214,7 +219,7 @@ bool PackImport::WritePack(const std::string& packName, int firstSura, int lastS
     ImportedPack written{packName, int(stems.size()), int(pack.Pending().size()), MissingRuns(stems, missing)};
     pack.AddPending(PackArchive::EntryFromBytes(kSilenceName, silence));
     if (!reciter.empty()) pack.AddPending(PackArchive::EntryFromBytes(kReciterEntry, {reciter.begin(), reciter.end()}));
-    if (Cancelled()) return Fail("the import was cancelled");
+    if (Cancelled()) return Fail(tr("the import was cancelled").toStdString());
     if (!pack.Write(packFolder + "/" + packName)) return Fail(pack.LastError());
     result.packs.push_back(std::move(written));
     return true;

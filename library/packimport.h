@@ -8,6 +8,7 @@
 // own header declares, goes into no pack, whatever its name. Nothing here prints; the caller shows the result (norvane-pack
 // import on a terminal, the window in a dialog).
 
+#include <QCoreApplication>
 #include <atomic>
 #include <functional>
 #include <map>
@@ -49,6 +50,7 @@ struct PackImportResult {
 std::string MissingRunsText(const ImportedPack& pack);
 
 class PackImport {
+    Q_DECLARE_TR_FUNCTIONS(PackImport)
 public:
     // Reads the source folder. False (with Result().error) when it is no
     // folder or holds no aya recording; Result().ignored is filled either way.

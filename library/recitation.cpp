@@ -3,6 +3,7 @@
 #include "library/locations.h"
 #include "library/savefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -29,11 +30,13 @@ RecitationManifest RecitationManifest::Read(const QString& folder, Problem* prob
         if (problem) *problem = Problem(QDir::toNativeSeparators(file.fileName()) + ": " + why);
         return manifest;
     };
-    if (file.size() > kMaxManifestBytes) return fail("larger than a manifest can be");
+    if (file.size() > kMaxManifestBytes)
+        return fail(QCoreApplication::translate("Recitations", "larger than a manifest can be"));
     if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(file.read(kMaxManifestBytes), &error);
-    if (!document.isObject()) return fail("not a manifest (" + error.errorString() + ")");
+    if (!document.isObject())
+        return fail(QCoreApplication::translate("Recitations", "not a manifest (%1)").arg(error.errorString()));
     const QJsonObject object = document.object();
     const auto text = [&object](const char* key, const QString& fallback = QString()) {
         return object.value(key).toString(fallback).left(kMaxNameLength * 4);
@@ -51,9 +54,13 @@ Problem RecitationManifest::Write(const QString& folder) const {
     const QJsonObject object{{"name", displayName}, {"reciter", reciter}, {"kind", kind},
                              {"language", language}, {"source", source},  {"bitrate", bitrate}};
     const QString path = QDir(folder).filePath(kFileName);
-    if (!QDir().mkpath(folder)) return Problem("cannot make the folder " + QDir::toNativeSeparators(folder));
+    if (!QDir().mkpath(folder))
+        return Problem(
+            QCoreApplication::translate("Recitations", "cannot make the folder %1").arg(QDir::toNativeSeparators(folder)));
     const QString failed = SaveWholeFile(path, QJsonDocument(object).toJson());
-    return failed.isEmpty() ? Problem() : Problem("cannot write " + QDir::toNativeSeparators(path) + ": " + failed);
+    if (failed.isEmpty()) return {};
+    return Problem(
+        QCoreApplication::translate("Recitations", "cannot write %1: %2").arg(QDir::toNativeSeparators(path), failed));
 }
 
 bool RecitationInfo::IsDefault() const { return name == Recitations::kDefaultName; }
@@ -98,16 +105,19 @@ std::optional<RecitationInfo> Find(const QString& name) {
 
 Problem CheckName(const QString& name) {
     const auto refuse = [&name](const QString& why) {
-        return Problem("\"" + name + "\" cannot name a recitation: " + why);
+        return Problem(QCoreApplication::translate("Recitations", "\"%1\" cannot name a recitation: %2").arg(name, why));
     };
-    if (name.trimmed().isEmpty()) return refuse("it is empty");
-    if (name.size() > kMaxNameLength) return refuse(QString("it is longer than %1 characters").arg(kMaxNameLength));
-    if (name == kDefaultName) return refuse("the name is kept for the packs directly in the pack folder");
+    if (name.trimmed().isEmpty()) return refuse(QCoreApplication::translate("Recitations", "it is empty"));
+    if (name.size() > kMaxNameLength)
+        return refuse(QCoreApplication::translate("Recitations", "it is longer than %1 characters")
+                          .arg(QString::number(kMaxNameLength)));
+    if (name == kDefaultName)
+        return refuse(QCoreApplication::translate("Recitations", "the name is kept for the packs directly in the pack folder"));
     if (name.startsWith('.') || name.startsWith(' ') || name.endsWith(' '))
-        return refuse("it starts with a dot or starts or ends with a blank");
+        return refuse(QCoreApplication::translate("Recitations", "it starts with a dot or starts or ends with a blank"));
     for (const QChar c : name)
         if (!c.isPrint() || QStringLiteral("/\\:*?\"<>|").contains(c))
-            return refuse("it holds a character a folder name cannot hold");
+            return refuse(QCoreApplication::translate("Recitations", "it holds a character a folder name cannot hold"));
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "library/locations.h"
 #include "library/recitation.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,7 +27,8 @@ QString Text(const QJsonValue& value) {
 // Adds an entry if its folder is safe to use, else says why it is skipped.
 void Keep(CatalogueEntry entry, CatalogueRead* read) {
     if (read->entries.size() >= size_t(kMaxEntries)) {
-        read->skipped << QString("more than %1 entries: the rest is skipped").arg(kMaxEntries);
+        read->skipped << QCoreApplication::translate("RecitationCatalogue", "more than %1 entries: the rest is skipped")
+                             .arg(QString::number(kMaxEntries));
         return;
     }
     if (const Problem unsafe = RecitationCatalogue::CheckFolder(entry.folder)) {
@@ -38,12 +40,21 @@ void Keep(CatalogueEntry entry, CatalogueRead* read) {
 }
 
 Problem ParseObject(const QByteArray& text, QJsonObject* object) {
-    if (text.size() > RecitationCatalogue::kMaxBytes) return Problem("the catalogue is larger than a catalogue can be");
+    if (text.size() > RecitationCatalogue::kMaxBytes)
+        return Problem(QCoreApplication::translate("RecitationCatalogue", "the catalogue is larger than a catalogue can be"));
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
-    if (!document.isObject()) return Problem("the catalogue is no JSON object: " + error.errorString());
+    if (!document.isObject())
+        return Problem(QCoreApplication::translate("RecitationCatalogue", "the catalogue is no JSON object: %1")
+                           .arg(error.errorString()));
     *object = document.object();
     return {};
+}
+
+// A catalogue of which no entry can be used is a problem of its own.
+void RequireEntries(CatalogueRead* read) {
+    if (read->entries.empty() && !read->problem)
+        read->problem = Problem(QCoreApplication::translate("RecitationCatalogue", "the catalogue names no usable folder"));
 }
 
 // The JSON object of a `var name = {...};` file, or the text as it is.
@@ -69,7 +80,7 @@ CatalogueRead ParseServer(const QByteArray& text) {
         const QString folder = Text(item.value("subfolder"));
         Keep({Text(item.value("name")), folder, Text(item.value("bitrate")), GuessKind(folder), QString()}, &read);
     }
-    if (read.entries.empty() && !read.problem) read.problem = Problem("the catalogue names no usable folder");
+    RequireEntries(&read);
     return read;
 }
 
@@ -84,7 +95,7 @@ CatalogueRead ParseShipped(const QByteArray& text) {
                                  ? RecitationManifest::kTranslation : GuessKind(folder);
         Keep({Text(item.value("name")), folder, Text(item.value("bitrate")), kind, Text(item.value("language"))}, &read);
     }
-    if (read.entries.empty() && !read.problem) read.problem = Problem("the catalogue names no usable folder");
+    RequireEntries(&read);
     return read;
 }
 
@@ -92,23 +103,32 @@ CatalogueRead Shipped() {
     QFile file(Locations::Current().DataFile(kFileName));
     CatalogueRead read;
     if (!file.open(QIODevice::ReadOnly))
-        read.problem = Problem("cannot read " + file.fileName() + ": " + file.errorString());
+        read.problem = Problem(QCoreApplication::translate("RecitationCatalogue", "cannot read %1: %2")
+                                   .arg(file.fileName(), file.errorString()));
     else
         read = ParseShipped(file.read(kMaxBytes + 1));
     return read;
 }
 
 Problem CheckFolder(const QString& folder) {
-    const auto refuse = [&folder](const QString& why) { return Problem("\"" + folder + "\" is no server folder: " + why); };
-    if (folder.isEmpty()) return refuse("it is empty");
-    if (folder.size() > kMaxFolderLength) return refuse(QString("it is longer than %1 characters").arg(kMaxFolderLength));
+    const auto refuse = [&folder](const QString& why) {
+        return Problem(QCoreApplication::translate("RecitationCatalogue", "\"%1\" is no server folder: %2").arg(folder, why));
+    };
+    if (folder.isEmpty()) return refuse(QCoreApplication::translate("RecitationCatalogue", "it is empty"));
+    if (folder.size() > kMaxFolderLength)
+        return refuse(QCoreApplication::translate("RecitationCatalogue", "it is longer than %1 characters")
+                          .arg(QString::number(kMaxFolderLength)));
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_.\\- /]+$"));
     if (!plain.match(folder).hasMatch())
-        return refuse("it holds a character other than letters, digits, \"_\", \"-\", \".\", \" \" and \"/\"");
+        return refuse(QCoreApplication::translate(
+            "RecitationCatalogue", "it holds a character other than letters, digits, \"_\", \"-\", \".\", \" \" and \"/\""));
     for (const QString& segment : folder.split('/')) {
-        if (segment.isEmpty()) return refuse("it starts or ends with \"/\" or holds \"//\"");
-        if (segment == "." || segment == "..") return refuse("it climbs out of the server's data folder");
-        if (segment.trimmed() != segment) return refuse("a part starts or ends with a blank");
+        if (segment.isEmpty())
+            return refuse(QCoreApplication::translate("RecitationCatalogue", "it starts or ends with \"/\" or holds \"//\""));
+        if (segment == "." || segment == "..")
+            return refuse(QCoreApplication::translate("RecitationCatalogue", "it climbs out of the server's data folder"));
+        if (segment.trimmed() != segment)
+            return refuse(QCoreApplication::translate("RecitationCatalogue", "a part starts or ends with a blank"));
     }
     return {};
 }
@@ -136,9 +156,12 @@ qint64 EstimatedBytes(int kbps, int ayas) {
 }
 
 QString SizeText(qint64 bytes) {
-    if (bytes <= 0) return QStringLiteral("size unknown");
-    if (bytes >= 1000LL * 1000 * 1000) return QString("about %1 GB").arg(double(bytes) / 1e9, 0, 'f', 1);
-    return QString("about %1 MB").arg(std::max<qint64>(1, (bytes + 500000) / 1000000));
+    if (bytes <= 0) return QCoreApplication::translate("RecitationCatalogue", "size unknown");
+    if (bytes >= 1000LL * 1000 * 1000)
+        return QCoreApplication::translate("RecitationCatalogue", "about %1 GB")
+            .arg(QString::number(double(bytes) / 1e9, 'f', 1));
+    return QCoreApplication::translate("RecitationCatalogue", "about %1 MB")
+        .arg(QString::number(std::max<qint64>(1, (bytes + 500000) / 1000000)));
 }
 
 }  // namespace RecitationCatalogue

@@ -9,6 +9,7 @@
 #include "library/savefile.h"
 #include "library/suracatalogue.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -50,21 +51,26 @@ QHash<QString, QByteArray> ParseChecksums(const QByteArray& text) {
 }
 
 QString RateText(double bytesPerSecond) {
-    return bytesPerSecond >= 1e6 ? QString("%1 MB/s").arg(bytesPerSecond / 1e6, 0, 'f', 1)
-                                 : QString("%1 kB/s").arg(bytesPerSecond / 1e3, 0, 'f', 0);
+    if (bytesPerSecond >= 1e6)
+        return QCoreApplication::translate("RecitationDownload", "%1 MB/s").arg(QString::number(bytesPerSecond / 1e6, 'f', 1));
+    return QCoreApplication::translate("RecitationDownload", "%1 kB/s").arg(QString::number(bytesPerSecond / 1e3, 'f', 0));
 }
 
 QString DurationText(qint64 seconds) {
-    if (seconds >= 3600) return QString("%1 h %2 min").arg(seconds / 3600).arg(seconds % 3600 / 60);
-    if (seconds >= 60) return QString("%1 min").arg((seconds + 30) / 60);
-    return QString("%1 s").arg(seconds);
+    if (seconds >= 3600)
+        return QCoreApplication::translate("RecitationDownload", "%1 h %2 min")
+            .arg(QString::number(seconds / 3600), QString::number(seconds % 3600 / 60));
+    if (seconds >= 60)
+        return QCoreApplication::translate("RecitationDownload", "%1 min").arg(QString::number((seconds + 30) / 60));
+    return QCoreApplication::translate("RecitationDownload", "%1 s").arg(QString::number(seconds));
 }
 
 std::vector<char> ReadAll(const QString& path, qint64 limit, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return *error = file.errorString(), std::vector<char>();
     const QByteArray bytes = file.read(limit + 1);
-    if (bytes.size() > limit) return *error = "too large", std::vector<char>();
+    if (bytes.size() > limit)
+        return *error = QCoreApplication::translate("RecitationDownload", "too large"), std::vector<char>();
     return std::vector<char>(bytes.begin(), bytes.end());
 }
 
@@ -80,7 +86,8 @@ Problem Stage(const QString& path, const std::vector<char>& bytes) {
     if (!failed && !(QFile::remove(path), file.rename(path))) failed = Problem(file.errorString());
     if (!failed) return {};
     QFile::remove(path + ".tmp");
-    return failed.About("cannot stage " + QDir::toNativeSeparators(path));
+    return failed.About(
+        QCoreApplication::translate("RecitationDownload", "cannot stage %1").arg(QDir::toNativeSeparators(path)));
 }
 
 }  // namespace
@@ -110,9 +117,11 @@ Problem DownloadOrder::Check() const {
     const QUrl address(base, QUrl::StrictMode);
     if (!address.isValid() || (address.scheme() != "http" && address.scheme() != "https") || address.host().isEmpty() ||
         address.hasQuery() || address.hasFragment())
-        return Problem("\"" + base + "\" is no http:// or https:// address of a folder");
+        return Problem(QCoreApplication::translate("RecitationDownload", "\"%1\" is no http:// or https:// address of a folder")
+                           .arg(base));
     for (const int sura : suras)
-        if (sura < 1 || sura > Sura::kSuraCount) return Problem(QString("there is no sura %1").arg(sura));
+        if (sura < 1 || sura > Sura::kSuraCount)
+            return Problem(QCoreApplication::translate("RecitationDownload", "there is no sura %1").arg(QString::number(sura)));
     return {};
 }
 
@@ -128,15 +137,19 @@ qint64 DownloadOrder::EstimatedBytes() const {
 
 Problem ParseSuraList(const QString& text, std::vector<int>* suras) {
     std::set<int> chosen;
-    const auto bad = [&text](const QString& why) { return Problem("\"" + text + "\" is no list of suras: " + why); };
+    const auto bad = [&text](const QString& why) {
+        return Problem(QCoreApplication::translate("RecitationDownload", "\"%1\" is no list of suras: %2").arg(text, why));
+    };
     for (const QString& part : text.split(',')) {
         const QStringList ends = part.trimmed().split('-');
         bool firstOk = false, lastOk = false;
         const int first = ends.value(0).trimmed().toInt(&firstOk);
         const int last = ends.size() == 2 ? ends[1].trimmed().toInt(&lastOk) : (lastOk = firstOk, first);
-        if (ends.size() > 2 || !firstOk || !lastOk) return bad("write it like 1-2,78-114");
+        if (ends.size() > 2 || !firstOk || !lastOk)
+            return bad(QCoreApplication::translate("RecitationDownload", "write it like 1-2,78-114"));
         if (first < 1 || last > Sura::kSuraCount || first > last)
-            return bad(QString("suras run from 1 to %1, low to high").arg(Sura::kSuraCount));
+            return bad(QCoreApplication::translate("RecitationDownload", "suras run from 1 to %1, low to high")
+                           .arg(QString::number(Sura::kSuraCount)));
         for (int s = first; s <= last; ++s) chosen.insert(s);
     }
     suras->assign(chosen.begin(), chosen.end());
@@ -170,10 +183,8 @@ void RecitationDownload::Begin() {
     if (const Problem unready = Prepare()) return Fail(unready);
     filesToFetch = int(queue.size());
     SetProgress(0, std::max(1, filesToFetch));
-    Log(QString("%1 of %2 ayas to fetch from %3 (%4)")
-            .arg(filesToFetch)
-            .arg(report.asked)
-            .arg(order.FileUrl(QString()).toDisplayString(),
+    Log(tr("%1 of %2 ayas to fetch from %3 (%4)")
+            .arg(QString::number(filesToFetch), QString::number(report.asked), order.FileUrl(QString()).toDisplayString(),
                  RecitationCatalogue::SizeText(RecitationCatalogue::EstimatedBytes(
                      RecitationCatalogue::Kbps(order.source.bitrate), filesToFetch))));
     clock.start();
@@ -196,11 +207,11 @@ Problem RecitationDownload::Prepare() {
     folder = Recitations::NewFolder(order.RecitationName());
     staging = folder + kStagingFolder + "/";
     report.folder = folder;
-    if (!QDir().mkpath(staging)) return Problem("cannot make the folder " + QDir::toNativeSeparators(staging));
+    if (!QDir().mkpath(staging)) return Problem(tr("cannot make the folder %1").arg(QDir::toNativeSeparators(staging)));
     if (!network) network = new QNetworkAccessManager(this);
     const std::vector<int> suras = order.Suras();
     for (const JMapEntry& row : JMapRows()) PlanPack(row.first, row.last, row.name, suras);
-    SetStatus(QString("Fetching %1 ayas ...").arg(queue.size()));
+    SetStatus(tr("Fetching %1 ayas ...").arg(QString::number(queue.size())));
     return {};
 }
 
@@ -261,9 +272,9 @@ void RecitationDownload::FetchChecksums() {
             QString error;
             const std::vector<char> text = ReadAll(partPath, kMaxChecksumBytes, &error);
             checksums = ParseChecksums(QByteArray(text.data(), qsizetype(text.size())));
-            Log(QString("The server's checksum list names %1 files.").arg(checksums.size()));
+            Log(tr("The server's checksum list names %1 files.").arg(QString::number(checksums.size())));
         } else {
-            Log("The server has no checksum list (" + fetch->Reason() + "); the files are checked as MP3 audio only.");
+            Log(tr("The server has no checksum list (%1); the files are checked as MP3 audio only.").arg(fetch->Reason()));
         }
         QFile::remove(partPath);
         Pump();
@@ -306,9 +317,8 @@ void RecitationDownload::Settle(FileFetch* fetch) {
     if (--pack->outstanding == 0)
         if (const Problem unwritten = WritePack(*pack)) return Fail(unwritten);
     if (failuresInARow >= kMaxFailuresInARow)
-        return Fail(Problem(QString("stopped after %1 files in a row could not be fetched (the last: %2)")
-                                .arg(failuresInARow)
-                                .arg(fetch->Reason())));
+        return Fail(Problem(tr("stopped after %1 files in a row could not be fetched (the last: %2)")
+                                .arg(QString::number(failuresInARow), fetch->Reason())));
     Pump();
 }
 
@@ -317,15 +327,15 @@ Problem RecitationDownload::StageFile(int code, const QString& partPath) {
     QString error;
     std::vector<char> bytes = ReadAll(partPath, fetchSettings.maxFileBytes, &error);
     QFile::remove(partPath);
-    if (!error.isEmpty()) return Problem("cannot read what was fetched: " + error);
+    if (!error.isEmpty()) return Problem(tr("cannot read what was fetched: %1").arg(error));
     const QByteArray md5 =
         QCryptographicHash::hash(QByteArrayView(bytes.data(), qsizetype(bytes.size())), QCryptographicHash::Md5).toHex();
     bytes = StripMp3Tags(bytes);
     // An error page is said to be one even when the checksum list names the file.
-    if (!audio.IsRecording(bytes)) return Problem("not playable MP3 audio (the server sent something else)");
+    if (!audio.IsRecording(bytes)) return Problem(tr("not playable MP3 audio (the server sent something else)"));
     const auto sum = checksums.constFind(FileNameOf(code));
     if (sum != checksums.constEnd() && md5 != *sum)
-        return Problem("checksum mismatch: not the file the server's checksum list names");
+        return Problem(tr("checksum mismatch: not the file the server's checksum list names"));
     if (const Problem cut = audio.CutShort(bytes)) return cut;
     return Stage(StagedPath(code), bytes);
 }
@@ -343,7 +353,7 @@ Problem RecitationDownload::WritePack(PackPlan& plan) {
             QString error;
             std::vector<char> bytes = QFile::exists(StagedPath(code)) ? ReadAll(StagedPath(code), fetchSettings.maxFileBytes, &error)
                                       : exists ? held.Extract(EntryNameOf(code)) : std::vector<char>();
-            if (!error.isEmpty()) return Problem("cannot read " + StagedPath(code) + ": " + error);
+            if (!error.isEmpty()) return Problem(tr("cannot read %1: %2").arg(StagedPath(code), error));
             if (bytes.empty()) continue;
             pack.AddPending(PackArchive::EntryFromBytes(EntryNameOf(code), std::move(bytes)));
             ++ayas;
@@ -357,7 +367,7 @@ Problem RecitationDownload::WritePack(PackPlan& plan) {
         if (!reciter.empty()) pack.AddPending(PackArchive::EntryFromBytes(kReciterEntry, {reciter.begin(), reciter.end()}));
         if (!pack.Write(Local(path))) return Problem(pack.LastError());
         report.packsWritten << QString::fromStdString(plan.name);
-        Log(QString("Written %1 (%2 ayas)").arg(QString::fromStdString(plan.name)).arg(ayas));
+        Log(tr("Written %1 (%2 ayas)").arg(QString::fromStdString(plan.name), QString::number(ayas)));
         if (!manifestWritten) {
             RecitationManifest manifest;
             manifest.displayName = order.source.displayName;
@@ -420,14 +430,15 @@ void RecitationDownload::Finish(Outcome outcome, const QStringList& why) {
                 continue;
             }
             const auto failed = failures.find(code);
-            report.notHeld.push_back({KeyText(code), failed != failures.end() ? failed->second : QString("not in a pack yet")});
+            report.notHeld.push_back({KeyText(code), failed != failures.end() ? failed->second : tr("not in a pack yet")});
         }
     }
     if (!staging.isEmpty()) QDir().rmdir(staging);  // only when empty: parts of a cancelled run stay for the next
     for (const QString& line : ReportLines(report, outcome == Outcome::Cancelled)) Log(line);
     if (outcome == Outcome::Done && !report.notHeld.empty()) {
         outcome = Outcome::Failed;
-        return Conclude(outcome, {QString("%1 of %2 ayas asked for are not held").arg(report.notHeld.size()).arg(report.asked)});
+        return Conclude(outcome, {tr("%1 of %2 ayas asked for are not held")
+                                      .arg(QString::number(report.notHeld.size()), QString::number(report.asked))});
     }
     Conclude(outcome, why);
 }
@@ -435,16 +446,13 @@ void RecitationDownload::Finish(Outcome outcome, const QStringList& why) {
 void RecitationDownload::ShowStatus() {
     const double seconds = std::max<qint64>(1, clock.elapsed()) / 1000.0;
     const double rate = report.bytes / seconds;
-    QString text = QString("%1 of %2 files, %3 MB, %4")
-                       .arg(filesSettled)
-                       .arg(filesToFetch)
-                       .arg(report.bytes / 1e6, 0, 'f', 1)
-                       .arg(RateText(rate));
-    if (filesSettled > 0 && rate > 0) {
-        const double bytesLeft = double(report.bytes) / filesSettled * (filesToFetch - filesSettled);
-        text += ", about " + DurationText(qint64(bytesLeft / rate)) + " left";
-    }
-    SetStatus(text);
+    const QString settled = QString::number(filesSettled), total = QString::number(filesToFetch);
+    const QString megabytes = QString::number(report.bytes / 1e6, 'f', 1);
+    if (filesSettled == 0 || rate <= 0)
+        return SetStatus(tr("%1 of %2 files, %3 MB, %4").arg(settled, total, megabytes, RateText(rate)));
+    const double bytesLeft = double(report.bytes) / filesSettled * (filesToFetch - filesSettled);
+    SetStatus(tr("%1 of %2 files, %3 MB, %4, about %5 left")
+                  .arg(settled, total, megabytes, RateText(rate), DurationText(qint64(bytesLeft / rate))));
 }
 
 QStringList RecitationDownload::ReportLines(const DownloadReport& report, bool cancelled) {
@@ -455,17 +463,14 @@ QStringList RecitationDownload::ReportLines(const DownloadReport& report, bool c
                report.notHeld[last + 1].aya.left(3) == report.notHeld[i].aya.left(3))
             ++last;
         const QString run = last > i ? report.notHeld[i].aya + "-" + report.notHeld[last].aya : report.notHeld[i].aya;
-        lines << "Not held " + run + ": " + report.notHeld[i].reason;
+        lines << tr("Not held %1: %2").arg(run, report.notHeld[i].reason);
         i = last + 1;
     }
-    lines << QString("%1 of %2 ayas asked for are held in %3 (%4 files, %5 MB fetched now).")
-                 .arg(report.held)
-                 .arg(report.asked)
-                 .arg(QDir::toNativeSeparators(report.folder))
-                 .arg(report.fetched)
-                 .arg(report.bytes / 1e6, 0, 'f', 1);
-    if (cancelled) lines << "Download cancelled: the packs listed above were written; a second run continues.";
-    lines << "The recordings belong to their reciters and publishers; they are for personal use.";
+    lines << tr("%1 of %2 ayas asked for are held in %3 (%4 files, %5 MB fetched now).")
+                 .arg(QString::number(report.held), QString::number(report.asked), QDir::toNativeSeparators(report.folder),
+                      QString::number(report.fetched), QString::number(report.bytes / 1e6, 'f', 1));
+    if (cancelled) lines << tr("Download cancelled: the packs listed above were written; a second run continues.");
+    lines << tr("The recordings belong to their reciters and publishers; they are for personal use.");
     return lines;
 }
 
@@ -498,9 +503,10 @@ void ServerCatalogueFetch::Start(const QString& base, const FetchSettings& setti
         QString error;
         const std::vector<char> text = ReadAll(partPath, RecitationCatalogue::kMaxBytes, &error);
         if (fetch->Outcome() != FileFetch::Result::Complete)
-            read.problem = Problem("cannot fetch the catalogue " + fetch->Url().toDisplayString() + ": " + fetch->Reason());
+            read.problem =
+                Problem(tr("cannot fetch the catalogue %1: %2").arg(fetch->Url().toDisplayString(), fetch->Reason()));
         else if (!error.isEmpty())
-            read.problem = Problem("cannot read the catalogue: " + error);
+            read.problem = Problem(tr("cannot read the catalogue: %1").arg(error));
         else
             read = RecitationCatalogue::ParseServer(QByteArray(text.data(), qsizetype(text.size())));
         emit Done();

@@ -28,7 +28,7 @@ void RecitationImport::Start(const QString& source, const QString& target) {
 void RecitationImport::Begin() {
     cancelFlag = false;
     cancelled = ok = false;
-    SetStatus("Reading the recordings ...");
+    SetStatus(tr("Reading the recordings ..."));
     worker = QThread::create([this] { Run(); });
     connect(worker, &QThread::finished, this, &RecitationImport::Done);
     worker->start();
@@ -53,14 +53,14 @@ void RecitationImport::Run() {
     if (done) {
         const int total = import.PacksToWrite();
         Report([this, total] {
-            SetStatus(QString("Writing %1 sura pack(s) ...").arg(total));
+            SetStatus(tr("Writing %1 sura pack(s) ...").arg(QString::number(total)));
             SetProgress(0, total);
         });
         int written = 0;
         done = import.WritePacks(Local(packFolder), [&](const ImportedPack& pack) {
             const QString name = QString::fromStdString(pack.name);
             Report([this, name, n = ++written, total] {
-                Log("Written " + name);
+                Log(tr("Written %1").arg(name));
                 SetProgress(n, total);
             });
         });
@@ -78,21 +78,24 @@ void RecitationImport::Done() {
     for (const QString& line : report) Log(line);
     if (ok) return Conclude(Outcome::Done);
     if (cancelled) return Conclude(Outcome::Cancelled);
-    Conclude(Outcome::Failed, {result.error.empty() ? QString("Import failed.") : QString::fromStdString(result.error)});
+    Conclude(Outcome::Failed, {result.error.empty() ? tr("Import failed.") : QString::fromStdString(result.error)});
 }
 
 QStringList RecitationImport::ReportLines(const PackImportResult& result, bool cancelled) {
     QStringList lines;
     for (const ImportedPack& pack : result.packs) {
-        QString line = QString("%1: %2 of %3 ayas").arg(QString::fromStdString(pack.name)).arg(pack.ayasHeld).arg(pack.ayasInPack);
-        if (!pack.missingRuns.empty()) line += ", missing: " + QString::fromStdString(MissingRunsText(pack));
-        lines << line;
+        const QString name = QString::fromStdString(pack.name), held = QString::number(pack.ayasHeld),
+                      inPack = QString::number(pack.ayasInPack);
+        lines << (pack.missingRuns.empty() ? tr("%1: %2 of %3 ayas").arg(name, held, inPack)
+                                           : tr("%1: %2 of %3 ayas, missing: %4")
+                                                 .arg(name, held, inPack, QString::fromStdString(MissingRunsText(pack))));
     }
     for (const IgnoredFile& file : result.ignored)
-        lines << QString("Ignored %1: %2").arg(QFile::decodeName(QByteArray::fromStdString(file.name)), QString::fromStdString(file.reason));
+        lines << tr("Ignored %1: %2")
+                     .arg(QFile::decodeName(QByteArray::fromStdString(file.name)), QString::fromStdString(file.reason));
     if (cancelled)
-        lines << "Import cancelled: the packs listed above were written; no other pack was changed.";
+        lines << tr("Import cancelled: the packs listed above were written; no other pack was changed.");
     else if (!result.error.empty())
-        lines << "Import stopped: " + QString::fromStdString(result.error);
+        lines << tr("Import stopped: %1").arg(QString::fromStdString(result.error));
     return lines;
 }

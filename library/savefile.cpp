@@ -1,5 +1,6 @@
 #include "library/savefile.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <cerrno>
 #include <system_error>
@@ -11,7 +12,7 @@ Problem WriteAll(QFileDevice& file, const char* data, qint64 size) {
     if (written == size) return {};
     if (file.error() != QFileDevice::NoError) return Problem(file.errorString());
     if (systemError != 0) return Problem(std::generic_category().message(systemError));
-    return Problem("the disk is full");
+    return Problem(QCoreApplication::translate("SaveFile", "the disk is full"));
 }
 
 QString SaveWholeFile(const QString& path, const QByteArray& bytes, bool text) {

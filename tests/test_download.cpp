@@ -212,6 +212,16 @@ private slots:
         }
     }
 
+    // The report names the recitation's folder as it is, even one whose name
+    // looks like the report's own placeholders.
+    void reportNamesTheFolderAsItIs() {
+        DownloadReport report;
+        report.folder = "/music/%4 and %5/";
+        report.fetched = 3;
+        const QString text = RecitationDownload::ReportLines(report, false).join('\n');
+        QVERIFY2(text.contains(QDir::toNativeSeparators(report.folder)), qPrintable(text));
+    }
+
     // Cancelled while a file is half in: the pack already written stays,
     // nothing half-made is in the library, and a second run fetches only
     // what is missing, resuming the half file with a range.

@@ -79,6 +79,16 @@ private slots:
         }
     }
 
+    // The path is named byte for byte: one given on a command line need not
+    // be UTF-8, and what looks like a placeholder in it stays as it is.
+    void namesThePathAsGiven() {
+        const std::string target = dir->path().toStdString() + "/no \xff%1%2 folder/a.mat";
+        PackArchive writer;
+        writer.AddPending(pending("a.mp3", "data"));
+        QVERIFY(!writer.Write(target));
+        QVERIFY2(writer.LastError().find("\"" + target + "\": ") != std::string::npos, writer.LastError().c_str());
+    }
+
     // Hostile and damaged files. `entries` is how many entries Open reads
     // (-1: it must refuse the file); none of them reads bytes outside the
     // file, and nothing of an earlier index survives.

@@ -5,6 +5,7 @@
 #include "library/suracatalogue.h"
 #include "production/tracknames.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <set>
 
@@ -16,7 +17,7 @@ int GroupPasses(const std::map<int, int>& groupReps, int group) {
 }
 
 std::string SingleWavName(const saya& entry) {
-    if (!EntryProblem(entry).empty()) return std::string();
+    if (!EntryProblem(entry).isEmpty()) return std::string();
     return SuraTitle(entry.sura) + "." + entry.aya + ".wav";
 }
 
@@ -43,13 +44,19 @@ PlannedTrack GroupTrack(const saya& first, const std::map<int, int>& groupReps) 
 
 std::string PlannedTrack::Title() const { return StripExtension(wavName); }
 
-std::string EntryProblem(const saya& entry) {
+QString EntryProblem(const saya& entry) {
+    const QString suraKey = QString::fromStdString(entry.sura);
     const std::optional<int> sura = AyaKey::ParsePart(entry.sura);
-    if (!sura) return "the sura key \"" + entry.sura + "\" is not three digits";
-    if (!AyaKey::ParsePart(entry.aya)) return "the aya key \"" + entry.aya + "\" is not three digits";
-    if (!AyaKey(*sura, 1).SuraExists()) return "there is no sura " + entry.sura;
-    if (SuraTitle(entry.sura).empty()) return "sura " + entry.sura + " has no title";
-    return std::string();
+    if (!sura)
+        return QCoreApplication::translate("TrackPlan", "the sura key \"%1\" is not three digits").arg(suraKey);
+    if (!AyaKey::ParsePart(entry.aya))
+        return QCoreApplication::translate("TrackPlan", "the aya key \"%1\" is not three digits")
+            .arg(QString::fromStdString(entry.aya));
+    if (!AyaKey(*sura, 1).SuraExists())
+        return QCoreApplication::translate("TrackPlan", "there is no sura %1").arg(suraKey);
+    if (SuraTitle(entry.sura).empty())
+        return QCoreApplication::translate("TrackPlan", "sura %1 has no title").arg(suraKey);
+    return QString();
 }
 
 int PlayCount(const saya& entry) { return std::max(1, entry.reps); }

@@ -29,7 +29,7 @@ void RemoveRecording(const QString& recording) {
 void RemoveTrack(const PlannedTrack& track, bool keepWav) {
     for (const saya& entry : track.members) {
         // A malformed key never named a file, and must not be used to name one now.
-        if (!EntryProblem(entry).isEmpty()) continue;
+        if (!EntryProblem(entry).empty()) continue;
         RemoveRecording(QString::fromStdString(entry.Key()));
         RemoveRecording(Translated(QString::fromStdString(entry.Key())));
     }

@@ -75,23 +75,23 @@ Problem TrackAudio::Render(size_t index, CdPcm* pcm) {
     pcm->clear();
     const TrackPiece& piece = pieces.at(index);
     const saya& member = track.members[piece.member];
-    const QString badKey = EntryProblem(member);
+    const std::string badKey = EntryProblem(member);
     const CdPcm* source = nullptr;
     Problem problem;
     switch (piece.kind) {
         case TrackPiece::Kind::Recording:
         case TrackPiece::Kind::LengthPause:
-            problem = badKey.isEmpty() ? Recording(*quran, member.Key() + ".mp3", play.speedPercent, &source)
-                                       : Problem(badKey);
+            problem = badKey.empty() ? Recording(*quran, member.Key() + ".mp3", play.speedPercent, &source)
+                                     : Problem(badKey);
             break;
         case TrackPiece::Kind::Silence: problem = Recording(*quran, "silence.mp3", 100, &source); break;
         case TrackPiece::Kind::Basmala:
             problem = Recording(*quran, kBasmalaKey + ".mp3", play.speedPercent, &source);
             break;
         case TrackPiece::Kind::Translation:
-            problem = badKey.isEmpty() && translation
+            problem = badKey.empty() && translation
                           ? Recording(*translation, member.Key() + ".mp3", play.speedPercent, &source)
-                          : Problem(badKey.isEmpty() ? tr("no translation is chosen") : badKey);
+                          : badKey.empty() ? Problem(tr("no translation is chosen")) : Problem(badKey);
             break;
     }
     if (problem) return problem;

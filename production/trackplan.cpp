@@ -17,7 +17,7 @@ int GroupPasses(const std::map<int, int>& groupReps, int group) {
 }
 
 std::string SingleWavName(const saya& entry) {
-    if (!EntryProblem(entry).isEmpty()) return std::string();
+    if (!EntryProblem(entry).empty()) return std::string();
     return SuraTitle(entry.sura) + "." + entry.aya + ".wav";
 }
 
@@ -44,19 +44,20 @@ PlannedTrack GroupTrack(const saya& first, const std::map<int, int>& groupReps) 
 
 std::string PlannedTrack::Title() const { return StripExtension(wavName); }
 
-QString EntryProblem(const saya& entry) {
+std::string EntryProblem(const saya& entry) {
     const QString suraKey = QString::fromStdString(entry.sura);
+    QString problem;
     const std::optional<int> sura = AyaKey::ParsePart(entry.sura);
     if (!sura)
-        return QCoreApplication::translate("TrackPlan", "the sura key \"%1\" is not three digits").arg(suraKey);
-    if (!AyaKey::ParsePart(entry.aya))
-        return QCoreApplication::translate("TrackPlan", "the aya key \"%1\" is not three digits")
-            .arg(QString::fromStdString(entry.aya));
-    if (!AyaKey(*sura, 1).SuraExists())
-        return QCoreApplication::translate("TrackPlan", "there is no sura %1").arg(suraKey);
-    if (SuraTitle(entry.sura).empty())
-        return QCoreApplication::translate("TrackPlan", "sura %1 has no title").arg(suraKey);
-    return QString();
+        problem = QCoreApplication::translate("TrackPlan", "the sura key \"%1\" is not three digits").arg(suraKey);
+    else if (!AyaKey::ParsePart(entry.aya))
+        problem = QCoreApplication::translate("TrackPlan", "the aya key \"%1\" is not three digits")
+                      .arg(QString::fromStdString(entry.aya));
+    else if (!AyaKey(*sura, 1).SuraExists())
+        problem = QCoreApplication::translate("TrackPlan", "there is no sura %1").arg(suraKey);
+    else if (SuraTitle(entry.sura).empty())
+        problem = QCoreApplication::translate("TrackPlan", "sura %1 has no title").arg(suraKey);
+    return problem.toStdString();
 }
 
 int PlayCount(const saya& entry) { return std::max(1, entry.reps); }

@@ -4,7 +4,6 @@
 
 #include "burnlist/saya.h"
 
-#include <QString>
 #include <map>
 #include <string>
 #include <vector>
@@ -34,7 +33,7 @@ int CountTracks(const std::vector<saya>& burnList);
 // Why an entry cannot be turned into files, or empty when it can: both keys
 // must be three digits and the sura one of the 114. Names built from a
 // checked entry never leave the folder they are meant for.
-QString EntryProblem(const saya& entry);
+std::string EntryProblem(const saya& entry);
 
 // How often an entry's aya plays within its block: its repetitions, at least once.
 int PlayCount(const saya& entry);

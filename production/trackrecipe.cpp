@@ -218,8 +218,8 @@ void TrackRecipe::Fill(TrackWork& work, const PlannedTrack& track, int position,
             DecodeSteps(quran, entry.Key() + ".mp3", key, int(j), options.play.Stretches(), Naming(key));
         recording.front().log = tr("Creating track: %1 ...").arg(key);
         // A malformed key names no file.
-        const QString badKey = EntryProblem(entry);
-        if (!badKey.isEmpty())
+        const std::string badKey = EntryProblem(entry);
+        if (!badKey.empty())
             recording.front().local = [badKey] { return Problem(badKey); };
         else if (translation)
             for (Step& step : DecodeSteps(*translation, entry.Key() + ".mp3", JobFiles::Translated(key),

@@ -2,6 +2,7 @@
 
 #include "burnlist/playlist.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <set>
 
@@ -32,10 +33,10 @@ Problem AddAyaRuns(BurnListCore& core, const std::vector<std::vector<AyaKey>>& r
     }
     const std::vector<int> free = FreeGroups(core);
     if (groups && fresh.size() > free.size())
-        return Problem(QString("%1 new groups are needed, but only %2 of the %3 group numbers are free")
-                           .arg(fresh.size())
-                           .arg(free.size())
-                           .arg(playlistlimits::kMaxGroup));
+        return Problem(QCoreApplication::translate(
+                           "AyaBatch", "%1 new groups are needed, but only %2 of the %3 group numbers are free")
+                           .arg(QString::number(fresh.size()), QString::number(free.size()),
+                                QString::number(playlistlimits::kMaxGroup)));
     for (size_t i = 0; i < fresh.size(); ++i) {
         std::set<std::pair<std::string, std::string>> members;
         for (const saya& entry : fresh[i]) {

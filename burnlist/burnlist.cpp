@@ -1,19 +1,26 @@
 #include "burnlist/burnlist.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 QString ItemText(const saya& s) {
-    const QString byLength =
-        s.lengthPauseQuarters > 0 ? " + " + QString::number(s.lengthPauseQuarters / 4.0) + " × aya" : QString();
-    return QString::fromStdString(s.Key()) + " x " + QString::number(s.reps) + " - pause: " +
-           QString::number(s.pause) + " secs" + byLength + " b/w reps";
+    const QString key = QString::fromStdString(s.Key()), reps = QString::number(s.reps),
+                  pause = QString::number(s.pause);
+    if (s.lengthPauseQuarters <= 0)
+        return QCoreApplication::translate("BurnList", "%1 x %2 - pause: %3 secs b/w reps").arg(key, reps, pause);
+    //: %4 is how many times the aya's own length the pause grows by.
+    return QCoreApplication::translate("BurnList", "%1 x %2 - pause: %3 secs + %4 × aya b/w reps")
+        .arg(key, reps, pause, QString::number(s.lengthPauseQuarters / 4.0));
 }
 
 QString GroupItemText(const saya& s, int groupReps) {
     QString play;
-    if (s.groupPause > 0) play += ", pause " + QString::number(s.groupPause) + " secs";
-    if (s.buildUp) play += ", build-up";
-    return ItemText(s) + " (GRP: " + QString::number(s.group) + " x " + QString::number(groupReps) + play + ")";
+    if (s.groupPause > 0)
+        play += QCoreApplication::translate("BurnList", ", pause %1 secs").arg(QString::number(s.groupPause));
+    if (s.buildUp) play += QCoreApplication::translate("BurnList", ", build-up");
+    //: An entry's text, then its group: number, repetitions and how it plays.
+    return QCoreApplication::translate("BurnList", "%1 (GRP: %2 x %3%4)")
+        .arg(ItemText(s), QString::number(s.group), QString::number(groupReps), play);
 }
 
 std::vector<size_t> PlayOrder(const std::vector<saya>& list) {

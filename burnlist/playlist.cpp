@@ -4,6 +4,7 @@
 #include "library/savefile.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QStringList>
@@ -91,7 +92,8 @@ QString LineNumbersText(const LineNumbers& lines) {
     QStringList texts;
     for (int n : lines.first) texts << CountText(n);
     const qint64 more = lines.count - qint64(lines.first.size());
-    return texts.join(", ") + (more > 0 ? " and " + CountText(more) + " more" : QString());
+    if (more <= 0) return texts.join(", ");
+    return QCoreApplication::translate("Playlist", "%1 and %2 more").arg(texts.join(", "), CountText(more));
 }
 
 // The next line of `text` from `start` (without its line break), moving
@@ -186,7 +188,7 @@ PlaylistLoad LoadPlaylistFile(const QString& path) {
     // The whole Quran takes about 100 KB; anything far larger was picked by
     // mistake and is not read into memory.
     if (file.size() > kMaxPlaylistBytes) {
-        failed.error = "The file is too large to be a playlist.";
+        failed.error = QCoreApplication::translate("Playlist", "The file is too large to be a playlist.");
         return failed;
     }
     const QByteArray text = file.readAll();
@@ -228,13 +230,13 @@ QString PlaylistFileName(const QString& chosen) {
 QString PlaylistLoadNote(const PlaylistLoad& load) {
     QStringList parts;
     if (!load.skippedLines.empty())
-        parts << QString("%1 line(s) of the playlist could not be read and were skipped: %2.")
-                     .arg(CountText(load.skippedLines.count))
-                     .arg(LineNumbersText(load.skippedLines));
+        parts << QCoreApplication::translate("Playlist",
+                                             "%1 line(s) of the playlist could not be read and were skipped: %2.")
+                     .arg(CountText(load.skippedLines.count), LineNumbersText(load.skippedLines));
     if (!load.adjustedLines.empty())
-        parts << QString("%1 line(s) had repetitions or pauses out of range; they were set to the "
-                         "nearest allowed value: %2.")
-                     .arg(CountText(load.adjustedLines.count))
-                     .arg(LineNumbersText(load.adjustedLines));
+        parts << QCoreApplication::translate("Playlist",
+                                             "%1 line(s) had repetitions or pauses out of range; they were set to "
+                                             "the nearest allowed value: %2.")
+                     .arg(CountText(load.adjustedLines.count), LineNumbersText(load.adjustedLines));
     return parts.join("\n");
 }

@@ -45,13 +45,13 @@ CdBurner::Refusal CdBurner::Check(const DiscTime& disc, const std::vector<saya>&
 QString CdBurner::RefusalText(Refusal refusal) {
     switch (refusal) {
     case Refusal::TooLong:
-        return "You have selected more than 80 minutes of audio.\nUsually CDRs can only handle 80 minutes or "
-               "lower.\nPlease remove ayas till you are under 80 minutes!";
+        return tr("You have selected more than 80 minutes of audio.\nUsually CDRs can only handle 80 minutes or "
+                  "lower.\nPlease remove ayas till you are under 80 minutes!");
     case Refusal::Empty:
-        return "Please add some sura(s) or aya(s) to memorize!";
+        return TrackPreparer::EmptyListRefusal();
     case Refusal::TooManyTracks:
-        return "You have selected more than 99 tracks.\nA CD can hold at most 99 tracks.\nPlease put ayas into "
-               "groups or remove some ayas!";
+        return tr("You have selected more than 99 tracks.\nA CD can hold at most 99 tracks.\nPlease put ayas into "
+                  "groups or remove some ayas!");
     case Refusal::None:
         break;
     }
@@ -60,7 +60,7 @@ QString CdBurner::RefusalText(Refusal refusal) {
 
 QString CdBurner::TocPath() { return TrackPreparer::TempFolder() + "temp.toc"; }
 
-QString CdBurner::FailureLine(const QString& reason) { return "Burning Quran CD failed: " + reason; }
+QString CdBurner::FailureLine(const QString& reason) { return tr("Burning Quran CD failed: %1").arg(reason); }
 
 bool CdBurner::Burn(const std::vector<saya>& burnList, const std::map<int, int>& groupReps, const DiscTime& disc,
                     const Writer& chosen) {
@@ -105,7 +105,7 @@ void CdBurner::Begin() {
 }
 
 void CdBurner::CancelledBeforeBegin() {
-    Log(QString("Cancelled after 0 of %1 tracks.").arg(CountTracks(list)));
+    Log(TrackPreparer::CancelledLine(0, CountTracks(list)));
     Conclude(Outcome::Cancelled);
 }
 
@@ -122,8 +122,9 @@ void CdBurner::TracksPrepared() {
     // A disc with a track missing or broken is worse than no disc.
     const bool ok = preparer.Result() == Outcome::Done;
     if (!ok && folder.isEmpty())
-        return End(Result::PreparationFailed, FailureLine("not every track could be made, so nothing was written"));
-    if (!ok) return End(Result::PreparationFailed, "Preparing the Quran CD failed: not every track could be made");
+        return End(Result::PreparationFailed,
+                   FailureLine(tr("not every track could be made, so nothing was written")));
+    if (!ok) return End(Result::PreparationFailed, tr("Preparing the Quran CD failed: not every track could be made"));
     if (!folder.isEmpty()) return FillFolder();
     TocWriter toc;
     if (!toc.Write(TocPath(), trackList, TempFolderPath())) return End(Result::TocFailed, FailureLine(toc.LastError()));
@@ -132,13 +133,13 @@ void CdBurner::TracksPrepared() {
 
 void CdBurner::FillFolder() {
     if (const Problem problem = FillDiscFolder(folder, kFolderTocName, trackList, TempFolderPath()))
-        return End(Result::PreparationFailed, "Preparing the Quran CD failed: " + problem.Text());
+        return End(Result::PreparationFailed, tr("Preparing the Quran CD failed: %1").arg(problem.Text()));
     const QString tocPath = QDir(folder).absoluteFilePath(kFolderTocName);
-    End(Result::Done, "All done preparing Quran CD: " + QDir::toNativeSeparators(tocPath));
+    End(Result::Done, tr("All done preparing Quran CD: %1").arg(QDir::toNativeSeparators(tocPath)));
 }
 
 void CdBurner::StartWriter() {
-    SetStatus("Burning Quran CD ...");
+    SetStatus(tr("Burning Quran CD ..."));
     writing = true;
     writerRun.RunCommand(Cdrdao::WriteCommand(writer.device, writer.writingSpeed, TocPath()));
 }
@@ -147,13 +148,13 @@ void CdBurner::WriterLine(const QString& line) {
     if (!writing) return;
     if (Cdrdao::StartsTrack(line) && tracksStarted < int(trackList.size())) {
         const QString title = QString::fromStdString(TrackTitle(trackList[size_t(tracksStarted)]));
-        Log("Burning track: " + QString::number(tracksStarted + 1) + ". " + title);
+        Log(tr("Burning track: %1. %2").arg(QString::number(tracksStarted + 1), title));
         ++tracksStarted;
         SetProgress(preparationSteps + tracksStarted, preparationSteps + tracksToWrite);
     }
     if (Cdrdao::RefusesMedium(line) && !mediumRefused) {
         mediumRefused = true;  // the phrase may come again while the user reads the notice
-        Log("Cannot write to media ... ");
+        Log(tr("Cannot write to media ... "));
         emit MediumRefused();
         writerRun.KillIt();
     }
@@ -164,12 +165,11 @@ void CdBurner::WriterEnded() {
     writing = false;
     if (mediumRefused) return End(Result::MediumNotWritable, QString());
     if (writerRun.LastOutcome() == ProcessWrap::Outcome::Killed && CancelRequested())
-        return End(Result::Cancelled, QString("Cancelled after %1 of %2 tracks were written; the disc is probably "
-                                              "unusable.")
-                                          .arg(tracksStarted)
-                                          .arg(trackList.size()));
+        return End(Result::Cancelled, tr("Cancelled after %1 of %2 tracks were written; the disc is probably "
+                                         "unusable.")
+                                          .arg(QString::number(tracksStarted), QString::number(trackList.size())));
     const QString failure = WriterFailure();
-    if (failure.isEmpty()) return End(Result::Done, "All done burning Quran CD!");
+    if (failure.isEmpty()) return End(Result::Done, tr("All done burning Quran CD!"));
     const QString advice = CdrdaoAdvice(writerRun.GetText());
     End(Result::WriterFailed, FailureLine(advice.isEmpty() ? failure : advice));
 }

@@ -1,5 +1,6 @@
 #include "production/cdrdao.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 namespace Cdrdao {
@@ -11,7 +12,8 @@ const QString kCdTextDriver = QStringLiteral("generic-mmc:0x10");
 
 Problem CanRun() {
     if (!QStandardPaths::findExecutable(kProgram).isEmpty()) return {};
-    return Problem("cdrdao cannot be run: it is not installed (install the package cdrdao) or not on the search path");
+    return Problem(QCoreApplication::translate(
+        "Cdrdao", "cdrdao cannot be run: it is not installed (install the package cdrdao) or not on the search path"));
 }
 
 QStringList ScanCommand() { return {kProgram, "scanbus"}; }
@@ -34,7 +36,9 @@ bool StartsTrack(const QString& line) { return line.contains(QLatin1String("writ
 bool RefusesMedium(const QString& line) { return line.contains(QLatin1String("to be written"), Qt::CaseInsensitive); }
 
 QString MediumRefusedNotice() {
-    return "Cannot write to media!\nMake sure media is a CDR or CD-RW\nIf it is a CD-RW, make sure you erase it first!";
+    return QCoreApplication::translate("Cdrdao",
+                                       "Cannot write to media!\nMake sure media is a CDR or CD-RW\nIf it is a CD-RW, "
+                                       "make sure you erase it first!");
 }
 
 }  // namespace Cdrdao

@@ -4,6 +4,7 @@
 #include "production/publish.h"
 #include "production/tocwriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <filesystem>
@@ -22,14 +23,17 @@ Problem Rename(const QString& from, const QString& to) {
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), error);
     if (!error) return {};
-    return Problem("cannot rename " + from + " to " + to + ": " + QString::fromStdString(error.message()));
+    return Problem(QCoreApplication::translate("DiscFolder", "cannot rename %1 to %2: %3")
+                       .arg(from, to, QString::fromStdString(error.message())));
 }
 
 }  // namespace
 
 Problem FillDiscFolder(const QString& folder, const QString& tocName, const std::vector<std::string>& trackNames,
                        const QString& fromFolder) {
-    if (!QDir().mkpath(folder)) return Problem("cannot create the folder " + QDir::toNativeSeparators(folder));
+    if (!QDir().mkpath(folder))
+        return Problem(QCoreApplication::translate("DiscFolder", "cannot create the folder %1")
+                           .arg(QDir::toNativeSeparators(folder)));
     const QDir from(fromFolder), into(folder);
     QStringList names;
     for (const std::string& track : trackNames) {

@@ -17,9 +17,9 @@ bool EraseJob::Erase(const QString& chosen) {
 
 void EraseJob::Begin() {
     notice.clear();
-    SetStatus("Erasing CD-RW ...");
+    SetStatus(tr("Erasing CD-RW ..."));
     SetProgress(0, 1);
-    Log("Starting erase of CD-RW...");
+    Log(tr("Starting erase of CD-RW..."));
     run.RunCommand(Cdrdao::BlankCommand(device));
 }
 
@@ -27,7 +27,7 @@ void EraseJob::Stop() { run.KillIt(); }
 
 void EraseJob::Ended() {
     if (run.LastOutcome() == ProcessWrap::Outcome::Killed) {
-        Log("Erasing cancelled; the disc is probably unusable.");
+        Log(tr("Erasing cancelled; the disc is probably unusable."));
         return Conclude(Outcome::Cancelled);
     }
     // A writer that could not start or ended with a failure status has not
@@ -35,11 +35,11 @@ void EraseJob::Ended() {
     const QStringList lines = run.GetText();
     const bool failed = EraseFailed(lines) || !run.LastRunSucceeded();
     const QString advice = failed ? CdrdaoAdvice(lines) : QString();
-    Log(failed ? "Erasing CD Failed" : "All done erasing CD!");
+    Log(failed ? tr("Erasing CD Failed") : tr("All done erasing CD!"));
     SetProgress(1, 1);
     if (!advice.isEmpty()) Log(advice);
     if (!failed) return Conclude(Outcome::Done);
     notice = advice.isEmpty() ? FirstErrorLine(lines) : advice;
     if (notice.isEmpty()) notice = run.FailureText();
-    Conclude(Outcome::Failed, {"Erasing CD Failed: " + notice});
+    Conclude(Outcome::Failed, {tr("Erasing CD Failed: %1").arg(notice)});
 }

@@ -3,6 +3,7 @@
 #include "production/totaltime.h"
 #include "production/trackpreparer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -32,13 +33,16 @@ Problem WriteJoinList(const PlannedTrack& track, const PlayOptions& play, const 
                       const QString& listPath, JoinExpectation* expected) {
     const auto one = [](size_t) { return qint64(1); };
     if (MeasureTrack(track, play, {one, 1, one, 1, one}) > kMaxJoinPieces)
-        return Problem(QString("the track is made of more than %1 pieces, too many to join").arg(kMaxJoinPieces));
+        return Problem(
+            QCoreApplication::translate("JoinList", "the track is made of more than %1 pieces, too many to join")
+                .arg(QString::number(kMaxJoinPieces)));
     *expected = Expect(track, play, inputs);
     if (expected->frames > TrackPreparer::kMaxWavFrames)
-        return Problem("the track would play longer than a WAV file can hold");
+        return Problem(QCoreApplication::translate("JoinList", "the track would play longer than a WAV file can hold"));
 
     QFile list(listPath);
-    if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate)) return Problem("cannot write " + listPath);
+    if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return Problem(QCoreApplication::translate("JoinList", "cannot write %1").arg(listPath));
     QByteArray text;
     const auto flush = [&list, &text] { return list.write(text) == text.size() ? (text.clear(), true) : false; };
     bool written = true;
@@ -55,6 +59,8 @@ Problem WriteJoinList(const PlannedTrack& track, const PlayOptions& play, const 
         }
         if (text.size() > (1 << 16)) written = written && flush();
     });
-    if (!(written && flush() && list.flush())) return Problem("cannot write " + listPath + ": " + list.errorString());
+    if (!(written && flush() && list.flush()))
+        return Problem(
+            QCoreApplication::translate("JoinList", "cannot write %1: %2").arg(listPath, list.errorString()));
     return {};
 }

@@ -3,6 +3,7 @@
 #include "library/savefile.h"
 #include "production/tracknames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -18,15 +19,14 @@ constexpr int kLongestTocString = 1999;
 
 QString UnsafeReason(const QByteArray& text) {
     if (text.size() > kLongestTocString)
-        return QStringLiteral("it is %1 bytes long, more than the %2 that cdrdao reads")
-            .arg(text.size())
-            .arg(kLongestTocString);
+        return QCoreApplication::translate("TocWriter", "it is %1 bytes long, more than the %2 that cdrdao reads")
+            .arg(QString::number(text.size()), QString::number(kLongestTocString));
     for (int i = 0; i < text.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '"') return QStringLiteral("it holds a double quote");
-        if (c < 0x20 || c == 0x7f) return QStringLiteral("it holds a control character");
+        if (c == '"') return QCoreApplication::translate("TocWriter", "it holds a double quote");
+        if (c < 0x20 || c == 0x7f) return QCoreApplication::translate("TocWriter", "it holds a control character");
         if (c == '\\' && i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '7')
-            return QStringLiteral("it holds a backslash followed by a digit");
+            return QCoreApplication::translate("TocWriter", "it holds a backslash followed by a digit");
     }
     return QString();
 }
@@ -64,7 +64,9 @@ std::optional<QByteArray> TocWriter::Compose(const std::vector<std::string>& tra
         // The doubled separator between folder and name is what cdrdao has
         // always been given; it reads it as one.
         const QByteArray path = folder + separator + QByteArray::fromStdString(name);
-        if (!Usable(title, "the track title") || !Usable(path, "the track file")) return std::nullopt;
+        if (!Usable(title, tr("Cannot write the track title \"%1\" into the table of contents: %2")) ||
+            !Usable(path, tr("Cannot write the track file \"%1\" into the table of contents: %2")))
+            return std::nullopt;
         toc += "TRACK AUDIO" + end;
         toc += "CD_TEXT {LANGUAGE 0 {TITLE \"" + title + "\" PERFORMER \"Temmar\"}}" + end;
         toc += "FILE \"" + path + "\" 00:00:00" + end;
@@ -73,11 +75,10 @@ std::optional<QByteArray> TocWriter::Compose(const std::vector<std::string>& tra
     return toc;
 }
 
-bool TocWriter::Usable(const QByteArray& text, const char* what) {
+bool TocWriter::Usable(const QByteArray& text, const QString& refusal) {
     const QString reason = UnsafeReason(text);
     if (reason.isEmpty()) return true;
-    lastError = QStringLiteral("Cannot write %1 \"%2\" into the table of contents: %3")
-                    .arg(QLatin1String(what), QFile::decodeName(text), reason);
+    lastError = refusal.arg(QFile::decodeName(text), reason);
     return false;
 }
 
@@ -86,6 +87,6 @@ bool TocWriter::Write(const QString& tocPath, const std::vector<std::string>& tr
     const std::optional<QByteArray> toc = Compose(trackNames, trackFolder);
     if (!toc) return false;
     const QString problem = SaveWholeFile(tocPath, *toc);
-    if (!problem.isEmpty()) lastError = QStringLiteral("Cannot write %1: %2").arg(tocPath, problem);
+    if (!problem.isEmpty()) lastError = tr("Cannot write %1: %2").arg(tocPath, problem);
     return problem.isEmpty();
 }

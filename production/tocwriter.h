@@ -4,12 +4,15 @@
 // track per WAV file, each with its CD-TEXT title, in the given order.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 #include <string>
 #include <vector>
 
 class TocWriter {
+    Q_DECLARE_TR_FUNCTIONS(TocWriter)
+
 public:
     // The file's text for the track files `trackNames` (bare names, disc
     // order) lying in `trackFolder`. Every FILE line names the folder's
@@ -28,7 +31,8 @@ public:
     static const char* LineEnd();
 
 private:
-    bool Usable(const QByteArray& text, const char* what);
+    // `refusal` says why `text` cannot be written: the text as %1, the reason as %2.
+    bool Usable(const QByteArray& text, const QString& refusal);
 
     QString lastError;
 };

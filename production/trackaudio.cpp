@@ -25,7 +25,8 @@ TrackAudio::TrackAudio(const QString& recitation, PlannedTrack track, PlayOption
     // The same bound as a join: a track too long to make is not played either.
     const auto one = [](size_t) { return qint64(1); };
     if (MeasureTrack(this->track, this->play, {one, 1, one, 1, one}) > kMaxJoinPieces) {
-        refusal = Problem(QString("the track is made of more than %1 pieces, too many to play").arg(kMaxJoinPieces));
+        refusal = Problem(tr("the track is made of more than %1 pieces, too many to play")
+                              .arg(QString::number(kMaxJoinPieces)));
         return;
     }
     WalkTrack(this->track, this->play, [this](const TrackPiece& piece) { pieces.push_back(piece); });
@@ -55,7 +56,7 @@ Problem TrackAudio::Recording(Quran& packs, const std::string& entry, int speedP
     if (const Problem problem = ReadPackEntry(packs, entry, &mp3)) return problem;
     QByteArray wav;
     if (const Problem problem = decoder->Decode(mp3, &wav))
-        return problem.About(QString::fromStdString(entry) + ": decoding failed");
+        return problem.About(tr("%1: decoding failed").arg(QString::fromStdString(entry)));
     CdPcm audio;
     const std::string why = CdAudioOf(entry, wav.constData(), size_t(wav.size()), speedPercent, &audio);
     if (!why.empty()) return Problem(QString::fromStdString(why));
@@ -90,7 +91,7 @@ Problem TrackAudio::Render(size_t index, CdPcm* pcm) {
         case TrackPiece::Kind::Translation:
             problem = badKey.empty() && translation
                           ? Recording(*translation, member.Key() + ".mp3", play.speedPercent, &source)
-                          : Problem(badKey.empty() ? "no translation is chosen" : badKey);
+                          : badKey.empty() ? Problem(tr("no translation is chosen")) : Problem(badKey);
             break;
     }
     if (problem) return problem;

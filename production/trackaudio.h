@@ -9,6 +9,7 @@
 #include "production/trackscript.h"
 #include "tools/problem.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <map>
 #include <memory>
@@ -22,6 +23,8 @@ class Quran;
 using CdPcm = std::vector<short>;
 
 class TrackAudio {
+    Q_DECLARE_TR_FUNCTIONS(TrackAudio)
+
 public:
     // Reads the recordings of the recitation of that name (see
     // Quran::UseRecitation) and of the translation through packs of its

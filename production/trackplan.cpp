@@ -5,6 +5,7 @@
 #include "library/suracatalogue.h"
 #include "production/tracknames.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <set>
 
@@ -44,12 +45,19 @@ PlannedTrack GroupTrack(const saya& first, const std::map<int, int>& groupReps) 
 std::string PlannedTrack::Title() const { return StripExtension(wavName); }
 
 std::string EntryProblem(const saya& entry) {
+    const QString suraKey = QString::fromStdString(entry.sura);
+    QString problem;
     const std::optional<int> sura = AyaKey::ParsePart(entry.sura);
-    if (!sura) return "the sura key \"" + entry.sura + "\" is not three digits";
-    if (!AyaKey::ParsePart(entry.aya)) return "the aya key \"" + entry.aya + "\" is not three digits";
-    if (!AyaKey(*sura, 1).SuraExists()) return "there is no sura " + entry.sura;
-    if (SuraTitle(entry.sura).empty()) return "sura " + entry.sura + " has no title";
-    return std::string();
+    if (!sura)
+        problem = QCoreApplication::translate("TrackPlan", "the sura key \"%1\" is not three digits").arg(suraKey);
+    else if (!AyaKey::ParsePart(entry.aya))
+        problem = QCoreApplication::translate("TrackPlan", "the aya key \"%1\" is not three digits")
+                      .arg(QString::fromStdString(entry.aya));
+    else if (!AyaKey(*sura, 1).SuraExists())
+        problem = QCoreApplication::translate("TrackPlan", "there is no sura %1").arg(suraKey);
+    else if (SuraTitle(entry.sura).empty())
+        problem = QCoreApplication::translate("TrackPlan", "sura %1 has no title").arg(suraKey);
+    return problem.toStdString();
 }
 
 int PlayCount(const saya& entry) { return std::max(1, entry.reps); }

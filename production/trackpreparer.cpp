@@ -8,6 +8,7 @@
 #include "production/mp3publisher.h"
 #include "production/translation.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -22,18 +23,31 @@ constexpr int kNamedAyas = 10;
 
 QString Named(const QStringList& names, int most) {
     QStringList named = names.mid(0, most);
-    if (names.size() > most) named << QString("and %1 more").arg(names.size() - most);
+    if (names.size() > most)
+        //: Ends a list of names cut short: "002.001, 002.002, and 5 more".
+        named << QCoreApplication::translate("TrackPreparer", "and %1 more").arg(QString::number(names.size() - most));
     return named.join(", ");
 }
 
 QString TranslationRefusal(const std::vector<saya>& burnList, const QString& name) {
-    const QString off = " or choose \"none\" as the translation after each aya.";
     if (const Problem problem = Translation::CheckInstalled(name))
-        return "The translation after each aya cannot be played: " + problem.Text() + ". Please install it," + off;
+        return QCoreApplication::translate("TrackPreparer",
+                                           "The translation after each aya cannot be played: %1. Please install it, "
+                                           "or choose \"none\" as the translation after each aya.")
+            .arg(problem.Text());
     const QStringList missing = Translation::Missing(*Translation::Open(name), burnList);
     if (missing.isEmpty()) return QString();
-    return QString("The translation \"%1\" has no recording of %2 %3. Please install the packs that hold them,")
-               .arg(name, missing.size() == 1 ? "aya" : "the ayas", Named(missing, kNamedAyas)) + off;
+    const QString named = Named(missing, kNamedAyas);
+    if (missing.size() == 1)
+        return QCoreApplication::translate("TrackPreparer",
+                                           "The translation \"%1\" has no recording of aya %2. Please install the "
+                                           "packs that hold them, or choose \"none\" as the translation after each "
+                                           "aya.")
+            .arg(name, named);
+    return QCoreApplication::translate("TrackPreparer",
+                                       "The translation \"%1\" has no recording of the ayas %2. Please install the "
+                                       "packs that hold them, or choose \"none\" as the translation after each aya.")
+        .arg(name, named);
 }
 
 }  // namespace
@@ -55,15 +69,15 @@ QString TrackPreparer::TrackPath(const std::string& wavName) { return JobFiles::
 QString TrackPreparer::PlayRefusal(const Quran& quran, const std::vector<saya>& burnList, const PlayOptions& play) {
     if (play.basmala && std::any_of(burnList.begin(), burnList.end(), OpensWithBasmala) &&
         !quran.PackForSura(1).Holds(kBasmalaKey + ".mp3"))
-        return "The basmala is played from aya 1 of sura 1 (Al-Fatiha), which no installed pack holds. "
-               "Please install the pack of Al-Fatiha, or turn \"Basmala before aya 1\" off.";
+        return tr("The basmala is played from aya 1 of sura 1 (Al-Fatiha), which no installed pack holds. "
+                  "Please install the pack of Al-Fatiha, or turn \"Basmala before aya 1\" off.");
     return play.Translates() ? TranslationRefusal(burnList, play.translation) : QString();
 }
 
 QString TrackPreparer::Mp3Refusal(const QString& dir, const std::vector<saya>& burnList) {
     // Only a folder will do: a file of that name cannot take the MP3s.
-    if (dir.isEmpty() || !QFileInfo(dir).isDir()) return "Please choose a valid dir to output your mp3 tracks!";
-    if (burnList.empty()) return "Please add some sura(s) or aya(s) to memorize!";
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) return tr("Please choose a valid dir to output your mp3 tracks!");
+    if (burnList.empty()) return EmptyListRefusal();
     return QString();
 }
 
@@ -114,7 +128,7 @@ void TrackPreparer::Begin() {
     failures.clear();
     failedTracks.clear();
 
-    SetStatus(options.mp3 ? "Creating MP3 tracks ..." : "Creating tracks ...");
+    SetStatus(options.mp3 ? tr("Creating MP3 tracks ...") : tr("Creating tracks ..."));
     SetProgress(0, stepTotal);
     if (folderProblem) {
         failures << folderProblem.Text();
@@ -122,14 +136,14 @@ void TrackPreparer::Begin() {
         for (const PlannedTrack& track : plan) failedTracks << TrackRecipe::Title(track);
         return AllDone();
     }
-    Job::Log("Setting up tracks");
+    Job::Log(tr("Setting up tracks"));
     std::vector<Work*> order;
     for (const auto& work : works) order.push_back(work.get());
     scheduler->Run(&shared.work, order);
 }
 
 void TrackPreparer::CancelledBeforeBegin() {
-    Job::Log(QString("Cancelled after 0 of %1 tracks.").arg(plan.size()));
+    Job::Log(CancelledLine(0, int(plan.size())));
     Conclude(Outcome::Cancelled);
 }
 
@@ -139,7 +153,7 @@ void TrackPreparer::Stop() {
 
 void TrackPreparer::Failed(Work& work, const Step& step, const QString& why) {
     if (&work == &shared.work) return shared.Failed(step, why);
-    failures << step.failure + why;
+    failures << (step.failure ? step.failure(why) : why);
     Log(static_cast<TrackWork&>(work), failures.back());
 }
 
@@ -171,7 +185,7 @@ void TrackPreparer::Publish(TrackWork& work) {
     const Problem problem = publisher->Publish(*work.track, work.position, work.encoded, work.fileName, work.seconds);
     if (!problem) return;
     work.failed = true;
-    failures << work.fileName + ": " + problem.Text();
+    failures << problem.About(work.fileName).Text();
     work.heldLog << failures.back();
 }
 
@@ -191,11 +205,11 @@ void TrackPreparer::AllDone() {
     // CD tracks wait in the job's folder for the writer; nothing else stays.
     RemoveWorkingFiles(ok && !options.mp3);
     if (cancelled)
-        Job::Log(QString("Cancelled after %1 of %2 tracks.").arg(tracksMade).arg(works.size()));
+        Job::Log(CancelledLine(tracksMade, int(works.size())));
     else if (!ok)
         Job::Log(FinalLine());
     else if (options.mp3)
-        Job::Log("All done creating MP3 tracks!");
+        Job::Log(tr("All done creating MP3 tracks!"));
     Conclude(cancelled ? Outcome::Cancelled : ok ? Outcome::Done : Outcome::Failed, failures);
 }
 
@@ -205,9 +219,13 @@ void TrackPreparer::RemoveWorkingFiles(bool keepTracks) {
 }
 
 QString TrackPreparer::FinalLine() const {
-    if (failedTracks.isEmpty()) return "Failed: " + failures.value(0);
-    return QString("Failed to make %1 of %2 tracks: %3")
-        .arg(failedTracks.size())
-        .arg(works.size())
-        .arg(Named(failedTracks, kNamedFailures));
+    if (failedTracks.isEmpty()) return tr("Failed: %1").arg(failures.value(0));
+    return tr("Failed to make %1 of %2 tracks: %3")
+        .arg(QString::number(failedTracks.size()), QString::number(works.size()), Named(failedTracks, kNamedFailures));
 }
+
+QString TrackPreparer::CancelledLine(int made, int total) {
+    return tr("Cancelled after %1 of %2 tracks.").arg(QString::number(made), QString::number(total));
+}
+
+QString TrackPreparer::EmptyListRefusal() { return tr("Please add some sura(s) or aya(s) to memorize!"); }

@@ -52,6 +52,10 @@ public:
     // basmala needs aya 1 of sura 1, the translation must be installed and
     // hold every aya of the list), in plain text; empty when it can.
     static QString PlayRefusal(const Quran& quran, const std::vector<saya>& burnList, const PlayOptions& play);
+    // The refusal of an empty burn list, for a disc too.
+    static QString EmptyListRefusal();
+    // The last log line of a job cancelled after `made` of `total` tracks.
+    static QString CancelledLine(int made, int total);
 
     // Where a finished track WAV lies (see JobFiles::TrackPath).
     static QString TrackPath(const std::string& wavName);

@@ -11,6 +11,7 @@
 #include "production/translation.h"
 #include "production/wavfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,13 +26,19 @@ constexpr int kSilencePart = 0, kBasmalaPart = 1;
 QString Key(const saya& entry) { return QString::fromStdString(entry.Key()); }
 
 Step ToolStep(const QStringList& command, const QString& output, std::function<Problem()> judge,
-              const QString& failure) {
+              Step::Describe failure) {
     Step step;
     step.command = command;
     step.output = output;
     step.judge = std::move(judge);
-    step.failure = failure;
+    step.failure = std::move(failure);
     return step;
+}
+
+// A report that names what failed in front: "002.255: <sentence>", the
+// sentence holding the reason as %1.
+Step::Describe Naming(const QString& what, const QString& sentence = QStringLiteral("%1")) {
+    return [what, sentence](const QString& why) { return Problem(sentence.arg(why)).About(what).Text(); };
 }
 
 QString ToolName(const QStringList& command) { return QFileInfo(command.value(0)).fileName(); }
@@ -41,7 +48,8 @@ QString ToolName(const QStringList& command) { return QFileInfo(command.value(0)
 Problem ExtractDecoded(Quran& quran, Mp3Decoder& decoder, const std::string& entry, const QString& recording) {
     std::vector<char> mp3;
     if (const Problem problem = ReadPackEntry(quran, entry, &mp3)) return problem;
-    return decoder.DecodeToWav(mp3, JobFiles::Decoded(recording)).About("decoding failed");
+    return decoder.DecodeToWav(mp3, JobFiles::Decoded(recording))
+        .About(QCoreApplication::translate("TrackRecipe", "decoding failed"));
 }
 
 }  // namespace
@@ -64,12 +72,12 @@ QString TrackRecipe::Title(const PlannedTrack& track) {
 }
 
 std::vector<Step> TrackRecipe::SharedSteps(SharedRecordings&) const {
-    std::vector<Step> steps = DecodeSteps(quran, "silence.mp3", kSilence, kSilencePart, false, QString());
+    std::vector<Step> steps = DecodeSteps(quran, "silence.mp3", kSilence, kSilencePart, false, {});
     if (!NeedsBasmala()) return steps;
     // The basmala is aya 1 of sura 1, under a name of its own: the list may
     // hold that aya as well.
     for (Step& step :
-         DecodeSteps(quran, kBasmalaKey + ".mp3", kBasmala, kBasmalaPart, options.play.Stretches(), QString()))
+         DecodeSteps(quran, kBasmalaKey + ".mp3", kBasmala, kBasmalaPart, options.play.Stretches(), {}))
         steps.push_back(std::move(step));
     return steps;
 }
@@ -85,7 +93,7 @@ bool TrackRecipe::NeedsBasmala() const {
 // Decoding the entry of those packs into NAME.wav in-process, and
 // stretching it into NAME.speed.wav when the job plays at another speed.
 std::vector<Step> TrackRecipe::DecodeSteps(Quran& packs, const std::string& entry, const QString& name, int part,
-                                           bool stretch, const QString& failure) const {
+                                           bool stretch, const Step::Describe& failure) const {
     const QString wav = JobFiles::Decoded(name);
     Step decode;
     decode.part = part;
@@ -96,11 +104,15 @@ std::vector<Step> TrackRecipe::DecodeSteps(Quran& packs, const std::string& entr
     const int percent = options.play.speedPercent;
     const QStringList command{Locations::HelperProgram("joinwav"), "--speed", QString::number(percent / 100.0, 'f', 2),
                               wav, stretched};
+    const Step::Describe speedFailure = [failure](const QString& why) {
+        const QString report = tr("changing the speed failed: %1").arg(why);
+        return failure ? failure(report) : report;
+    };
     Step stretchStep = ToolStep(
         command, stretched, [command, stretched, wav, percent] {
             return ToolChecks::Stretched(ToolName(command), stretched, wav, percent);
         },
-        failure + "changing the speed failed: ");
+        speedFailure);
     stretchStep.part = part;
     return {decode, stretchStep};
 }
@@ -110,18 +122,19 @@ std::vector<Step> TrackRecipe::DecodeSteps(Quran& packs, const std::string& entr
 std::vector<Step> TrackRecipe::SharedRecordingChecks(const PlannedTrack& track, const QString& title,
                                                      const SharedRecordings& shared) const {
     std::vector<Step> checks;
-    const auto check = [&](const QString& what, const QString* problem) {
+    // `sentence` holds the recording's problem as %1.
+    const auto check = [&](const QString& sentence, const QString* problem) {
         Step step;
         step.needsWholeWork = true;
-        step.failure = title + ": " + what + ", which could not be made: ";
+        step.failure = Naming(title, sentence);
         step.local = [problem] { return Problem(*problem); };
         checks.push_back(step);
     };
     const auto none = [](size_t) { return qint64(0); };
     if (MeasureTrack(track, options.play, {none, 1, none, 0, none}) > 0)
-        check("the pause needs the silence recording", &shared.silenceProblem);
+        check(tr("the pause needs the silence recording, which could not be made: %1"), &shared.silenceProblem);
     if (MeasureTrack(track, options.play, {none, 0, none, 1, none}) > 0)
-        check("the basmala needs its recording", &shared.basmalaProblem);
+        check(tr("the basmala needs its recording, which could not be made: %1"), &shared.basmalaProblem);
     return checks;
 }
 
@@ -145,14 +158,14 @@ std::vector<Step> TrackRecipe::JoinSteps(TrackWork& work, const QString& title) 
     const QString list = JobFiles::JoinList(track.wavName), output = JobFiles::TrackPath(track.wavName);
     Step write;
     write.needsWholeWork = true;
-    write.failure = title + ": ";
+    write.failure = Naming(title);
     write.local = [this, &work, list] {
         return WriteJoinList(*work.track, options.play, InputsOf(*work.track), list, &work.expected);
     };
     const QStringList command{Locations::HelperProgram("joinwav"), "@" + list, output};
     Step join = ToolStep(command, output, [&work, command, output] {
         return ToolChecks::Joined(ToolName(command), output, work.expected);
-    }, title + ": joining failed: ");
+    }, Naming(title, tr("joining failed: %1")));
     join.needsWholeWork = true;
     return {write, join};
 }
@@ -162,11 +175,11 @@ Problem TrackRecipe::FinishTrack(TrackWork& work) const {
     const WavInfo info = ReadWavInfo(wavPath);
     work.seconds = info.Seconds();
     if (options.mp3) return {};
-    if (!info.IsCdAudio()) return Problem("the track is not CD audio (44.1 kHz, 16-bit, stereo)");
+    if (!info.IsCdAudio()) return Problem(tr("the track is not CD audio (44.1 kHz, 16-bit, stereo)"));
     QString why;
     if (info.Seconds() < TrackPreparer::kMinimumCdTrackSeconds &&
         !PadWavWithSilence(wavPath, TrackPreparer::kMinimumCdTrackSeconds, &why))
-        return Problem("cannot pad the track to the CD's minimum length: " + why);
+        return Problem(tr("cannot pad the track to the CD's minimum length: %1").arg(why));
     return {};
 }
 
@@ -185,10 +198,10 @@ Step TrackRecipe::EncodeStep(TrackWork& work) const {
     Step encode = ToolStep(QStringList{"lame", "--silent", "-b" + QString::number(options.bitrate)} + tags +
                                QStringList{JobFiles::TrackPath(track.wavName), encoded},
                            encoded, [encoded] { return ToolChecks::Encoded("lame", encoded); },
-                           work.fileName + ": encoding failed: ");
+                           Naming(work.fileName, tr("encoding failed: %1")));
     encode.needsWholeWork = true;
-    encode.log = track.group > 0 ? "Encoding MP3 Group: " + QString::number(track.group) + " ..."
-                                 : "Encoding MP3: " + Key(track.members.front()) + ".mp3 ...";
+    encode.log = track.group > 0 ? tr("Encoding MP3 Group: %1 ...").arg(QString::number(track.group))
+                                 : tr("Encoding MP3: %1.mp3 ...").arg(Key(track.members.front()));
     return encode;
 }
 
@@ -202,8 +215,8 @@ void TrackRecipe::Fill(TrackWork& work, const PlannedTrack& track, int position,
         const saya& entry = track.members[j];
         const QString key = Key(entry);
         std::vector<Step> recording =
-            DecodeSteps(quran, entry.Key() + ".mp3", key, int(j), options.play.Stretches(), key + ": ");
-        recording.front().log = "Creating track: " + key + " ...";
+            DecodeSteps(quran, entry.Key() + ".mp3", key, int(j), options.play.Stretches(), Naming(key));
+        recording.front().log = tr("Creating track: %1 ...").arg(key);
         // A malformed key names no file.
         const std::string badKey = EntryProblem(entry);
         if (!badKey.empty())
@@ -211,7 +224,7 @@ void TrackRecipe::Fill(TrackWork& work, const PlannedTrack& track, int position,
         else if (translation)
             for (Step& step : DecodeSteps(*translation, entry.Key() + ".mp3", JobFiles::Translated(key),
                                           int(track.members.size() + j), options.play.Stretches(),
-                                          key + " (translation " + options.play.translation + "): "))
+                                          Naming(tr("%1 (translation %2)").arg(key, options.play.translation))))
                 recording.push_back(std::move(step));
         for (Step& step : recording) steps.push_back(std::move(step));
     }
@@ -220,7 +233,7 @@ void TrackRecipe::Fill(TrackWork& work, const PlannedTrack& track, int position,
     for (Step& step : JoinSteps(work, title)) steps.push_back(std::move(step));
     Step finish;
     finish.needsWholeWork = true;
-    finish.failure = title + ": ";
+    finish.failure = Naming(title);
     finish.local = [this, &work] { return FinishTrack(work); };
     steps.push_back(finish);
     if (options.mp3) steps.push_back(EncodeStep(work));

@@ -13,6 +13,7 @@
 #include "production/trackscript.h"
 #include "tools/stepscheduler.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -55,6 +56,8 @@ struct TrackWork : Work {
 };
 
 class TrackRecipe {
+    Q_DECLARE_TR_FUNCTIONS(TrackRecipe)
+
 public:
     TrackRecipe(Quran& quran, const TrackOptions& options, const std::vector<PlannedTrack>& plan);
     ~TrackRecipe();
@@ -68,7 +71,7 @@ public:
 private:
     bool NeedsBasmala() const;
     std::vector<Step> DecodeSteps(Quran& packs, const std::string& entry, const QString& recording, int part,
-                                  bool stretch, const QString& failure) const;
+                                  bool stretch, const Step::Describe& failure) const;
     std::vector<Step> SharedRecordingChecks(const PlannedTrack& track, const QString& title,
                                             const SharedRecordings& shared) const;
     std::vector<Step> JoinSteps(TrackWork& work, const QString& title) const;

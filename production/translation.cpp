@@ -4,6 +4,8 @@
 #include "library/quran.h"
 #include "library/recitation.h"
 
+#include <QCoreApplication>
+
 namespace Translation {
 
 namespace {
@@ -24,8 +26,11 @@ bool SplitLengthKey(const std::string& key, QString* name, std::string* ayaKey) 
 
 Problem CheckInstalled(const QString& name) {
     const std::optional<RecitationInfo> found = name.isEmpty() ? std::nullopt : Recitations::Find(name);
-    if (!found) return Problem("no translation \"" + name + "\" is installed");
-    if (!found->manifest.IsTranslation()) return Problem("the recitation \"" + name + "\" is not a translation");
+    if (!found)
+        return Problem(QCoreApplication::translate("Translation", "no translation \"%1\" is installed").arg(name));
+    if (!found->manifest.IsTranslation())
+        return Problem(
+            QCoreApplication::translate("Translation", "the recitation \"%1\" is not a translation").arg(name));
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "production/cdaudio.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 #include <cmath>
@@ -67,16 +68,19 @@ bool PadWavWithSilence(const QString& path, double seconds, QString* error) {
         return false;
     };
     const WavInfo info = ReadWavInfo(path);
-    if (!info.valid || info.formatTag != 1) return fail("it is not a PCM WAV file");
+    if (!info.valid || info.formatTag != 1)
+        return fail(QCoreApplication::translate("WavFile", "it is not a PCM WAV file"));
     const qint64 wantedFrames = qint64(std::ceil(seconds * info.rate));
     if (info.Frames() >= wantedFrames) return true;
 
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite)) return fail(file.errorString());
-    if (info.dataOffset + info.dataBytes != file.size()) return fail("its samples do not end the file");
+    if (info.dataOffset + info.dataBytes != file.size())
+        return fail(QCoreApplication::translate("WavFile", "its samples do not end the file"));
 
     const qint64 dataBytes = wantedFrames * info.blockAlign;
-    if (info.dataOffset + dataBytes > AudioCd::kMaxWavFileBytes) return fail("the padded file would be too large");
+    if (info.dataOffset + dataBytes > AudioCd::kMaxWavFileBytes)
+        return fail(QCoreApplication::translate("WavFile", "the padded file would be too large"));
     // Integer PCM silence is all zero bytes, except 8-bit, which is unsigned.
     const char fill = info.bitsPerSample == 8 ? char(0x80) : char(0);
     const QByteArray silence(dataBytes - info.dataBytes, fill);

@@ -5,11 +5,12 @@
 // compiler warning (and an error in CI builds).
 //
 //   Problem Save(...) {
-//       if (!file.open(...)) return Problem("cannot write " + path + ": " + file.errorString());
+//       if (!file.open(...)) return Problem(tr("cannot write %1: %2").arg(path, file.errorString()));
 //       return {};
 //   }
 //   if (const Problem p = Save(...)) Log(p.Text());
 
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 #include <utility>
@@ -28,7 +29,10 @@ public:
     std::string StdText() const { return reason.toStdString(); }
 
     // The same problem with what it happened to in front: "002.mat: ...".
-    Problem About(const QString& what) const { return Ok() ? Problem() : Problem(what + ": " + reason); }
+    Problem About(const QString& what) const {
+        //: What a problem happened to, then the problem: "002.mat: the file is cut short".
+        return Ok() ? Problem() : Problem(QCoreApplication::translate("Problem", "%1: %2").arg(what, reason));
+    }
 
 private:
     QString reason;

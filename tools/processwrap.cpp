@@ -85,18 +85,24 @@ QString ProcessWrap::FailureText() const {
     switch (outcome) {
     case Outcome::NotRun:
     case Outcome::FailedToStart:
-        return tool + " could not be started";
+        return NotStartedText(program);
     case Outcome::Crashed:
     case Outcome::Killed:
-        return tool + " did not finish";
+        return tr("%1 did not finish").arg(tool);
     case Outcome::Stalled:
-        return tool + " stopped responding";
+        return tr("%1 stopped responding").arg(tool);
     case Outcome::Finished:
         break;
     }
     if (exitCode == 0) return QString();
-    return tool + " ended with status " + QString::number(exitCode) +
-           (lines.isEmpty() ? QString() : " (" + lines.last().trimmed() + ")");
+    const QString status = QString::number(exitCode);
+    if (lines.isEmpty()) return tr("%1 ended with status %2").arg(tool, status);
+    //: %3 is the program's last output line.
+    return tr("%1 ended with status %2 (%3)").arg(tool, status, lines.last().trimmed());
+}
+
+QString ProcessWrap::NotStartedText(const QString& program) {
+    return tr("%1 could not be started").arg(QFileInfo(program).fileName());
 }
 
 void ProcessWrap::ReadFromStdout() {

@@ -27,6 +27,8 @@ public:
     // Why the last run did not succeed, for a log line ("lame ended with
     // status 1 (its last line)"); empty after a success.
     QString FailureText() const;
+    // What FailureText says of a program that could not be started.
+    static QString NotStartedText(const QString& program);
 
     // Output of one channel that does not yet form a whole line.
     struct ChannelBuffer {

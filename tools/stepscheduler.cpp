@@ -4,7 +4,6 @@
 #include "tools/toolpool.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QMetaObject>
 
 StepScheduler::StepScheduler(int width, int stallSeconds, QObject* parent)
@@ -84,7 +83,7 @@ bool StepScheduler::StartTool(Work& work, const Step& step) {
     // either; trying again would only repeat the same complaint.
     const QString program = step.command.value(0);
     if (unstartable.count(program)) {
-        Failed(work, step, QFileInfo(program).fileName() + " could not be started");
+        Failed(work, step, ProcessWrap::NotStartedText(program));
         if (onStepCounted) onStepCounted();
         return false;
     }

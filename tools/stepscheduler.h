@@ -22,6 +22,9 @@ class ProcessWrap;
 class ToolPool;
 
 struct Step {
+    // The report of a failure, made from its reason.
+    using Describe = std::function<QString(const QString& why)>;
+
     QString log;                     // reported as the step starts
     int part = -1;                   // a part's step: skipped once that part failed
     bool needsWholeWork = false;     // skipped once anything of the work failed
@@ -29,7 +32,7 @@ struct Step {
     QStringList command;             // the tool to run
     QString output;                  // the file the tool makes: removed before it runs and after it failed
     std::function<Problem()> judge;  // a tool that ended well: whether what it left is good
-    QString failure;                 // put before the reason in the report
+    Describe failure;                // none: the reason is the report
 };
 
 struct Work {

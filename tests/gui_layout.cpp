@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QTabWidget>
 #include <QtTest>
 
 constexpr double kScreenDpi = 100;
@@ -62,7 +63,11 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.size(), QSize(660, 580));
-        const QStringList cut = CutTexts(&window);
+        QStringList cut = CutTexts(&window);
+        // The MP3 tab's texts too, shown in the same room.
+        auto* tabs = window.findChild<QTabWidget*>("tabs");
+        tabs->setCurrentIndex(1);
+        cut += CutTexts(tabs->currentWidget());
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
         // Right to left: the playlist's column stands right of the ayas.
         const bool mirrored = QLocale(language).textDirection() == Qt::RightToLeft;

@@ -5,32 +5,32 @@
     <name>AyaBatch</name>
     <message>
         <source>%1 new groups are needed, but only %2 of the %3 group numbers are free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kumpulan baharu diperlukan, tetapi hanya %2 daripada %3 nombor kumpulan yang masih kosong</translation>
     </message>
 </context>
 <context>
     <name>BurnList</name>
     <message>
         <source>%1 x %2 - pause: %3 secs b/w reps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 - jeda: %3 saat antara ulangan</translation>
     </message>
     <message>
         <source>%1 x %2 - pause: %3 secs + %4 × aya b/w reps</source>
         <extracomment>%4 is how many times the aya&apos;s own length the pause grows by.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 - jeda: %3 saat + %4 × ayat antara ulangan</translation>
     </message>
     <message>
         <source>, pause %1 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>, jeda %1 saat</translation>
     </message>
     <message>
         <source>, build-up</source>
-        <translation type="unfinished"></translation>
+        <translation>, bertahap</translation>
     </message>
     <message>
         <source>%1 (GRP: %2 x %3%4)</source>
         <extracomment>An entry&apos;s text, then its group: number, repetitions and how it plays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (KUMPULAN: %2 x %3%4)</translation>
     </message>
 </context>
 <context>
@@ -39,194 +39,200 @@
         <source>You have selected more than 80 minutes of audio.
 Usually CDRs can only handle 80 minutes or lower.
 Please remove ayas till you are under 80 minutes!</source>
-        <translation type="unfinished"></translation>
+        <translation>Anda telah memilih lebih daripada 80 minit audio.
+Biasanya CD-R hanya boleh memuatkan 80 minit atau kurang.
+Sila buang beberapa ayat sehingga jumlahnya kurang daripada 80 minit!</translation>
     </message>
     <message>
         <source>You have selected more than 99 tracks.
 A CD can hold at most 99 tracks.
 Please put ayas into groups or remove some ayas!</source>
-        <translation type="unfinished"></translation>
+        <translation>Anda telah memilih lebih daripada 99 trek.
+Sebuah CD hanya boleh memuatkan paling banyak 99 trek.
+Sila masukkan ayat ke dalam kumpulan atau buang beberapa ayat!</translation>
     </message>
     <message>
         <source>Burning Quran CD failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagal merakam CD al-Quran: %1</translation>
     </message>
     <message>
         <source>not every track could be made, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak semua trek dapat dibuat, jadi tiada apa-apa yang dirakam</translation>
     </message>
     <message>
         <source>Preparing the Quran CD failed: not every track could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagal menyediakan CD al-Quran: tidak semua trek dapat dibuat</translation>
     </message>
     <message>
         <source>Preparing the Quran CD failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagal menyediakan CD al-Quran: %1</translation>
     </message>
     <message>
         <source>All done preparing Quran CD: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Selesai menyediakan CD al-Quran: %1</translation>
     </message>
     <message>
         <source>Burning Quran CD ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Merakam CD al-Quran ...</translation>
     </message>
     <message>
         <source>Burning track: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Merakam trek: %1. %2</translation>
     </message>
     <message>
         <source>Cannot write to media ... </source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat merakam ke cakera ... </translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 tracks were written; the disc is probably unusable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibatalkan selepas %1 daripada %2 trek dirakam; cakera itu mungkin tidak boleh digunakan lagi.</translation>
     </message>
     <message>
         <source>All done burning Quran CD!</source>
-        <translation type="unfinished"></translation>
+        <translation>CD al-Quran selesai dirakam!</translation>
     </message>
 </context>
 <context>
     <name>Cdrdao</name>
     <message>
         <source>cdrdao cannot be run: it is not installed (install the package cdrdao) or not on the search path</source>
-        <translation type="unfinished"></translation>
+        <translation>cdrdao tidak dapat dijalankan: ia belum dipasang (pasang pakej cdrdao) atau tiada dalam laluan carian</translation>
     </message>
     <message>
         <source>Cannot write to media!
 Make sure media is a CDR or CD-RW
 If it is a CD-RW, make sure you erase it first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat merakam ke cakera!
+Pastikan cakera itu CD-R atau CD-RW
+Jika ia CD-RW, pastikan anda memadamnya terlebih dahulu!</translation>
     </message>
 </context>
 <context>
     <name>CdrdaoAdvice</name>
     <message>
         <source>There is no disc in the drive, or its tray is open. Insert a blank CD-R or CD-RW, close the tray and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada cakera dalam pemacu, atau dulangnya terbuka. Masukkan CD-R atau CD-RW kosong, tutup dulangnya, kemudian cuba lagi.</translation>
     </message>
     <message>
         <source>The disc in the drive is not blank, and only a CD-RW can be erased. Insert a blank CD-R, or erase the CD-RW first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cakera dalam pemacu tidak kosong, dan hanya CD-RW yang boleh dipadam. Masukkan CD-R kosong, atau padam CD-RW itu terlebih dahulu.</translation>
     </message>
     <message>
         <source>The tracks are longer than the disc holds. Remove some ayas or lower their repetitions, or use an 80-minute blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trek-trek itu lebih panjang daripada muatan cakera. Buang beberapa ayat atau kurangkan ulangannya, atau gunakan cakera kosong 80 minit.</translation>
     </message>
     <message>
         <source>You may not use the CD writer. Add yourself to the cdrom group and log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anda tidak dibenarkan menggunakan perakam CD. Tambah akaun anda ke dalam kumpulan cdrom, kemudian log keluar dan log masuk semula.</translation>
     </message>
     <message>
         <source>Another program uses the drive. Close it, or wait until it has finished, and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program lain sedang menggunakan pemacu. Tutup program itu, atau tunggu sehingga ia selesai, kemudian cuba lagi.</translation>
     </message>
     <message>
         <source>This drive cannot write CD-TEXT, the track titles Norvane puts on every disc. Use another CD writer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pemacu ini tidak boleh menulis CD-TEXT, iaitu tajuk trek yang diletakkan oleh Norvane pada setiap cakera. Gunakan perakam CD lain.</translation>
     </message>
     <message>
         <source>Writing the disc failed. Try a lower speed, and a new blank if it fails again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagal merakam cakera. Cuba kelajuan yang lebih rendah, dan cakera kosong yang baharu jika gagal lagi.</translation>
     </message>
 </context>
 <context>
     <name>DiscFolder</name>
     <message>
         <source>cannot rename %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat menamakan semula %1 kepada %2: %3</translation>
     </message>
     <message>
         <source>cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat mencipta folder %1</translation>
     </message>
 </context>
 <context>
     <name>EraseJob</name>
     <message>
         <source>Erasing CD-RW ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Memadam CD-RW ...</translation>
     </message>
     <message>
         <source>Starting erase of CD-RW...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mula memadam CD-RW...</translation>
     </message>
     <message>
         <source>Erasing cancelled; the disc is probably unusable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pemadaman dibatalkan; cakera itu mungkin tidak boleh digunakan lagi.</translation>
     </message>
     <message>
         <source>Erasing CD Failed</source>
-        <translation type="unfinished">Gagal Memadam CD</translation>
+        <translation>Gagal Memadam CD</translation>
     </message>
     <message>
         <source>All done erasing CD!</source>
-        <translation type="unfinished"></translation>
+        <translation>CD selesai dipadam!</translation>
     </message>
     <message>
         <source>Erasing CD Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagal Memadam CD: %1</translation>
     </message>
 </context>
 <context>
     <name>FileFetch</name>
     <message>
         <source>larger than %1 MB, so no recording</source>
-        <translation type="unfinished"></translation>
+        <translation>lebih besar daripada %1 MB, jadi bukan rakaman</translation>
     </message>
     <message>
         <source>more than %1 redirects (the last to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>lebih daripada %1 ubah hala (yang terakhir ke %2)</translation>
     </message>
     <message>
         <source>a redirect to %1, which is no web address</source>
-        <translation type="unfinished"></translation>
+        <translation>ubah hala ke %1, yang bukan alamat web</translation>
     </message>
     <message>
         <source>a redirect from a secure address to an insecure one (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ubah hala daripada alamat selamat ke alamat tidak selamat (%1)</translation>
     </message>
     <message>
         <source>no data for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada data selama %1 saat</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>dibatalkan</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat menulis %1: %2</translation>
     </message>
     <message>
         <source>not on the server (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada di pelayan (%1)</translation>
     </message>
     <message>
         <source>the server answered %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pelayan membalas dengan kod %1</translation>
     </message>
     <message>
         <source>the server refused to resume</source>
-        <translation type="unfinished"></translation>
+        <translation>pelayan enggan menyambung semula muat turun</translation>
     </message>
     <message>
         <source>the server resumed at the wrong place</source>
-        <translation type="unfinished"></translation>
+        <translation>pelayan menyambung semula dari kedudukan yang salah</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat menulis %1</translation>
     </message>
     <message>
         <source>the server gave no final answer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>pelayan tidak memberikan jawapan akhir (%1)</translation>
     </message>
     <message>
         <source>%1 (after %2 tries)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (selepas %2 kali cubaan)</translation>
     </message>
 </context>
 <context>
@@ -304,68 +310,68 @@ If it is a CD-RW, make sure you erase it first!</source>
     <name>JoinList</name>
     <message>
         <source>the track is made of more than %1 pieces, too many to join</source>
-        <translation type="unfinished"></translation>
+        <translation>trek ini terdiri daripada lebih daripada %1 bahagian, terlalu banyak untuk dicantumkan</translation>
     </message>
     <message>
         <source>the track would play longer than a WAV file can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>trek ini akan lebih panjang daripada yang boleh dimuatkan oleh fail WAV</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat menulis %1</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat menulis %1: %2</translation>
     </message>
 </context>
 <context>
     <name>Locations</name>
     <message>
         <source>the temporary folder &quot;%1&quot; is not an absolute path (see TMPDIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>folder sementara &quot;%1&quot; bukan laluan mutlak (lihat TMPDIR)</translation>
     </message>
     <message>
         <source>the temporary folder &quot;%1&quot; does not exist (see TMPDIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>folder sementara &quot;%1&quot; tidak wujud (lihat TMPDIR)</translation>
     </message>
     <message>
         <source>the temporary folder &quot;%1&quot; is not a folder (see TMPDIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>folder sementara &quot;%1&quot; bukan folder (lihat TMPDIR)</translation>
     </message>
     <message>
         <source>Cannot make the job&apos;s working folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat mencipta folder kerja untuk tugas ini: %1</translation>
     </message>
     <message>
         <source>Cannot make the job&apos;s working folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat mencipta folder kerja &quot;%1&quot; untuk tugas ini</translation>
     </message>
     <message>
         <source>Cannot make the job&apos;s working folder in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat mencipta folder kerja untuk tugas ini dalam &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>Mp3Decoder</name>
     <message>
         <source>the MP3 decoder could not be set up</source>
-        <translation type="unfinished"></translation>
+        <translation>penyahkod MP3 tidak dapat disediakan</translation>
     </message>
     <message>
         <source>not MP3 audio</source>
-        <translation type="unfinished"></translation>
+        <translation>bukan audio MP3</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat menulis %1: %2</translation>
     </message>
 </context>
 <context>
     <name>Mp3Probe</name>
     <message>
         <source>cut short: plays %1 s of %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>terpotong: hanya %1 saat daripada %2 saat yang boleh dimainkan</translation>
     </message>
 </context>
 <context>
@@ -376,7 +382,7 @@ If it is a CD-RW, make sure you erase it first!</source>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Bantuan</translation>
+        <translation>Ba&amp;ntuan</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -752,321 +758,324 @@ Tetapi pastikan pemacu itu boleh merakam CD!</translation>
     </message>
     <message>
         <source>CD Length: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tempoh CD: </translation>
     </message>
     <message>
         <source>
 
 To add a recitation you already have (one MP3 file per aya, named SSSAAA.mp3), choose File &gt; Import Recitation…</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Untuk menambah bacaan yang sudah anda miliki (satu fail MP3 bagi setiap ayat, dinamakan SSSAAA.mp3), pilih Fail &gt; Import Bacaan…</translation>
     </message>
     <message>
         <source>&amp;Get Recitation…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Muat Turun Bacaan…</translation>
     </message>
     <message>
         <source>&amp;Import Recitation…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import Bacaan…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keluar</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Perihal</translation>
     </message>
     <message>
         <source>Remove sura</source>
-        <translation type="unfinished"></translation>
+        <translation>Buang surah</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosongkan</translation>
     </message>
     <message>
         <source>Assign</source>
-        <translation type="unfinished"></translation>
+        <translation>Tetapkan</translation>
     </message>
     <message>
         <source>It seems like you do not have any sura packs installed!
 Please go to %1 and download some!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nampaknya anda belum memasang sebarang pakej surah!
+Sila layari %1 dan muat turun beberapa pakej!</translation>
     </message>
     <message>
         <source>Add all ayas makes the ayas of each page of the mushaf a group of their own, played as the Groups box says</source>
-        <translation type="unfinished"></translation>
+        <translation>“Tambah semua” menjadikan ayat-ayat setiap halaman mushaf satu kumpulan tersendiri, yang dimainkan mengikut tetapan dalam kotak Kumpulan</translation>
     </message>
     <message>
         <source>Add all ayas</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambah semua</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Main</translation>
     </message>
     <message>
         <source>Test CD Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Uji Pemacu CD</translation>
     </message>
     <message>
         <source>Erase CD-RW</source>
-        <translation type="unfinished"></translation>
+        <translation>Padam CD-RW</translation>
     </message>
     <message>
         <source>&lt;table width=250&gt;&lt;tr&gt;&lt;td&gt;&lt;p align=&quot;left&quot;&gt;low quality&lt;br&gt;smaller file&lt;/p&gt;&lt;/td&gt;&lt;td&gt;&lt;p align=&quot;right&quot;&gt;good quality&lt;br&gt;larger file&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;table width=250&gt;&lt;tr&gt;&lt;td&gt;&lt;p align=&quot;left&quot;&gt;kualiti rendah&lt;br&gt;fail lebih kecil&lt;/p&gt;&lt;/td&gt;&lt;td&gt;&lt;p align=&quot;right&quot;&gt;kualiti baik&lt;br&gt;fail lebih besar&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Semak imbas...</translation>
     </message>
     <message>
         <source> Make MP3</source>
-        <translation type="unfinished"></translation>
+        <translation> Buat MP3</translation>
     </message>
     <message>
         <source>Welcome to Norvane!&lt;br&gt;&lt;font size=&quot;8&quot;&gt;&lt;b&gt;v%1&lt;/font&gt;&lt;/b&gt;&lt;br&gt;&lt;font size=&quot;8&quot;&gt;&lt;b&gt;Freeware&lt;/font&gt;&lt;/b&gt;&lt;br&gt;This program was written to help us all memorize the Quran easily. You can memorize using your car&apos;s CD player, home entertainment system, or MP3 player. &lt;br&gt;&lt;br&gt;Please remember and make dua for our muslim brothers and sisters that are suffering in the world.&lt;br&gt;&lt;br&gt;If you have any questions, comments, or bugs to report, please contact &lt;a href=&quot;mailto:%2&quot;&gt;%2&lt;/a&gt;&lt;br&gt;&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;Visit %4 for news and sura packs!&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Selamat datang ke Norvane!&lt;br&gt;&lt;font size=&quot;8&quot;&gt;&lt;b&gt;v%1&lt;/font&gt;&lt;/b&gt;&lt;br&gt;&lt;font size=&quot;8&quot;&gt;&lt;b&gt;Perisian Percuma&lt;/font&gt;&lt;/b&gt;&lt;br&gt;Program ini ditulis untuk membantu kita semua menghafaz al-Quran dengan mudah. Anda boleh menghafaz menggunakan pemain CD kereta, sistem hiburan di rumah, atau pemain MP3 anda. &lt;br&gt;&lt;br&gt;Sila ingati dan doakan saudara-saudari Muslim kita yang sedang menderita di seluruh dunia.&lt;br&gt;&lt;br&gt;Jika anda mempunyai sebarang soalan, komen, atau pepijat untuk dilaporkan, sila hubungi &lt;a href=&quot;mailto:%2&quot;&gt;%2&lt;/a&gt;&lt;br&gt;&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;Layari %4 untuk berita dan pakej surah!&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Quran Aya Playlist (*.qap)</source>
-        <translation type="unfinished"></translation>
+        <translation>Senarai Main Ayat al-Quran (*.qap)</translation>
     </message>
     <message>
         <source>Juz</source>
-        <translation type="unfinished"></translation>
+        <translation>Juz</translation>
     </message>
     <message>
         <source>Hizb</source>
-        <translation type="unfinished"></translation>
+        <translation>Hizb</translation>
     </message>
     <message>
         <source>Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubu&apos;</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman</translation>
     </message>
     <message>
         <source>Juz %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Juz %1</translation>
     </message>
     <message>
         <source>Hizb %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hizb %1</translation>
     </message>
     <message>
         <source>Quarter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubu&apos; %1</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman %1</translation>
     </message>
     <message>
         <source>%1 of %2 ayas held.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 daripada %2 ayat tersedia.</translation>
     </message>
 </context>
 <context>
     <name>PackArchive</name>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat menulis &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>entry name &quot;%1&quot; is longer than 255 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>nama entri &quot;%1&quot; melebihi 255 aksara</translation>
     </message>
     <message>
         <source>entry name &quot;%1&quot; contains a zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>nama entri &quot;%1&quot; mengandungi bait sifar</translation>
     </message>
     <message>
         <source>entry &quot;%1&quot; has a size that does not match its data</source>
-        <translation type="unfinished"></translation>
+        <translation>saiz entri &quot;%1&quot; tidak sepadan dengan datanya</translation>
     </message>
     <message>
         <source>cannot read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat membaca &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>cannot read &quot;%1&quot;: larger than 2 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat membaca &quot;%1&quot;: lebih besar daripada 2 GiB</translation>
     </message>
     <message>
         <source>cannot open: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat membuka: %1</translation>
     </message>
     <message>
         <source>not a pack archive</source>
-        <translation type="unfinished"></translation>
+        <translation>bukan arkib pakej</translation>
     </message>
     <message>
         <source>header cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>pengepala terpotong</translation>
     </message>
     <message>
         <source>entry count %1 beyond what a pack holds</source>
-        <translation type="unfinished"></translation>
+        <translation>bilangan entri %1 melebihi muatan pakej</translation>
     </message>
     <message>
         <source>index cut short at entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>indeks terpotong pada entri %1</translation>
     </message>
     <message>
         <source>name of index entry %1 has no terminating zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>nama entri indeks %1 tidak diakhiri dengan bait sifar</translation>
     </message>
     <message>
         <source>too many entries</source>
-        <translation type="unfinished"></translation>
+        <translation>terlalu banyak entri</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: archive would exceed 4 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat menulis &quot;%1&quot;: arkib akan melebihi 4 GiB</translation>
     </message>
 </context>
 <context>
     <name>PackEntry</name>
     <message>
         <source>the pack %1 cannot be read (%2): run norvane-pack verify</source>
-        <translation type="unfinished"></translation>
+        <translation>pakej %1 tidak dapat dibaca (%2): jalankan norvane-pack verify</translation>
     </message>
     <message>
         <source>the recording %1 is not in the installed packs</source>
-        <translation type="unfinished"></translation>
+        <translation>rakaman %1 tiada dalam pakej yang terpasang</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a plain file name</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; bukan nama fail biasa</translation>
     </message>
     <message>
         <source>the recording %1 is empty in its pack</source>
-        <translation type="unfinished"></translation>
+        <translation>rakaman %1 kosong dalam pakejnya</translation>
     </message>
     <message>
         <source>the recording %1 is damaged in its pack %2: run norvane-pack verify</source>
-        <translation type="unfinished"></translation>
+        <translation>rakaman %1 rosak dalam pakej %2: jalankan norvane-pack verify</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat menulis %1: %2</translation>
     </message>
 </context>
 <context>
     <name>PackImport</name>
     <message>
         <source>not playable MP3 audio</source>
-        <translation type="unfinished"></translation>
+        <translation>bukan audio MP3 yang boleh dimainkan</translation>
     </message>
     <message>
         <source>no temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada folder sementara</translation>
     </message>
     <message>
         <source>cannot write a temporary WAV file for the silence recording: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat menulis fail WAV sementara untuk rakaman senyap: %1</translation>
     </message>
     <message>
         <source>cannot make silence.mp3: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat membuat silence.mp3: %1</translation>
     </message>
     <message>
         <source>lame made no silence.mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>lame tidak menghasilkan silence.mp3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; bukan folder</translation>
     </message>
     <message>
         <source>the import was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>import dibatalkan</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds no aya recordings named SSSAAA.mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; tidak mengandungi rakaman ayat bernama SSSAAA.mp3</translation>
     </message>
     <message>
         <source>not named SSSAAA.mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>namanya bukan SSSAAA.mp3</translation>
     </message>
     <message>
         <source>there is no sura %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada surah %1</translation>
     </message>
     <message>
         <source>sura %1 has no aya %2</source>
-        <translation type="unfinished"></translation>
+        <translation>surah %1 tidak mempunyai ayat %2</translation>
     </message>
     <message>
         <source>no aya recordings were scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada rakaman ayat yang diimbas</translation>
     </message>
     <message>
         <source>cannot make the folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat mencipta folder &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>Player</name>
     <message>
         <source>this computer has no audio output to play on</source>
-        <translation type="unfinished"></translation>
+        <translation>komputer ini tiada output audio untuk memainkan bunyi</translation>
     </message>
     <message>
         <source>the audio output %1 cannot play CD audio</source>
-        <translation type="unfinished"></translation>
+        <translation>output audio %1 tidak boleh memainkan audio CD</translation>
     </message>
     <message>
         <source>the audio output %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>output audio %1 gagal</translation>
     </message>
 </context>
 <context>
     <name>Playlist</name>
     <message>
         <source>%1 and %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dan %2 lagi</translation>
     </message>
     <message>
         <source>The file is too large to be a playlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail ini terlalu besar untuk menjadi senarai main.</translation>
     </message>
     <message>
         <source>%1 line(s) of the playlist could not be read and were skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 baris senarai main tidak dapat dibaca dan telah dilangkau: %2.</translation>
     </message>
     <message>
         <source>%1 line(s) had repetitions or pauses out of range; they were set to the nearest allowed value: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 baris mempunyai ulangan atau jeda di luar julat; nilainya ditetapkan kepada nilai terdekat yang dibenarkan: %2.</translation>
     </message>
 </context>
 <context>
     <name>ProcessWrap</name>
     <message>
         <source>%1 did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak selesai</translation>
     </message>
     <message>
         <source>%1 stopped responding</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 berhenti bertindak balas</translation>
     </message>
     <message>
         <source>%1 ended with status %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tamat dengan status %2</translation>
     </message>
     <message>
         <source>%1 ended with status %2 (%3)</source>
         <extracomment>%3 is the program&apos;s last output line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 tamat dengan status %2 (%3)</translation>
     </message>
     <message>
         <source>%1 could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak dapat dimulakan</translation>
     </message>
 </context>
 <context>
@@ -1088,385 +1097,385 @@ Please go to %1 and download some!</source>
     <name>Publish</name>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat membaca %1: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat menulis %1: %2</translation>
     </message>
 </context>
 <context>
     <name>RecitationCatalogue</name>
     <message>
         <source>more than %1 entries: the rest is skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>lebih daripada %1 entri: selebihnya dilangkau</translation>
     </message>
     <message>
         <source>the catalogue is larger than a catalogue can be</source>
-        <translation type="unfinished"></translation>
+        <translation>katalog ini melebihi saiz maksimum sesebuah katalog</translation>
     </message>
     <message>
         <source>the catalogue is no JSON object: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>katalog ini bukan objek JSON: %1</translation>
     </message>
     <message>
         <source>the catalogue names no usable folder</source>
-        <translation type="unfinished"></translation>
+        <translation>katalog ini tidak menamakan sebarang folder yang boleh digunakan</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat membaca %1: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no server folder: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; bukan folder pelayan: %2</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>namanya kosong</translation>
     </message>
     <message>
         <source>it is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>namanya melebihi %1 aksara</translation>
     </message>
     <message>
         <source>it holds a character other than letters, digits, &quot;_&quot;, &quot;-&quot;, &quot;.&quot;, &quot; &quot; and &quot;/&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>namanya mengandungi aksara selain huruf, digit, &quot;_&quot;, &quot;-&quot;, &quot;.&quot;, &quot; &quot; dan &quot;/&quot;</translation>
     </message>
     <message>
         <source>it starts or ends with &quot;/&quot; or holds &quot;//&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>namanya bermula atau berakhir dengan &quot;/&quot; atau mengandungi &quot;//&quot;</translation>
     </message>
     <message>
         <source>it climbs out of the server&apos;s data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>laluannya keluar dari folder data pelayan</translation>
     </message>
     <message>
         <source>a part starts or ends with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>terdapat bahagian yang bermula atau berakhir dengan ruang kosong</translation>
     </message>
     <message>
         <source>size unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>saiz tidak diketahui</translation>
     </message>
     <message>
         <source>about %1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>kira-kira %1 GB</translation>
     </message>
     <message>
         <source>about %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>kira-kira %1 MB</translation>
     </message>
 </context>
 <context>
     <name>RecitationDownload</name>
     <message>
         <source>%1 MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB/s</translation>
     </message>
     <message>
         <source>%1 kB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kB/s</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jam %2 min</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 saat</translation>
     </message>
     <message>
         <source>too large</source>
-        <translation type="unfinished"></translation>
+        <translation>terlalu besar</translation>
     </message>
     <message>
         <source>cannot stage %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat menyimpan sementara %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no http:// or https:// address of a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; bukan alamat folder http:// atau https://</translation>
     </message>
     <message>
         <source>there is no sura %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada surah %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no list of suras: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; bukan senarai surah: %2</translation>
     </message>
     <message>
         <source>write it like 1-2,78-114</source>
-        <translation type="unfinished"></translation>
+        <translation>tulis seperti 1-2,78-114</translation>
     </message>
     <message>
         <source>suras run from 1 to %1, low to high</source>
-        <translation type="unfinished"></translation>
+        <translation>nombor surah dari 1 hingga %1, dari kecil ke besar</translation>
     </message>
     <message>
         <source>%1 of %2 ayas to fetch from %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 daripada %2 ayat akan dimuat turun dari %3 (%4)</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat mencipta folder %1</translation>
     </message>
     <message>
         <source>Fetching %1 ayas ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Memuat turun %1 ayat ...</translation>
     </message>
     <message>
         <source>The server&apos;s checksum list names %1 files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senarai checksum di pelayan menyenaraikan %1 fail.</translation>
     </message>
     <message>
         <source>The server has no checksum list (%1); the files are checked as MP3 audio only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelayan tiada senarai checksum (%1); fail hanya diperiksa sebagai audio MP3.</translation>
     </message>
     <message>
         <source>stopped after %1 files in a row could not be fetched (the last: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>dihentikan selepas %1 fail berturut-turut gagal dimuat turun (yang terakhir: %2)</translation>
     </message>
     <message>
         <source>cannot read what was fetched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat membaca fail yang dimuat turun: %1</translation>
     </message>
     <message>
         <source>not playable MP3 audio (the server sent something else)</source>
-        <translation type="unfinished"></translation>
+        <translation>bukan audio MP3 yang boleh dimainkan (pelayan menghantar sesuatu yang lain)</translation>
     </message>
     <message>
         <source>checksum mismatch: not the file the server&apos;s checksum list names</source>
-        <translation type="unfinished"></translation>
+        <translation>checksum tidak sepadan: bukan fail yang dinyatakan dalam senarai checksum pelayan</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat membaca %1: %2</translation>
     </message>
     <message>
         <source>Written %1 (%2 ayas)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 disimpan (%2 ayat)</translation>
     </message>
     <message>
         <source>not in a pack yet</source>
-        <translation type="unfinished"></translation>
+        <translation>belum ada dalam pakej</translation>
     </message>
     <message>
         <source>%1 of %2 ayas asked for are not held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 daripada %2 ayat yang diminta tidak tersedia</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3 MB, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 daripada %2 fail, %3 MB, %4</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3 MB, %4, about %5 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 daripada %2 fail, %3 MB, %4, kira-kira %5 lagi</translation>
     </message>
     <message>
         <source>Not held %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak tersedia %1: %2</translation>
     </message>
     <message>
         <source>%1 of %2 ayas asked for are held in %3 (%4 files, %5 MB fetched now).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 daripada %2 ayat yang diminta tersedia dalam %3 (%4 fail, %5 MB dimuat turun kali ini).</translation>
     </message>
     <message>
         <source>Download cancelled: the packs listed above were written; a second run continues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muat turun dibatalkan: pakej-pakej di atas telah disimpan; muat turun seterusnya akan menyambung bakinya.</translation>
     </message>
     <message>
         <source>The recordings belong to their reciters and publishers; they are for personal use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rakaman ini milik para qari dan penerbitnya; ia hanya untuk kegunaan peribadi.</translation>
     </message>
 </context>
 <context>
     <name>RecitationImport</name>
     <message>
         <source>Reading the recordings ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Membaca rakaman ...</translation>
     </message>
     <message>
         <source>Writing %1 sura pack(s) ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Menyimpan %1 pakej surah ...</translation>
     </message>
     <message>
         <source>Written %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 disimpan</translation>
     </message>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished">Import gagal.</translation>
+        <translation>Import gagal.</translation>
     </message>
     <message>
         <source>%1: %2 of %3 ayas</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 daripada %3 ayat</translation>
     </message>
     <message>
         <source>%1: %2 of %3 ayas, missing: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 daripada %3 ayat, tiada: %4</translation>
     </message>
     <message>
         <source>Ignored %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 diabaikan: %2</translation>
     </message>
     <message>
         <source>Import cancelled: the packs listed above were written; no other pack was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import dibatalkan: pakej-pakej di atas telah disimpan; pakej lain tidak diubah.</translation>
     </message>
     <message>
         <source>Import stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Import terhenti: %1</translation>
     </message>
 </context>
 <context>
     <name>Recitations</name>
     <message>
         <source>larger than a manifest can be</source>
-        <translation type="unfinished"></translation>
+        <translation>melebihi saiz maksimum sesebuah manifes</translation>
     </message>
     <message>
         <source>not a manifest (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>bukan manifes (%1)</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat mencipta folder %1</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat menulis %1: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a recitation: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; tidak boleh dijadikan nama bacaan: %2</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>namanya kosong</translation>
     </message>
     <message>
         <source>it is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>namanya melebihi %1 aksara</translation>
     </message>
     <message>
         <source>the name is kept for the packs directly in the pack folder</source>
-        <translation type="unfinished"></translation>
+        <translation>nama ini dikhaskan untuk pakej yang terus berada dalam folder pakej</translation>
     </message>
     <message>
         <source>it starts with a dot or starts or ends with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>namanya bermula dengan titik, atau bermula atau berakhir dengan ruang kosong</translation>
     </message>
     <message>
         <source>it holds a character a folder name cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>namanya mengandungi aksara yang tidak dibenarkan dalam nama folder</translation>
     </message>
 </context>
 <context>
     <name>SaveFile</name>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>ruang cakera sudah penuh</translation>
     </message>
 </context>
 <context>
     <name>ServerCatalogueFetch</name>
     <message>
         <source>cannot fetch the catalogue %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat memuat turun katalog %1: %2</translation>
     </message>
     <message>
         <source>cannot read the catalogue: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat membaca katalog: %1</translation>
     </message>
 </context>
 <context>
     <name>TocWriter</name>
     <message>
         <source>it is %1 bytes long, more than the %2 that cdrdao reads</source>
-        <translation type="unfinished"></translation>
+        <translation>panjangnya %1 bait, melebihi %2 bait yang dibaca oleh cdrdao</translation>
     </message>
     <message>
         <source>it holds a double quote</source>
-        <translation type="unfinished"></translation>
+        <translation>mengandungi tanda petikan berganda</translation>
     </message>
     <message>
         <source>it holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>mengandungi aksara kawalan</translation>
     </message>
     <message>
         <source>it holds a backslash followed by a digit</source>
-        <translation type="unfinished"></translation>
+        <translation>mengandungi garis condong ke belakang yang diikuti digit</translation>
     </message>
     <message>
         <source>Cannot write the track title &quot;%1&quot; into the table of contents: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat menulis tajuk trek &quot;%1&quot; ke dalam jadual kandungan cakera: %2</translation>
     </message>
     <message>
         <source>Cannot write the track file &quot;%1&quot; into the table of contents: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat menulis fail trek &quot;%1&quot; ke dalam jadual kandungan cakera: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat menulis %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ToolChecks</name>
     <message>
         <source>%1 left no audio in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak menghasilkan audio dalam %2</translation>
     </message>
     <message>
         <source>%1 left a cut %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menghasilkan %2 yang terpotong</translation>
     </message>
     <message>
         <source>%1 left no MP3 file at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak menghasilkan fail MP3 di %2</translation>
     </message>
     <message>
         <source>%1 is damaged: it plays %2 s, not %3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rosak: masanya %2 saat, bukan %3 saat</translation>
     </message>
 </context>
 <context>
     <name>TrackAudio</name>
     <message>
         <source>the track is made of more than %1 pieces, too many to play</source>
-        <translation type="unfinished"></translation>
+        <translation>trek ini terdiri daripada lebih daripada %1 bahagian, terlalu banyak untuk dimainkan</translation>
     </message>
     <message>
         <source>%1: decoding failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: penyahkodan gagal</translation>
     </message>
     <message>
         <source>no translation is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada terjemahan yang dipilih</translation>
     </message>
 </context>
 <context>
     <name>TrackPlan</name>
     <message>
         <source>the sura key &quot;%1&quot; is not three digits</source>
-        <translation type="unfinished"></translation>
+        <translation>kunci surah &quot;%1&quot; bukan tiga digit</translation>
     </message>
     <message>
         <source>the aya key &quot;%1&quot; is not three digits</source>
-        <translation type="unfinished"></translation>
+        <translation>kunci ayat &quot;%1&quot; bukan tiga digit</translation>
     </message>
     <message>
         <source>there is no sura %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada surah %1</translation>
     </message>
     <message>
         <source>sura %1 has no title</source>
-        <translation type="unfinished"></translation>
+        <translation>surah %1 tiada tajuk</translation>
     </message>
 </context>
 <context>
@@ -1474,136 +1483,136 @@ Please go to %1 and download some!</source>
     <message>
         <source>and %1 more</source>
         <extracomment>Ends a list of names cut short: &quot;002.001, 002.002, and 5 more&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dan %1 lagi</translation>
     </message>
     <message>
         <source>The translation after each aya cannot be played: %1. Please install it, or choose &quot;none&quot; as the translation after each aya.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terjemahan selepas setiap ayat tidak dapat dimainkan: %1. Sila pasang terjemahan itu, atau pilih &quot;tiada&quot; sebagai terjemahan selepas setiap ayat.</translation>
     </message>
     <message>
         <source>The translation &quot;%1&quot; has no recording of aya %2. Please install the packs that hold them, or choose &quot;none&quot; as the translation after each aya.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terjemahan &quot;%1&quot; tiada rakaman ayat %2. Sila pasang pakej yang mengandunginya, atau pilih &quot;tiada&quot; sebagai terjemahan selepas setiap ayat.</translation>
     </message>
     <message>
         <source>The translation &quot;%1&quot; has no recording of the ayas %2. Please install the packs that hold them, or choose &quot;none&quot; as the translation after each aya.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terjemahan &quot;%1&quot; tiada rakaman bagi ayat-ayat %2. Sila pasang pakej yang mengandunginya, atau pilih &quot;tiada&quot; sebagai terjemahan selepas setiap ayat.</translation>
     </message>
     <message>
         <source>The basmala is played from aya 1 of sura 1 (Al-Fatiha), which no installed pack holds. Please install the pack of Al-Fatiha, or turn &quot;Basmala before aya 1&quot; off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Basmalah dimainkan daripada ayat 1 surah 1 (al-Fatihah), yang tiada dalam mana-mana pakej yang terpasang. Sila pasang pakej al-Fatihah, atau matikan &quot;Basmalah sebelum ayat 1&quot;.</translation>
     </message>
     <message>
         <source>Please choose a valid dir to output your mp3 tracks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sila pilih folder yang sah untuk menyimpan trek MP3 anda!</translation>
     </message>
     <message>
         <source>Creating MP3 tracks ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Membuat trek MP3 ...</translation>
     </message>
     <message>
         <source>Creating tracks ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Membuat trek ...</translation>
     </message>
     <message>
         <source>Setting up tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Menyediakan trek</translation>
     </message>
     <message>
         <source>All done creating MP3 tracks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Trek MP3 selesai dibuat!</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagal: %1</translation>
     </message>
     <message>
         <source>Failed to make %1 of %2 tracks: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagal membuat %1 daripada %2 trek: %3</translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 tracks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibatalkan selepas %1 daripada %2 trek.</translation>
     </message>
     <message>
         <source>Please add some sura(s) or aya(s) to memorize!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sila tambah surah atau ayat yang ingin dihafaz!</translation>
     </message>
 </context>
 <context>
     <name>TrackRecipe</name>
     <message>
         <source>decoding failed</source>
-        <translation type="unfinished"></translation>
+        <translation>penyahkodan gagal</translation>
     </message>
     <message>
         <source>changing the speed failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gagal mengubah laju: %1</translation>
     </message>
     <message>
         <source>the pause needs the silence recording, which could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jeda memerlukan rakaman senyap, yang tidak dapat dibuat: %1</translation>
     </message>
     <message>
         <source>the basmala needs its recording, which could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>basmalah memerlukan rakamannya, yang tidak dapat dibuat: %1</translation>
     </message>
     <message>
         <source>joining failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pencantuman gagal: %1</translation>
     </message>
     <message>
         <source>the track is not CD audio (44.1 kHz, 16-bit, stereo)</source>
-        <translation type="unfinished"></translation>
+        <translation>trek ini bukan audio CD (44.1 kHz, 16-bit, stereo)</translation>
     </message>
     <message>
         <source>cannot pad the track to the CD&apos;s minimum length: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak dapat memanjangkan trek hingga tempoh minimum CD: %1</translation>
     </message>
     <message>
         <source>encoding failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pengekodan gagal: %1</translation>
     </message>
     <message>
         <source>Encoding MP3 Group: %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengekod MP3 kumpulan: %1 ...</translation>
     </message>
     <message>
         <source>Encoding MP3: %1.mp3 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengekod MP3: %1.mp3 ...</translation>
     </message>
     <message>
         <source>Creating track: %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Membuat trek: %1 ...</translation>
     </message>
     <message>
         <source>%1 (translation %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (terjemahan %2)</translation>
     </message>
 </context>
 <context>
     <name>Translation</name>
     <message>
         <source>no translation &quot;%1&quot; is installed</source>
-        <translation type="unfinished"></translation>
+        <translation>terjemahan &quot;%1&quot; tidak dipasang</translation>
     </message>
     <message>
         <source>the recitation &quot;%1&quot; is not a translation</source>
-        <translation type="unfinished"></translation>
+        <translation>bacaan &quot;%1&quot; bukan terjemahan</translation>
     </message>
 </context>
 <context>
     <name>WavFile</name>
     <message>
         <source>it is not a PCM WAV file</source>
-        <translation type="unfinished"></translation>
+        <translation>ia bukan fail WAV PCM</translation>
     </message>
     <message>
         <source>its samples do not end the file</source>
-        <translation type="unfinished"></translation>
+        <translation>data sampelnya tidak berada di hujung fail</translation>
     </message>
     <message>
         <source>the padded file would be too large</source>
-        <translation type="unfinished"></translation>
+        <translation>fail yang dipanjangkan akan terlalu besar</translation>
     </message>
 </context>
 </TS>

@@ -28,3 +28,7 @@ bool InstallLanguage(QCoreApplication& app, const QString& code);
 // Where the settings keep the choice.
 inline constexpr const char* kLanguageSection = "ui";
 inline constexpr const char* kLanguageKey = "language";
+
+// Text that reads left to right whatever the window's direction (a
+// transliteration, a device name), kept whole in a right-to-left line.
+inline QString LeftToRight(const QString& text) { return QChar(0x2066) + text + QChar(0x2069); }

@@ -1,6 +1,7 @@
 #include "app/norvane.h"
 
 #include "app/appinfo.h"
+#include "app/language.h"
 #include "app/player.h"
 #include "app/progress.h"
 #include "app/textsizecache.h"
@@ -307,7 +308,7 @@ void Norvane::FillSuraList() {
             // Every learner knows the suras by their Arabic names too.
             // The transliteration is isolated left to right, so that a right-to-left window
             // does not carry the number's point to the other side ("Al-Fatiha .1").
-            const QString latin = QChar(0x2066) + QString::fromStdString(catalogue.ShortName(key)) + QChar(0x2069);
+            const QString latin = LeftToRight(QString::fromStdString(catalogue.ShortName(key)));
             suraCombo->addItem(latin + QString::fromUtf8(" — ") + ArabicSuraName(s));
             if (!reciter.isEmpty()) suraCombo->setItemData(suraCombo->count() - 1, tr("Recited by %1").arg(reciter), Qt::ToolTipRole);
         }

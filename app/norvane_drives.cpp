@@ -1,6 +1,7 @@
 // Finding and managing the CD writer.
 #include "app/norvane.h"
 
+#include "app/language.h"
 #include "app/progress.h"
 #include "app/userdialogs.h"
 #include "settings/qinifile.h"
@@ -56,7 +57,7 @@ void Norvane::FillDriveList() {
     const QIcon icon = LoadPackedIcon("drive_cd.png");
     for (size_t i = 0; i < drives.size(); ++i) {
         deviceMap[int(i)] = drives[i].address.toStdString();
-        driveCombo->addItem(icon, drives[i].label);
+        driveCombo->addItem(icon, LeftToRight(drives[i].label));
     }
     const int stored = settings->ReadInt("cd", "device");
     if (stored >= 0 && stored < driveCombo->count()) driveCombo->setCurrentIndex(stored);

@@ -47,7 +47,7 @@ int Accelerators(QString text) { return int(text.remove("&&").count('&')); }
 QStringList SourcesOf(const QString& top) {
     QStringList sources;
     for (const char* folder : {"app", "library", "burnlist", "production", "tools"})
-        for (const QString& name : QDir(top + "/" + folder).entryList({"*.cpp"}))
+        for (const QString& name : QDir(top + "/" + folder).entryList({"*.cpp", "*.h"}))
             sources << top + "/" + folder + "/" + name;
     return sources;
 }

@@ -5,32 +5,32 @@
     <name>AyaBatch</name>
     <message>
         <source>%1 new groups are needed, but only %2 of the %3 group numbers are free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nouveaux groupes sont nécessaires, mais seuls %2 des %3 numéros de groupe sont libres</translation>
     </message>
 </context>
 <context>
     <name>BurnList</name>
     <message>
         <source>%1 x %2 - pause: %3 secs b/w reps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 - pause&#xa0;: %3 s entre les répétitions</translation>
     </message>
     <message>
         <source>%1 x %2 - pause: %3 secs + %4 × aya b/w reps</source>
         <extracomment>%4 is how many times the aya&apos;s own length the pause grows by.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 - pause&#xa0;: %3 s + %4 × durée verset entre les répétitions</translation>
     </message>
     <message>
         <source>, pause %1 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>, pause %1 s</translation>
     </message>
     <message>
         <source>, build-up</source>
-        <translation type="unfinished"></translation>
+        <translation>, progressif</translation>
     </message>
     <message>
         <source>%1 (GRP: %2 x %3%4)</source>
         <extracomment>An entry&apos;s text, then its group: number, repetitions and how it plays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (groupe %2 x %3%4)</translation>
     </message>
 </context>
 <context>
@@ -39,194 +39,200 @@
         <source>You have selected more than 80 minutes of audio.
 Usually CDRs can only handle 80 minutes or lower.
 Please remove ayas till you are under 80 minutes!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez sélectionné plus de 80 minutes d&apos;audio.
+La plupart des CD-R ne contiennent que 80 minutes au plus.
+Retirez des versets jusqu&apos;à passer sous les 80 minutes&#xa0;!</translation>
     </message>
     <message>
         <source>You have selected more than 99 tracks.
 A CD can hold at most 99 tracks.
 Please put ayas into groups or remove some ayas!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez sélectionné plus de 99 pistes.
+Un CD contient au plus 99 pistes.
+Réunissez des versets en groupes ou retirez-en quelques-uns&#xa0;!</translation>
     </message>
     <message>
         <source>Burning Quran CD failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La gravure du CD du Coran a échoué&#xa0;: %1</translation>
     </message>
     <message>
         <source>not every track could be made, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>certaines pistes n&apos;ont pas pu être créées, rien n&apos;a donc été gravé</translation>
     </message>
     <message>
         <source>Preparing the Quran CD failed: not every track could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>La préparation du CD du Coran a échoué&#xa0;: certaines pistes n&apos;ont pas pu être créées</translation>
     </message>
     <message>
         <source>Preparing the Quran CD failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La préparation du CD du Coran a échoué&#xa0;: %1</translation>
     </message>
     <message>
         <source>All done preparing Quran CD: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CD du Coran préparé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Burning Quran CD ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravure du CD du Coran ...</translation>
     </message>
     <message>
         <source>Burning track: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravure de la piste %1. %2</translation>
     </message>
     <message>
         <source>Cannot write to media ... </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire sur le disque ... </translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 tracks were written; the disc is probably unusable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé après la gravure de %1 pistes sur %2&#xa0;; le disque est probablement inutilisable.</translation>
     </message>
     <message>
         <source>All done burning Quran CD!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravure du CD du Coran terminée&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>Cdrdao</name>
     <message>
         <source>cdrdao cannot be run: it is not installed (install the package cdrdao) or not on the search path</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;exécuter cdrdao&#xa0;: il n&apos;est pas installé (installez le paquet cdrdao) ou ne se trouve pas dans le chemin de recherche</translation>
     </message>
     <message>
         <source>Cannot write to media!
 Make sure media is a CDR or CD-RW
 If it is a CD-RW, make sure you erase it first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire sur le disque&#xa0;!
+Vérifiez que le disque est un CD-R ou un CD-RW
+S&apos;il s&apos;agit d&apos;un CD-RW, effacez-le d&apos;abord&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>CdrdaoAdvice</name>
     <message>
         <source>There is no disc in the drive, or its tray is open. Insert a blank CD-R or CD-RW, close the tray and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de disque dans le lecteur, ou son tiroir est ouvert. Insérez un CD-R ou un CD-RW vierge, fermez le tiroir et réessayez.</translation>
     </message>
     <message>
         <source>The disc in the drive is not blank, and only a CD-RW can be erased. Insert a blank CD-R, or erase the CD-RW first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque présent dans le lecteur n&apos;est pas vierge, et seul un CD-RW peut être effacé. Insérez un CD-R vierge, ou effacez d&apos;abord le CD-RW.</translation>
     </message>
     <message>
         <source>The tracks are longer than the disc holds. Remove some ayas or lower their repetitions, or use an 80-minute blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pistes sont plus longues que ce que le disque peut contenir. Retirez des versets ou réduisez leurs répétitions, ou utilisez un disque vierge de 80 minutes.</translation>
     </message>
     <message>
         <source>You may not use the CD writer. Add yourself to the cdrom group and log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas le droit d&apos;utiliser le graveur de CD. Ajoutez-vous au groupe cdrom, puis reconnectez-vous.</translation>
     </message>
     <message>
         <source>Another program uses the drive. Close it, or wait until it has finished, and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme utilise le lecteur. Fermez-le, ou attendez qu&apos;il ait terminé, puis réessayez.</translation>
     </message>
     <message>
         <source>This drive cannot write CD-TEXT, the track titles Norvane puts on every disc. Use another CD writer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce lecteur ne sait pas écrire le CD-TEXT, les titres de pistes que Norvane met sur chaque disque. Utilisez un autre graveur de CD.</translation>
     </message>
     <message>
         <source>Writing the disc failed. Try a lower speed, and a new blank if it fails again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La gravure du disque a échoué. Essayez une vitesse plus basse, puis un nouveau disque vierge si elle échoue encore.</translation>
     </message>
 </context>
 <context>
     <name>DiscFolder</name>
     <message>
         <source>cannot rename %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de renommer %1 en %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1</translation>
     </message>
 </context>
 <context>
     <name>EraseJob</name>
     <message>
         <source>Erasing CD-RW ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacement du CD-RW ...</translation>
     </message>
     <message>
         <source>Starting erase of CD-RW...</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de l&apos;effacement du CD-RW...</translation>
     </message>
     <message>
         <source>Erasing cancelled; the disc is probably unusable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacement annulé&#xa0;; le disque est probablement inutilisable.</translation>
     </message>
     <message>
         <source>Erasing CD Failed</source>
-        <translation type="unfinished">L&apos;effacement du CD a échoué</translation>
+        <translation>L&apos;effacement du CD a échoué</translation>
     </message>
     <message>
         <source>All done erasing CD!</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacement du CD terminé&#xa0;!</translation>
     </message>
     <message>
         <source>Erasing CD Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;effacement du CD a échoué&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>FileFetch</name>
     <message>
         <source>larger than %1 MB, so no recording</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 Mo, ce n&apos;est donc pas un enregistrement</translation>
     </message>
     <message>
         <source>more than %1 redirects (the last to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 redirections (la dernière vers %2)</translation>
     </message>
     <message>
         <source>a redirect to %1, which is no web address</source>
-        <translation type="unfinished"></translation>
+        <translation>une redirection vers %1, qui n&apos;est pas une adresse web</translation>
     </message>
     <message>
         <source>a redirect from a secure address to an insecure one (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>une redirection d&apos;une adresse sécurisée vers une adresse non sécurisée (%1)</translation>
     </message>
     <message>
         <source>no data for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune donnée depuis %1 s</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>annulé</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>not on the server (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent du serveur (%1)</translation>
     </message>
     <message>
         <source>the server answered %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a répondu %1</translation>
     </message>
     <message>
         <source>the server refused to resume</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a refusé de reprendre</translation>
     </message>
     <message>
         <source>the server resumed at the wrong place</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a repris au mauvais endroit</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1</translation>
     </message>
     <message>
         <source>the server gave no final answer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur n&apos;a pas donné de réponse finale (%1)</translation>
     </message>
     <message>
         <source>%1 (after %2 tries)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (après %2 tentatives)</translation>
     </message>
 </context>
 <context>
@@ -304,68 +310,68 @@ If it is a CD-RW, make sure you erase it first!</source>
     <name>JoinList</name>
     <message>
         <source>the track is made of more than %1 pieces, too many to join</source>
-        <translation type="unfinished"></translation>
+        <translation>la piste est faite de plus de %1 morceaux, trop pour les assembler</translation>
     </message>
     <message>
         <source>the track would play longer than a WAV file can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>la piste durerait plus longtemps que ce qu&apos;un fichier WAV peut contenir</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>Locations</name>
     <message>
         <source>the temporary folder &quot;%1&quot; is not an absolute path (see TMPDIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier temporaire «&#xa0;%1&#xa0;» n&apos;est pas un chemin absolu (voir TMPDIR)</translation>
     </message>
     <message>
         <source>the temporary folder &quot;%1&quot; does not exist (see TMPDIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier temporaire «&#xa0;%1&#xa0;» n&apos;existe pas (voir TMPDIR)</translation>
     </message>
     <message>
         <source>the temporary folder &quot;%1&quot; is not a folder (see TMPDIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier temporaire «&#xa0;%1&#xa0;» n&apos;est pas un dossier (voir TMPDIR)</translation>
     </message>
     <message>
         <source>Cannot make the job&apos;s working folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier de travail de la tâche&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot make the job&apos;s working folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier de travail de la tâche «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Cannot make the job&apos;s working folder in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier de travail de la tâche dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>Mp3Decoder</name>
     <message>
         <source>the MP3 decoder could not be set up</source>
-        <translation type="unfinished"></translation>
+        <translation>le décodeur MP3 n&apos;a pas pu être initialisé</translation>
     </message>
     <message>
         <source>not MP3 audio</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas de l&apos;audio MP3</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>Mp3Probe</name>
     <message>
         <source>cut short: plays %1 s of %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>tronqué&#xa0;: dure %1 s sur %2 s</translation>
     </message>
 </context>
 <context>
@@ -452,7 +458,7 @@ If it is a CD-RW, make sure you erase it first!</source>
     </message>
     <message>
         <source>aya pause (sec): </source>
-        <translation>pause verset (s)&#xa0;: </translation>
+        <translation>pause (s)&#xa0;: </translation>
     </message>
     <message>
         <source>group by page</source>
@@ -464,7 +470,7 @@ If it is a CD-RW, make sure you erase it first!</source>
     </message>
     <message>
         <source>× aya length</source>
-        <translation>× durée verset</translation>
+        <translation>× sa durée</translation>
     </message>
     <message>
         <source>The selected aya as recorded, at the chosen speed (Space)</source>
@@ -472,7 +478,7 @@ If it is a CD-RW, make sure you erase it first!</source>
     </message>
     <message>
         <source>Basmala before aya 1</source>
-        <translation>Basmala avant le verset 1</translation>
+        <translation>Basmala avant verset 1</translation>
     </message>
     <message>
         <source>Once in each track, before aya 1 of a sura (not suras 1 and 9) is first heard</source>
@@ -488,7 +494,7 @@ If it is a CD-RW, make sure you erase it first!</source>
     </message>
     <message>
         <source>Translation after each aya</source>
-        <translation>Traduction après chaque verset</translation>
+        <translation>Traduction après le verset</translation>
     </message>
     <message>
         <source>Played once after each aya&apos;s repetitions, followed by the aya&apos;s pause</source>
@@ -584,7 +590,7 @@ Mais vérifiez qu&apos;il peut graver des CD&#xa0;!</translation>
     </message>
     <message>
         <source>Add this aya</source>
-        <translation>Ajouter ce verset</translation>
+        <translation>Ajouter verset</translation>
     </message>
     <message>
         <source>Remove aya</source>
@@ -752,321 +758,324 @@ Mais vérifiez qu&apos;il peut graver des CD&#xa0;!</translation>
     </message>
     <message>
         <source>CD Length: </source>
-        <translation type="unfinished"></translation>
+        <translation>Durée du CD&#xa0;: </translation>
     </message>
     <message>
         <source>
 
 To add a recitation you already have (one MP3 file per aya, named SSSAAA.mp3), choose File &gt; Import Recitation…</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Pour ajouter une récitation que vous avez déjà (un fichier MP3 par verset, nommé SSSAAA.mp3), choisissez Fichier &gt; Importer une récitation…</translation>
     </message>
     <message>
         <source>&amp;Get Recitation…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obtenir une récitation…</translation>
     </message>
     <message>
         <source>&amp;Import Recitation…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer une récitation…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Remove sura</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer sourate</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout vider</translation>
     </message>
     <message>
         <source>Assign</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuer</translation>
     </message>
     <message>
         <source>It seems like you do not have any sura packs installed!
 Please go to %1 and download some!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il semble qu&apos;aucun paquet de sourate ne soit installé&#xa0;!
+Rendez-vous sur %1 pour en télécharger&#xa0;!</translation>
     </message>
     <message>
         <source>Add all ayas makes the ayas of each page of the mushaf a group of their own, played as the Groups box says</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Tout ajouter&#xa0;» fait des versets de chaque page du mushaf un groupe à part, joué comme l&apos;indique la zone Groupes</translation>
     </message>
     <message>
         <source>Add all ayas</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout ajouter</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Test CD Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester le lecteur</translation>
     </message>
     <message>
         <source>Erase CD-RW</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le CD-RW</translation>
     </message>
     <message>
         <source>&lt;table width=250&gt;&lt;tr&gt;&lt;td&gt;&lt;p align=&quot;left&quot;&gt;low quality&lt;br&gt;smaller file&lt;/p&gt;&lt;/td&gt;&lt;td&gt;&lt;p align=&quot;right&quot;&gt;good quality&lt;br&gt;larger file&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;table width=250&gt;&lt;tr&gt;&lt;td&gt;&lt;p align=&quot;left&quot;&gt;qualité faible&lt;br&gt;fichier plus petit&lt;/p&gt;&lt;/td&gt;&lt;td&gt;&lt;p align=&quot;right&quot;&gt;bonne qualité&lt;br&gt;fichier plus gros&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source> Make MP3</source>
-        <translation type="unfinished"></translation>
+        <translation> Créer les MP3</translation>
     </message>
     <message>
         <source>Welcome to Norvane!&lt;br&gt;&lt;font size=&quot;8&quot;&gt;&lt;b&gt;v%1&lt;/font&gt;&lt;/b&gt;&lt;br&gt;&lt;font size=&quot;8&quot;&gt;&lt;b&gt;Freeware&lt;/font&gt;&lt;/b&gt;&lt;br&gt;This program was written to help us all memorize the Quran easily. You can memorize using your car&apos;s CD player, home entertainment system, or MP3 player. &lt;br&gt;&lt;br&gt;Please remember and make dua for our muslim brothers and sisters that are suffering in the world.&lt;br&gt;&lt;br&gt;If you have any questions, comments, or bugs to report, please contact &lt;a href=&quot;mailto:%2&quot;&gt;%2&lt;/a&gt;&lt;br&gt;&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;Visit %4 for news and sura packs!&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Norvane&#xa0;!&lt;br&gt;&lt;font size=&quot;8&quot;&gt;&lt;b&gt;v%1&lt;/font&gt;&lt;/b&gt;&lt;br&gt;&lt;font size=&quot;8&quot;&gt;&lt;b&gt;Logiciel gratuit&lt;/font&gt;&lt;/b&gt;&lt;br&gt;Ce programme a été écrit pour nous aider tous à mémoriser le Coran facilement. Vous pouvez mémoriser avec le lecteur CD de votre voiture, votre chaîne hi-fi ou votre baladeur MP3. &lt;br&gt;&lt;br&gt;Souvenez-vous, dans vos douas, de nos frères et sœurs musulmans qui souffrent dans le monde.&lt;br&gt;&lt;br&gt;Pour toute question, remarque ou erreur à signaler, écrivez à &lt;a href=&quot;mailto:%2&quot;&gt;%2&lt;/a&gt;&lt;br&gt;&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;Visitez %4 pour les nouvelles et les paquets de sourates&#xa0;!&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Quran Aya Playlist (*.qap)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de lecture de versets du Coran (*.qap)</translation>
     </message>
     <message>
         <source>Juz</source>
-        <translation type="unfinished"></translation>
+        <translation>Juz&apos;</translation>
     </message>
     <message>
         <source>Hizb</source>
-        <translation type="unfinished"></translation>
+        <translation>Hizb</translation>
     </message>
     <message>
         <source>Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quart</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page</translation>
     </message>
     <message>
         <source>Juz %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Juz&apos; %1</translation>
     </message>
     <message>
         <source>Hizb %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hizb %1</translation>
     </message>
     <message>
         <source>Quarter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quart %1</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1</translation>
     </message>
     <message>
         <source>%1 of %2 ayas held.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 versets présents sur %2.</translation>
     </message>
 </context>
 <context>
     <name>PackArchive</name>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>entry name &quot;%1&quot; is longer than 255 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom d&apos;entrée «&#xa0;%1&#xa0;» dépasse 255 caractères</translation>
     </message>
     <message>
         <source>entry name &quot;%1&quot; contains a zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom d&apos;entrée «&#xa0;%1&#xa0;» contient un octet nul</translation>
     </message>
     <message>
         <source>entry &quot;%1&quot; has a size that does not match its data</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée «&#xa0;%1&#xa0;» a une taille qui ne correspond pas à ses données</translation>
     </message>
     <message>
         <source>cannot read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot read &quot;%1&quot;: larger than 2 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire «&#xa0;%1&#xa0;»&#xa0;: plus de 2 Gio</translation>
     </message>
     <message>
         <source>cannot open: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ouverture impossible&#xa0;: %1</translation>
     </message>
     <message>
         <source>not a pack archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une archive de paquet</translation>
     </message>
     <message>
         <source>header cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>en-tête tronqué</translation>
     </message>
     <message>
         <source>entry count %1 beyond what a pack holds</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre d&apos;entrées (%1) supérieur à ce qu&apos;un paquet peut contenir</translation>
     </message>
     <message>
         <source>index cut short at entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>index tronqué à l&apos;entrée %1</translation>
     </message>
     <message>
         <source>name of index entry %1 has no terminating zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de l&apos;entrée d&apos;index %1 n&apos;a pas d&apos;octet nul final</translation>
     </message>
     <message>
         <source>too many entries</source>
-        <translation type="unfinished"></translation>
+        <translation>trop d&apos;entrées</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: archive would exceed 4 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: l&apos;archive dépasserait 4 Gio</translation>
     </message>
 </context>
 <context>
     <name>PackEntry</name>
     <message>
         <source>the pack %1 cannot be read (%2): run norvane-pack verify</source>
-        <translation type="unfinished"></translation>
+        <translation>le paquet %1 est illisible (%2)&#xa0;: lancez norvane-pack verify</translation>
     </message>
     <message>
         <source>the recording %1 is not in the installed packs</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement %1 ne se trouve dans aucun paquet installé</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a plain file name</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un simple nom de fichier</translation>
     </message>
     <message>
         <source>the recording %1 is empty in its pack</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement %1 est vide dans son paquet</translation>
     </message>
     <message>
         <source>the recording %1 is damaged in its pack %2: run norvane-pack verify</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement %1 est endommagé dans son paquet %2&#xa0;: lancez norvane-pack verify</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>PackImport</name>
     <message>
         <source>not playable MP3 audio</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas de l&apos;audio MP3 lisible</translation>
     </message>
     <message>
         <source>no temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun dossier temporaire</translation>
     </message>
     <message>
         <source>cannot write a temporary WAV file for the silence recording: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire un fichier WAV temporaire pour l&apos;enregistrement du silence&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot make silence.mp3: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer silence.mp3&#xa0;: %1</translation>
     </message>
     <message>
         <source>lame made no silence.mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>lame n&apos;a pas créé silence.mp3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>the import was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;importation a été annulée</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds no aya recordings named SSSAAA.mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne contient aucun enregistrement de verset nommé SSSAAA.mp3</translation>
     </message>
     <message>
         <source>not named SSSAAA.mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>pas nommé SSSAAA.mp3</translation>
     </message>
     <message>
         <source>there is no sura %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas de sourate %1</translation>
     </message>
     <message>
         <source>sura %1 has no aya %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la sourate %1 n&apos;a pas de verset %2</translation>
     </message>
     <message>
         <source>no aya recordings were scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun enregistrement de verset n&apos;a été analysé</translation>
     </message>
     <message>
         <source>cannot make the folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>Player</name>
     <message>
         <source>this computer has no audio output to play on</source>
-        <translation type="unfinished"></translation>
+        <translation>cet ordinateur n&apos;a aucune sortie audio pour la lecture</translation>
     </message>
     <message>
         <source>the audio output %1 cannot play CD audio</source>
-        <translation type="unfinished"></translation>
+        <translation>la sortie audio %1 ne peut pas lire l&apos;audio de CD</translation>
     </message>
     <message>
         <source>the audio output %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>la sortie audio %1 a échoué</translation>
     </message>
 </context>
 <context>
     <name>Playlist</name>
     <message>
         <source>%1 and %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 autres</translation>
     </message>
     <message>
         <source>The file is too large to be a playlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est trop gros pour être une liste de lecture.</translation>
     </message>
     <message>
         <source>%1 line(s) of the playlist could not be read and were skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligne(s) illisible(s) de la liste de lecture ont été ignorée(s)&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 line(s) had repetitions or pauses out of range; they were set to the nearest allowed value: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligne(s) avaient des répétitions ou des pauses hors limites&#xa0;; elles ont reçu la valeur autorisée la plus proche&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>ProcessWrap</name>
     <message>
         <source>%1 did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne s&apos;est pas terminé</translation>
     </message>
     <message>
         <source>%1 stopped responding</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne répond plus</translation>
     </message>
     <message>
         <source>%1 ended with status %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s&apos;est terminé avec le code %2</translation>
     </message>
     <message>
         <source>%1 ended with status %2 (%3)</source>
         <extracomment>%3 is the program&apos;s last output line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s&apos;est terminé avec le code %2 (%3)</translation>
     </message>
     <message>
         <source>%1 could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lancer %1</translation>
     </message>
 </context>
 <context>
@@ -1088,385 +1097,385 @@ Please go to %1 and download some!</source>
     <name>Publish</name>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>RecitationCatalogue</name>
     <message>
         <source>more than %1 entries: the rest is skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 entrées&#xa0;: le reste est ignoré</translation>
     </message>
     <message>
         <source>the catalogue is larger than a catalogue can be</source>
-        <translation type="unfinished"></translation>
+        <translation>le catalogue est plus gros que ne peut l&apos;être un catalogue</translation>
     </message>
     <message>
         <source>the catalogue is no JSON object: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le catalogue n&apos;est pas un objet JSON&#xa0;: %1</translation>
     </message>
     <message>
         <source>the catalogue names no usable folder</source>
-        <translation type="unfinished"></translation>
+        <translation>le catalogue n&apos;indique aucun dossier utilisable</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no server folder: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un dossier du serveur&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il est vide</translation>
     </message>
     <message>
         <source>it is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse %1 caractères</translation>
     </message>
     <message>
         <source>it holds a character other than letters, digits, &quot;_&quot;, &quot;-&quot;, &quot;.&quot;, &quot; &quot; and &quot;/&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient un caractère autre que lettres, chiffres, &quot;_&quot;, &quot;-&quot;, &quot;.&quot;, &quot; &quot; et &quot;/&quot;</translation>
     </message>
     <message>
         <source>it starts or ends with &quot;/&quot; or holds &quot;//&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>il commence ou finit par &quot;/&quot; ou contient &quot;//&quot;</translation>
     </message>
     <message>
         <source>it climbs out of the server&apos;s data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>il sort du dossier de données du serveur</translation>
     </message>
     <message>
         <source>a part starts or ends with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>une partie commence ou finit par une espace</translation>
     </message>
     <message>
         <source>size unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>taille inconnue</translation>
     </message>
     <message>
         <source>about %1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>environ %1 Go</translation>
     </message>
     <message>
         <source>about %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>environ %1 Mo</translation>
     </message>
 </context>
 <context>
     <name>RecitationDownload</name>
     <message>
         <source>%1 MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo/s</translation>
     </message>
     <message>
         <source>%1 kB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ko/s</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>too large</source>
-        <translation type="unfinished"></translation>
+        <translation>trop gros</translation>
     </message>
     <message>
         <source>cannot stage %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;enregistrer provisoirement %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no http:// or https:// address of a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse de dossier en http:// ou https://</translation>
     </message>
     <message>
         <source>there is no sura %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas de sourate %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no list of suras: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une liste de sourates&#xa0;: %2</translation>
     </message>
     <message>
         <source>write it like 1-2,78-114</source>
-        <translation type="unfinished"></translation>
+        <translation>écrivez-la comme 1-2,78-114</translation>
     </message>
     <message>
         <source>suras run from 1 to %1, low to high</source>
-        <translation type="unfinished"></translation>
+        <translation>les sourates vont de 1 à %1, dans l&apos;ordre croissant</translation>
     </message>
     <message>
         <source>%1 of %2 ayas to fetch from %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 versets sur %2 à télécharger depuis %3 (%4)</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1</translation>
     </message>
     <message>
         <source>Fetching %1 ayas ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de %1 versets ...</translation>
     </message>
     <message>
         <source>The server&apos;s checksum list names %1 files.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de sommes de contrôle du serveur cite %1 fichiers.</translation>
     </message>
     <message>
         <source>The server has no checksum list (%1); the files are checked as MP3 audio only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;a pas de liste de sommes de contrôle (%1)&#xa0;; les fichiers sont seulement vérifiés comme audio MP3.</translation>
     </message>
     <message>
         <source>stopped after %1 files in a row could not be fetched (the last: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté après l&apos;échec de %1 fichiers d&apos;affilée (dernière erreur&#xa0;: %2)</translation>
     </message>
     <message>
         <source>cannot read what was fetched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire ce qui a été téléchargé&#xa0;: %1</translation>
     </message>
     <message>
         <source>not playable MP3 audio (the server sent something else)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas de l&apos;audio MP3 lisible (le serveur a envoyé autre chose)</translation>
     </message>
     <message>
         <source>checksum mismatch: not the file the server&apos;s checksum list names</source>
-        <translation type="unfinished"></translation>
+        <translation>somme de contrôle différente&#xa0;: ce n&apos;est pas le fichier que cite la liste de sommes de contrôle du serveur</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Written %1 (%2 ayas)</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit&#xa0;: %1 (%2 versets)</translation>
     </message>
     <message>
         <source>not in a pack yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore dans un paquet</translation>
     </message>
     <message>
         <source>%1 of %2 ayas asked for are not held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 des %2 versets demandés manquent</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3 MB, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers sur %2, %3 Mo, %4</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3 MB, %4, about %5 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers sur %2, %3 Mo, %4, encore environ %5</translation>
     </message>
     <message>
         <source>Not held %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Manquant(s) %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 of %2 ayas asked for are held in %3 (%4 files, %5 MB fetched now).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 des %2 versets demandés sont présents dans %3 (%4 fichiers, %5 Mo téléchargés cette fois).</translation>
     </message>
     <message>
         <source>Download cancelled: the packs listed above were written; a second run continues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement annulé&#xa0;: les paquets listés ci-dessus ont été écrits&#xa0;; un nouveau lancement reprend la suite.</translation>
     </message>
     <message>
         <source>The recordings belong to their reciters and publishers; they are for personal use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les enregistrements appartiennent à leurs récitateurs et à leurs éditeurs&#xa0;; ils sont réservés à un usage personnel.</translation>
     </message>
 </context>
 <context>
     <name>RecitationImport</name>
     <message>
         <source>Reading the recordings ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des enregistrements ...</translation>
     </message>
     <message>
         <source>Writing %1 sura pack(s) ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de %1 paquet(s) de sourate ...</translation>
     </message>
     <message>
         <source>Written %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished">Échec de l&apos;importation.</translation>
+        <translation>Échec de l&apos;importation.</translation>
     </message>
     <message>
         <source>%1: %2 of %3 ayas</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 versets sur %3</translation>
     </message>
     <message>
         <source>%1: %2 of %3 ayas, missing: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 versets sur %3, manquants&#xa0;: %4</translation>
     </message>
     <message>
         <source>Ignored %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignoré %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Import cancelled: the packs listed above were written; no other pack was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation annulée&#xa0;: les paquets listés ci-dessus ont été écrits&#xa0;; aucun autre paquet n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Import stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation arrêtée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Recitations</name>
     <message>
         <source>larger than a manifest can be</source>
-        <translation type="unfinished"></translation>
+        <translation>plus gros que ne peut l&apos;être un manifeste</translation>
     </message>
     <message>
         <source>not a manifest (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un manifeste (%1)</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a recitation: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas servir de nom de récitation&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il est vide</translation>
     </message>
     <message>
         <source>it is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse %1 caractères</translation>
     </message>
     <message>
         <source>the name is kept for the packs directly in the pack folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ce nom est réservé aux paquets placés directement dans le dossier des paquets</translation>
     </message>
     <message>
         <source>it starts with a dot or starts or ends with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>il commence par un point, ou commence ou finit par une espace</translation>
     </message>
     <message>
         <source>it holds a character a folder name cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient un caractère interdit dans un nom de dossier</translation>
     </message>
 </context>
 <context>
     <name>SaveFile</name>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein</translation>
     </message>
 </context>
 <context>
     <name>ServerCatalogueFetch</name>
     <message>
         <source>cannot fetch the catalogue %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de télécharger le catalogue %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot read the catalogue: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le catalogue&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>TocWriter</name>
     <message>
         <source>it is %1 bytes long, more than the %2 that cdrdao reads</source>
-        <translation type="unfinished"></translation>
+        <translation>il fait %1 octets, plus que les %2 que lit cdrdao</translation>
     </message>
     <message>
         <source>it holds a double quote</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient un guillemet double</translation>
     </message>
     <message>
         <source>it holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient un caractère de contrôle</translation>
     </message>
     <message>
         <source>it holds a backslash followed by a digit</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient une barre oblique inverse suivie d&apos;un chiffre</translation>
     </message>
     <message>
         <source>Cannot write the track title &quot;%1&quot; into the table of contents: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le titre de piste «&#xa0;%1&#xa0;» dans la table des matières&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write the track file &quot;%1&quot; into the table of contents: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier de piste «&#xa0;%1&#xa0;» dans la table des matières&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>ToolChecks</name>
     <message>
         <source>%1 left no audio in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a laissé aucun son dans %2</translation>
     </message>
     <message>
         <source>%1 left a cut %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a laissé un fichier tronqué&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 left no MP3 file at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a laissé aucun fichier MP3 à l&apos;emplacement %2</translation>
     </message>
     <message>
         <source>%1 is damaged: it plays %2 s, not %3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est endommagé&#xa0;: il dure %2 s au lieu de %3 s</translation>
     </message>
 </context>
 <context>
     <name>TrackAudio</name>
     <message>
         <source>the track is made of more than %1 pieces, too many to play</source>
-        <translation type="unfinished"></translation>
+        <translation>la piste est faite de plus de %1 morceaux, trop pour être lue</translation>
     </message>
     <message>
         <source>%1: decoding failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: échec du décodage</translation>
     </message>
     <message>
         <source>no translation is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune traduction n&apos;est choisie</translation>
     </message>
 </context>
 <context>
     <name>TrackPlan</name>
     <message>
         <source>the sura key &quot;%1&quot; is not three digits</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé de sourate «&#xa0;%1&#xa0;» n&apos;a pas trois chiffres</translation>
     </message>
     <message>
         <source>the aya key &quot;%1&quot; is not three digits</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé de verset «&#xa0;%1&#xa0;» n&apos;a pas trois chiffres</translation>
     </message>
     <message>
         <source>there is no sura %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas de sourate %1</translation>
     </message>
     <message>
         <source>sura %1 has no title</source>
-        <translation type="unfinished"></translation>
+        <translation>la sourate %1 n&apos;a pas de titre</translation>
     </message>
 </context>
 <context>
@@ -1474,136 +1483,136 @@ Please go to %1 and download some!</source>
     <message>
         <source>and %1 more</source>
         <extracomment>Ends a list of names cut short: &quot;002.001, 002.002, and 5 more&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>et %1 autres</translation>
     </message>
     <message>
         <source>The translation after each aya cannot be played: %1. Please install it, or choose &quot;none&quot; as the translation after each aya.</source>
-        <translation type="unfinished"></translation>
+        <translation>La traduction après chaque verset ne peut pas être lue&#xa0;: %1. Installez-la, ou choisissez «&#xa0;aucune&#xa0;» comme traduction après chaque verset.</translation>
     </message>
     <message>
         <source>The translation &quot;%1&quot; has no recording of aya %2. Please install the packs that hold them, or choose &quot;none&quot; as the translation after each aya.</source>
-        <translation type="unfinished"></translation>
+        <translation>La traduction «&#xa0;%1&#xa0;» n&apos;a pas d&apos;enregistrement du verset %2. Installez les paquets qui le contiennent, ou choisissez «&#xa0;aucune&#xa0;» comme traduction après chaque verset.</translation>
     </message>
     <message>
         <source>The translation &quot;%1&quot; has no recording of the ayas %2. Please install the packs that hold them, or choose &quot;none&quot; as the translation after each aya.</source>
-        <translation type="unfinished"></translation>
+        <translation>La traduction «&#xa0;%1&#xa0;» n&apos;a pas d&apos;enregistrement des versets %2. Installez les paquets qui les contiennent, ou choisissez «&#xa0;aucune&#xa0;» comme traduction après chaque verset.</translation>
     </message>
     <message>
         <source>The basmala is played from aya 1 of sura 1 (Al-Fatiha), which no installed pack holds. Please install the pack of Al-Fatiha, or turn &quot;Basmala before aya 1&quot; off.</source>
-        <translation type="unfinished"></translation>
+        <translation>La basmala est lue à partir du verset 1 de la sourate 1 (Al-Fatiha), qu&apos;aucun paquet installé ne contient. Installez le paquet d&apos;Al-Fatiha, ou décochez «&#xa0;Basmala avant verset 1&#xa0;».</translation>
     </message>
     <message>
         <source>Please choose a valid dir to output your mp3 tracks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un dossier valide où écrire vos pistes MP3&#xa0;!</translation>
     </message>
     <message>
         <source>Creating MP3 tracks ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Création des pistes MP3 ...</translation>
     </message>
     <message>
         <source>Creating tracks ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Création des pistes ...</translation>
     </message>
     <message>
         <source>Setting up tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation des pistes</translation>
     </message>
     <message>
         <source>All done creating MP3 tracks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Création des pistes MP3 terminée&#xa0;!</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec&#xa0;: %1</translation>
     </message>
     <message>
         <source>Failed to make %1 of %2 tracks: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la création de %1 pistes sur %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 tracks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé après %1 pistes sur %2.</translation>
     </message>
     <message>
         <source>Please add some sura(s) or aya(s) to memorize!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez des sourates ou des versets à mémoriser&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>TrackRecipe</name>
     <message>
         <source>decoding failed</source>
-        <translation type="unfinished"></translation>
+        <translation>échec du décodage</translation>
     </message>
     <message>
         <source>changing the speed failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>échec du changement de vitesse&#xa0;: %1</translation>
     </message>
     <message>
         <source>the pause needs the silence recording, which could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la pause a besoin de l&apos;enregistrement du silence, qui n&apos;a pas pu être créé&#xa0;: %1</translation>
     </message>
     <message>
         <source>the basmala needs its recording, which could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la basmala a besoin de son enregistrement, qui n&apos;a pas pu être créé&#xa0;: %1</translation>
     </message>
     <message>
         <source>joining failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de l&apos;assemblage&#xa0;: %1</translation>
     </message>
     <message>
         <source>the track is not CD audio (44.1 kHz, 16-bit, stereo)</source>
-        <translation type="unfinished"></translation>
+        <translation>la piste n&apos;est pas de l&apos;audio de CD (44,1 kHz, 16 bits, stéréo)</translation>
     </message>
     <message>
         <source>cannot pad the track to the CD&apos;s minimum length: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;allonger la piste jusqu&apos;à la durée minimale d&apos;un CD&#xa0;: %1</translation>
     </message>
     <message>
         <source>encoding failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de l&apos;encodage&#xa0;: %1</translation>
     </message>
     <message>
         <source>Encoding MP3 Group: %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodage MP3 du groupe %1 ...</translation>
     </message>
     <message>
         <source>Encoding MP3: %1.mp3 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodage MP3&#xa0;: %1.mp3 ...</translation>
     </message>
     <message>
         <source>Creating track: %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Création de la piste&#xa0;: %1 ...</translation>
     </message>
     <message>
         <source>%1 (translation %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (traduction %2)</translation>
     </message>
 </context>
 <context>
     <name>Translation</name>
     <message>
         <source>no translation &quot;%1&quot; is installed</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune traduction «&#xa0;%1&#xa0;» n&apos;est installée</translation>
     </message>
     <message>
         <source>the recitation &quot;%1&quot; is not a translation</source>
-        <translation type="unfinished"></translation>
+        <translation>la récitation «&#xa0;%1&#xa0;» n&apos;est pas une traduction</translation>
     </message>
 </context>
 <context>
     <name>WavFile</name>
     <message>
         <source>it is not a PCM WAV file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier WAV PCM</translation>
     </message>
     <message>
         <source>its samples do not end the file</source>
-        <translation type="unfinished"></translation>
+        <translation>ses échantillons ne terminent pas le fichier</translation>
     </message>
     <message>
         <source>the padded file would be too large</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier allongé serait trop gros</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 
 #include "production/totaltime.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <algorithm>
 #include <climits>
 
@@ -24,7 +24,9 @@ QString CdLengthHtml(const DiscTime& disc) {
     const int m = int(std::min<qint64>(seconds / 60, 9999));
     const int r = int(seconds % 60);
     const QString caption = disc.Fits() ? "#ffffff" : CdLengthColour(INT_MAX);
-    const QString title = QCoreApplication::translate("Norvane", "CD Length: ");
-    return "<p align=center><b><font size=\"10\" color=\"" + caption + "\">" + title + "</font><font size=\"10\" color=\"" +
+    const QString title = QGuiApplication::translate("Norvane", "CD Length: ");
+    // The figure reads in the window's direction, whatever script its caption starts with.
+    const QString direction = QGuiApplication::isRightToLeft() ? "rtl" : "ltr";
+    return "<p align=center dir=" + direction + "><b><font size=\"10\" color=\"" + caption + "\">" + title + "</font><font size=\"10\" color=\"" +
            CdLengthColour(m) + "\">" + TwoDigits(m) + ":" + TwoDigits(r) + "</b></font>";
 }

@@ -142,7 +142,7 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     BuildAyaControls(surasBox);
     mainSplitter->setSizes(SplitSizes(0.5f, 0.5f, int(width() * 0.7)));
 
-    BuildPlayRow(tabColumn);
+    BuildPlayRow(mainSplitter->findChild<QWidget*>("playOptions"));
     BuildTabs(tabColumn);
     setCentralWidget(central);
     mp3DirEdit->setText(settings->ReadString("dir", "mp3dir"));
@@ -269,6 +269,9 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     static_cast<QBoxLayout*>(assignRow->layout())->addStretch(1);
     connect(Button(assignRow, tr("Assign"), "cd_add.png"), &QPushButton::clicked, this, &Norvane::AssignGroup);
 
+    // How the whole disc or MP3 set plays, under the list it plays; filled
+    // once the recitations are known.
+    Box(column, Qt::Vertical, 0, 0)->setObjectName("playOptions");
     QWidget* listRow = Box(column, Qt::Horizontal, 4, 2);
     connect(Button(listRow, tr("Save Playlist"), "savelist.png"), &QPushButton::clicked, this, &Norvane::SavePlaylist);
     connect(Button(listRow, tr("Load Playlist"), "loadlist.png"), &QPushButton::clicked, this, &Norvane::LoadPlaylist);
@@ -363,8 +366,8 @@ QWidget* Norvane::BuildAyaControls(QWidget* suras) {
 }
 
 // The ways of playing that hold for a whole CD or MP3 set.
-QWidget* Norvane::BuildPlayRow(QWidget* tabColumn) {
-    QWidget* row = Box(tabColumn, Qt::Horizontal, 4, 2);
+QWidget* Norvane::BuildPlayRow(QWidget* parent) {
+    QWidget* row = Box(parent, Qt::Horizontal, 4, 2);
     basmalaCheck = Add(row, new QCheckBox(tr("Basmala before aya 1"), row));
     basmalaCheck->setObjectName("basmalaCheck");
     basmalaCheck->setToolTip(tr("Once in each track, before aya 1 of a sura (not suras 1 and 9) is first heard"));
@@ -380,7 +383,7 @@ QWidget* Norvane::BuildPlayRow(QWidget* tabColumn) {
     playSpeedSpin->setValue(1.0);
     playSpeedSpin->setToolTip(tr("Recitation speed; the reciter's pitch stays"));
     // The translations installed now, each offered by its name.
-    QWidget* translationRow = Box(tabColumn, Qt::Horizontal, 4, 2);
+    QWidget* translationRow = Box(parent, Qt::Horizontal, 4, 2);
     Label(translationRow, tr("Translation after each aya"))->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     translationCombo = Add(translationRow, new QComboBox(translationRow));
     // A long name is cut rather than pushing the row wider than the column.

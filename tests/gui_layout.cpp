@@ -27,9 +27,11 @@ class LayoutTest : public QObject {
             if (!widget->isVisible() || text.isEmpty()) return;
             if (widget->width() < widget->sizeHint().width())
                 cut << QString("\"%1\": %2 of %3 px").arg(text).arg(widget->width()).arg(widget->sizeHint().width());
+            if (widget->height() < widget->sizeHint().height())
+                cut << QString("\"%1\": %2 of %3 px high").arg(text).arg(widget->height()).arg(widget->sizeHint().height());
         };
         for (QLabel* label : window->findChildren<QLabel*>()) {
-            if (!label->wordWrap() && label->textFormat() != Qt::RichText) check(label, label->text());
+            if (!label->wordWrap()) check(label, label->text());
             // A text that wraps needs the height of its lines.
             if (label->wordWrap() && label->isVisible() && label->height() < label->heightForWidth(label->width()))
                 cut << QString("\"%1\": %2 of %3 px high").arg(label->text()).arg(label->height()).arg(label->heightForWidth(label->width()));
@@ -53,16 +55,28 @@ private slots:
 
     void smallestWindowCutsNoText_data() {
         QTest::addColumn<QString>("language");
-        for (const InterfaceLanguage& language : InterfaceLanguages()) QTest::newRow(qPrintable(language.code)) << language.code;
+        QTest::addColumn<bool>("writer");
+        for (const InterfaceLanguage& language : InterfaceLanguages()) {
+            QTest::newRow(qPrintable(language.code)) << language.code << false;
+            QTest::newRow(qPrintable(language.code + " with a writer")) << language.code << true;
+        }
     }
     void smallestWindowCutsNoText() {
         QFETCH(QString, language);
+        QFETCH(bool, writer);
         QVERIFY(InstallLanguage(*qApp, language));
+        // With a writer, the CD tab shows its controls instead of the advice.
+        std::unique_ptr<testenv::FakeTool> cdrdao;
+        if (writer) {
+            cdrdao = std::make_unique<testenv::FakeTool>(dir.path());
+            QVERIFY(cdrdao->setScript(testenv::kScanOneWriter));
+        }
         Norvane window;
         window.resize(window.minimumSize());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.size(), QSize(660, 580));
+        QCOMPARE(window.findChild<QWidget*>("driveCombo")->isVisible(), writer);
         QStringList cut = CutTexts(&window);
         // The MP3 tab's texts too, shown in the same room.
         auto* tabs = window.findChild<QTabWidget*>("tabs");

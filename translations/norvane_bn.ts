@@ -1055,6 +1055,14 @@ Please go to %1 and download some!</source>
     </message>
 </context>
 <context>
+    <name>Problem</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a problem happened to, then the problem: &quot;002.mat: the file is cut short&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProcessWrap</name>
     <message>
         <source>%1 did not finish</source>

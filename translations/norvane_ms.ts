@@ -494,7 +494,7 @@ Jika ia CD-RW, pastikan anda memadamnya terlebih dahulu!</translation>
     </message>
     <message>
         <source>Translation after each aya</source>
-        <translation>Terjemahan selepas setiap ayat</translation>
+        <translation>Terjemahan selepas ayat</translation>
     </message>
     <message>
         <source>Played once after each aya&apos;s repetitions, followed by the aya&apos;s pause</source>
@@ -1052,6 +1052,14 @@ Sila layari %1 dan muat turun beberapa pakej!</translation>
     <message>
         <source>%1 line(s) had repetitions or pauses out of range; they were set to the nearest allowed value: %2.</source>
         <translation>%1 baris mempunyai ulangan atau jeda di luar julat; nilainya ditetapkan kepada nilai terdekat yang dibenarkan: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Problem</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a problem happened to, then the problem: &quot;002.mat: the file is cut short&quot;.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1059,7 +1059,7 @@ Sila layari %1 dan muat turun beberapa pakej!</translation>
     <message>
         <source>%1: %2</source>
         <extracomment>What a problem happened to, then the problem: &quot;002.mat: the file is cut short&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -8,48 +8,33 @@
 
 namespace {
 
-struct Message {
-    QString context, source, translation;
-    bool finished = false;
-};
-
-QList<Message> ReadTs(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QList<Message> messages;
-    QString context;
-    QXmlStreamReader xml(&file);
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement()) continue;
-        if (xml.name() == u"name") context = xml.readElementText();
-        if (xml.name() == u"message") messages.append(Message{context, {}, {}, false});
-        if (xml.name() == u"source" && !messages.isEmpty()) messages.last().source = xml.readElementText();
-        if (xml.name() == u"translation" && !messages.isEmpty()) {
-            // Unfinished, vanished and obsolete texts are not shown to anyone.
-            messages.last().finished = xml.attributes().value("type").isEmpty();
-            messages.last().translation = xml.readElementText();
-        }
-    }
-    return messages;
-}
-
-// "%1", "%L2" and "%n", sorted; the order may change in a translation.
-QStringList Placeholders(const QString& text) {
+// "%1", "%L2" and "%n", sorted (a translation may change their order), and the accelerators.
+QString Marks(const QString& text) {
     static const QRegularExpression placeholder("%L?(\\d+|n)");
     QStringList found;
     for (auto it = placeholder.globalMatch(text); it.hasNext();) found << it.next().captured();
     found.sort();
-    return found;
+    return found.join(' ') + " &" + QString::number(QString(text).remove("&&").count('&'));
 }
 
-int Accelerators(QString text) { return int(text.remove("&&").count('&')); }
-
-QStringList SourcesOf(const QString& top) {
-    QStringList sources;
-    for (const char* folder : {"app", "library", "burnlist", "production", "tools"})
-        for (const QString& name : QDir(top + "/" + folder).entryList({"*.cpp", "*.h"}))
-            sources << top + "/" + folder + "/" + name;
-    return sources;
+// What is wrong with the messages of a .ts file, one line each.
+QStringList Faults(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {"cannot read " + path};
+    QStringList faults;
+    QString context, source;
+    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+        if (!xml.readNextStartElement()) continue;
+        if (xml.name() == u"name") context = xml.readElementText();
+        if (xml.name() == u"source") source = xml.readElementText();
+        if (xml.name() != u"translation") continue;
+        // Unfinished, vanished and obsolete texts are shown to no one.
+        const bool finished = xml.attributes().value("type").isEmpty();
+        const QString translation = xml.readElementText();
+        if (!finished || translation.isEmpty()) faults << "untranslated: " + context + " \"" + source + "\"";
+        else if (Marks(source) != Marks(translation)) faults << "placeholders or accelerator differ: " + context + " \"" + source + "\"";
+    }
+    return faults;
 }
 
 }  // namespace
@@ -67,10 +52,12 @@ private slots:
             updated << dir.filePath(name);
         }
         QCOMPARE(updated.size(), 8);
+        QStringList arguments{"-silent", "-no-obsolete", "-locations", "none", "-extensions", "cpp,h"};
+        for (const char* folder : {"app", "library", "burnlist", "production", "tools"})
+            arguments << QString(NORVANE_SOURCE_DIR "/") + folder;
         QProcess lupdate;
         lupdate.setProcessChannelMode(QProcess::MergedChannels);
-        lupdate.start(LUPDATE_PROGRAM, QStringList{"-silent", "-no-obsolete", "-locations", "none"} +
-                                           SourcesOf(NORVANE_SOURCE_DIR) + QStringList{"-ts"} + updated);
+        lupdate.start(LUPDATE_PROGRAM, arguments + QStringList{"-ts"} + updated);
         QVERIFY(lupdate.waitForFinished(120000));
         QVERIFY2(lupdate.exitCode() == 0, lupdate.readAll().constData());
     }
@@ -81,15 +68,9 @@ private slots:
     }
     void everyTextTranslated() {
         QFETCH(QString, path);
-        const QList<Message> messages = ReadTs(path);
-        QVERIFY(messages.size() > 100);
-        QStringList faults;
-        for (const Message& m : messages) {
-            const QString where = m.context + " \"" + m.source + "\"";
-            if (!m.finished || m.translation.isEmpty()) faults << "untranslated: " + where;
-            else if (Placeholders(m.source) != Placeholders(m.translation)) faults << "placeholders differ: " + where;
-            else if (Accelerators(m.source) != Accelerators(m.translation)) faults << "accelerators differ: " + where;
-        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().count("<message>") > 300);
+        const QStringList faults = Faults(path);
         QVERIFY2(faults.isEmpty(), qPrintable(QString::number(faults.size()) + " faults:\n" + faults.join('\n')));
     }
 };

@@ -184,7 +184,7 @@ If it is a CD-RW, make sure you erase it first!</source>
     </message>
     <message>
         <source>more than %1 redirects (the last to %2)</source>
-        <translation>إعادة توجيه أكثر من %1 مرة (آخرها إلى %2)</translation>
+        <translation>عدد مرات إعادة التوجيه أكثر من %1 (آخرها إلى %2)</translation>
     </message>
     <message>
         <source>a redirect to %1, which is no web address</source>
@@ -559,7 +559,7 @@ You can, however, still create MP3s.</source>
     <message>
         <source>If your CD drive&apos;s door opened, you chose a CD drive!
  but make sure it can record CDs!</source>
-        <translation>إذا انفتح درج محرك CD، فقد اخترت محرك أقراص!
+        <translation>إذا انفتح درج محرك CD، فقد اخترت محرك CD!
 لكن تأكد من أنه قادر على نسخ الأقراص!</translation>
     </message>
     <message>
@@ -1144,7 +1144,7 @@ Please go to %1 and download some!</source>
     </message>
     <message>
         <source>it is longer than %1 characters</source>
-        <translation>طوله أكثر من %1 حرفًا</translation>
+        <translation>عدد حروفه أكثر من %1</translation>
     </message>
     <message>
         <source>it holds a character other than letters, digits, &quot;_&quot;, &quot;-&quot;, &quot;.&quot;, &quot; &quot; and &quot;/&quot;</source>
@@ -1199,7 +1199,7 @@ Please go to %1 and download some!</source>
     </message>
     <message>
         <source>too large</source>
-        <translation>كبير جدًّا</translation>
+        <translation>أكبر من الحد المسموح</translation>
     </message>
     <message>
         <source>cannot stage %1</source>
@@ -1369,7 +1369,7 @@ Please go to %1 and download some!</source>
     </message>
     <message>
         <source>it is longer than %1 characters</source>
-        <translation>طوله أكثر من %1 حرفًا</translation>
+        <translation>عدد حروفه أكثر من %1</translation>
     </message>
     <message>
         <source>the name is kept for the packs directly in the pack folder</source>
@@ -1543,7 +1543,7 @@ Please go to %1 and download some!</source>
     </message>
     <message>
         <source>Please add some sura(s) or aya(s) to memorize!</source>
-        <translation>يرجى إضافة سور أو آيات لحفظها!</translation>
+        <translation>يرجى إضافة سور أو آيات لتحفظها!</translation>
     </message>
 </context>
 <context>

@@ -57,11 +57,11 @@ Please put ayas into groups or remove some ayas!</source>
     </message>
     <message>
         <source>not every track could be made, so nothing was written</source>
-        <translation>همهٔ قطعه‌ها ساخته نشدند، پس چیزی رایت نشد</translation>
+        <translation>برخی از قطعه‌ها ساخته نشدند، پس چیزی رایت نشد</translation>
     </message>
     <message>
         <source>Preparing the Quran CD failed: not every track could be made</source>
-        <translation>آماده‌سازی CD قرآن ناموفق بود: همهٔ قطعه‌ها ساخته نشدند</translation>
+        <translation>آماده‌سازی CD قرآن ناموفق بود: برخی از قطعه‌ها ساخته نشدند</translation>
     </message>
     <message>
         <source>Preparing the Quran CD failed: %1</source>

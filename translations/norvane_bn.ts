@@ -514,7 +514,7 @@ If it is a CD-RW, make sure you erase it first!</source>
     </message>
     <message>
         <source>Save to: </source>
-        <translation>সংরক্ষণ করুন: </translation>
+        <translation>সংরক্ষণের ফোল্ডার: </translation>
     </message>
     <message>
         <source>Number files in playing order</source>
@@ -1223,7 +1223,7 @@ Please go to %1 and download some!</source>
     </message>
     <message>
         <source>suras run from 1 to %1, low to high</source>
-        <translation>সূরা 1 থেকে %1 পর্যন্ত, ছোট থেকে বড় ক্রমে লিখুন</translation>
+        <translation>সূরা 1 থেকে %1 পর্যন্ত, ছোট থেকে বড় ক্রমে</translation>
     </message>
     <message>
         <source>%1 of %2 ayas to fetch from %3 (%4)</source>
@@ -1523,7 +1523,7 @@ Please go to %1 and download some!</source>
     </message>
     <message>
         <source>Setting up tracks</source>
-        <translation>ট্র্যাক সাজানো হচ্ছে</translation>
+        <translation>ট্র্যাক প্রস্তুত করা হচ্ছে</translation>
     </message>
     <message>
         <source>All done creating MP3 tracks!</source>

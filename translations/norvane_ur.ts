@@ -514,7 +514,7 @@ If it is a CD-RW, make sure you erase it first!</source>
     </message>
     <message>
         <source>Save to: </source>
-        <translation>محفوظ کریں: </translation>
+        <translation>محفوظ کرنے کی جگہ: </translation>
     </message>
     <message>
         <source>Number files in playing order</source>
@@ -550,7 +550,7 @@ You can, however, still create MP3s.</source>
     </message>
     <message>
         <source>No CD writer found: install cdrdao, and be in the group that may use the writer (often &quot;cdrom&quot;). MP3s work without one.</source>
-        <translation>CD رائٹر نہیں ملا: cdrdao انسٹال کریں، گروپ &quot;cdrom&quot; میں شامل ہوں۔ MP3 پھر بھی بنیں گی۔</translation>
+        <translation>CD رائٹر نہیں ملا: cdrdao انسٹال کریں، صارف گروپ &quot;cdrom&quot; میں شامل ہوں۔ MP3 پھر بھی بنیں گی۔</translation>
     </message>
     <message>
         <source>Erasing CD Failed</source>

@@ -518,7 +518,7 @@ S&apos;il s&apos;agit d&apos;un CD-RW, effacez-le d&apos;abord&#xa0;!</translati
     </message>
     <message>
         <source>Number files in playing order</source>
-        <translation>Numéroter dans l&apos;ordre de lecture</translation>
+        <translation>Numéroter les MP3 par ordre de lecture</translation>
     </message>
     <message>
         <source>Current bitrate: %1 kbit</source>

@@ -518,7 +518,7 @@ S&apos;il s&apos;agit d&apos;un CD-RW, effacez-le d&apos;abord&#xa0;!</translati
     </message>
     <message>
         <source>Number files in playing order</source>
-        <translation>Numéroter dans l&apos;ordre de lecture</translation>
+        <translation>Numéroter les MP3 par ordre de lecture</translation>
     </message>
     <message>
         <source>Current bitrate: %1 kbit</source>
@@ -559,7 +559,7 @@ Vous pouvez toutefois créer des MP3.</translation>
     <message>
         <source>If your CD drive&apos;s door opened, you chose a CD drive!
  but make sure it can record CDs!</source>
-        <translation>Si le tiroir de votre lecteur s&apos;est ouvert, vous avez bien choisi un lecteur de CD&#xa0;!
+        <translation>Si le tiroir de votre lecteur s&apos;est ouvert, vous avez bien choisi un lecteur CD&#xa0;!
 Mais vérifiez qu&apos;il peut graver des CD&#xa0;!</translation>
     </message>
     <message>
@@ -1047,11 +1047,11 @@ Rendez-vous sur %1 pour en télécharger&#xa0;!</translation>
     </message>
     <message>
         <source>%1 line(s) of the playlist could not be read and were skipped: %2.</source>
-        <translation>%1 ligne(s) illisible(s) de la liste de lecture ont été ignorée(s)&#xa0;: %2.</translation>
+        <translation>%1 ligne(s) illisible(s) de la liste de lecture ignorée(s)&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 line(s) had repetitions or pauses out of range; they were set to the nearest allowed value: %2.</source>
-        <translation>%1 ligne(s) avaient des répétitions ou des pauses hors limites&#xa0;; elles ont reçu la valeur autorisée la plus proche&#xa0;: %2.</translation>
+        <translation>Répétitions ou pauses hors limites sur %1 ligne(s), ramenées à la valeur autorisée la plus proche&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1059,7 +1059,7 @@ Rendez-vous sur %1 pour en télécharger&#xa0;!</translation>
     <message>
         <source>%1: %2</source>
         <extracomment>What a problem happened to, then the problem: &quot;002.mat: the file is cut short&quot;.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1330,7 +1330,7 @@ Rendez-vous sur %1 pour en télécharger&#xa0;!</translation>
     </message>
     <message>
         <source>Ignored %1: %2</source>
-        <translation>Ignoré %1&#xa0;: %2</translation>
+        <translation>%1 ignoré&#xa0;: %2</translation>
     </message>
     <message>
         <source>Import cancelled: the packs listed above were written; no other pack was changed.</source>
@@ -1574,7 +1574,7 @@ Rendez-vous sur %1 pour en télécharger&#xa0;!</translation>
     </message>
     <message>
         <source>cannot pad the track to the CD&apos;s minimum length: %1</source>
-        <translation>impossible d&apos;allonger la piste jusqu&apos;à la durée minimale d&apos;un CD&#xa0;: %1</translation>
+        <translation>impossible d&apos;allonger la piste jusqu&apos;à la durée minimale d&apos;une piste de CD&#xa0;: %1</translation>
     </message>
     <message>
         <source>encoding failed: %1</source>
@@ -1616,7 +1616,7 @@ Rendez-vous sur %1 pour en télécharger&#xa0;!</translation>
     </message>
     <message>
         <source>its samples do not end the file</source>
-        <translation>ses échantillons ne terminent pas le fichier</translation>
+        <translation>ses échantillons ne s&apos;arrêtent pas à la fin du fichier</translation>
     </message>
     <message>
         <source>the padded file would be too large</source>

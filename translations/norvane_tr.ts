@@ -360,7 +360,7 @@ CD-RW ise önce silin!</translation>
     </message>
     <message>
         <source>not MP3 audio</source>
-        <translation>MP3 ses değil</translation>
+        <translation>MP3 sesi değil</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -915,7 +915,7 @@ Lütfen %1 adresine gidip paket indirin!</translation>
     </message>
     <message>
         <source>header cut short</source>
-        <translation>başlık eksik</translation>
+        <translation>başlık yarıda kesiliyor</translation>
     </message>
     <message>
         <source>entry count %1 beyond what a pack holds</source>
@@ -969,7 +969,7 @@ Lütfen %1 adresine gidip paket indirin!</translation>
     <name>PackImport</name>
     <message>
         <source>not playable MP3 audio</source>
-        <translation>çalınabilir MP3 ses değil</translation>
+        <translation>çalınabilir MP3 sesi değil</translation>
     </message>
     <message>
         <source>no temporary folder</source>
@@ -1243,7 +1243,7 @@ Lütfen %1 adresine gidip paket indirin!</translation>
     </message>
     <message>
         <source>The server has no checksum list (%1); the files are checked as MP3 audio only.</source>
-        <translation>Sunucuda sağlama toplamı listesi yok (%1); dosyalar yalnızca MP3 ses olarak denetleniyor.</translation>
+        <translation>Sunucuda sağlama toplamı listesi yok (%1); dosyalar yalnızca MP3 sesi olarak denetleniyor.</translation>
     </message>
     <message>
         <source>stopped after %1 files in a row could not be fetched (the last: %2)</source>
@@ -1255,7 +1255,7 @@ Lütfen %1 adresine gidip paket indirin!</translation>
     </message>
     <message>
         <source>not playable MP3 audio (the server sent something else)</source>
-        <translation>çalınabilir MP3 ses değil (sunucu başka bir şey gönderdi)</translation>
+        <translation>çalınabilir MP3 sesi değil (sunucu başka bir şey gönderdi)</translation>
     </message>
     <message>
         <source>checksum mismatch: not the file the server&apos;s checksum list names</source>

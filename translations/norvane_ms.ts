@@ -494,7 +494,7 @@ Jika ia CD-RW, pastikan anda memadamnya terlebih dahulu!</translation>
     </message>
     <message>
         <source>Translation after each aya</source>
-        <translation>Terjemahan selepas setiap ayat</translation>
+        <translation>Terjemahan selepas ayat</translation>
     </message>
     <message>
         <source>Played once after each aya&apos;s repetitions, followed by the aya&apos;s pause</source>

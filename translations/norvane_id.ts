@@ -96,7 +96,7 @@ Masukkan ayat-ayat ke dalam grup atau hapus beberapa ayat!</translation>
     <name>Cdrdao</name>
     <message>
         <source>cdrdao cannot be run: it is not installed (install the package cdrdao) or not on the search path</source>
-        <translation>cdrdao tidak dapat dijalankan: program ini belum terpasang (pasang paket cdrdao) atau tidak ada di jalur pencarian</translation>
+        <translation>cdrdao tidak dapat dijalankan: program tersebut belum terpasang (pasang paket cdrdao) atau tidak ada di jalur pencarian</translation>
     </message>
     <message>
         <source>Cannot write to media!
@@ -165,7 +165,7 @@ Jika CD-RW, pastikan Anda menghapusnya terlebih dahulu!</translation>
     </message>
     <message>
         <source>Erasing CD Failed</source>
-        <translation>Gagal Menghapus CD</translation>
+        <translation>Gagal menghapus CD</translation>
     </message>
     <message>
         <source>All done erasing CD!</source>
@@ -173,7 +173,7 @@ Jika CD-RW, pastikan Anda menghapusnya terlebih dahulu!</translation>
     </message>
     <message>
         <source>Erasing CD Failed: %1</source>
-        <translation>Gagal Menghapus CD: %1</translation>
+        <translation>Gagal menghapus CD: %1</translation>
     </message>
 </context>
 <context>
@@ -550,11 +550,11 @@ Namun, Anda tetap dapat membuat MP3.</translation>
     </message>
     <message>
         <source>No CD writer found: install cdrdao, and be in the group that may use the writer (often &quot;cdrom&quot;). MP3s work without one.</source>
-        <translation>Perekam CD tidak ditemukan: pasang cdrdao, lalu masuklah ke grup pengguna perekam (biasanya &quot;cdrom&quot;). MP3 tetap bisa dibuat.</translation>
+        <translation>Perekam CD tidak ditemukan: pasang cdrdao, lalu tambahkan akun Anda ke grup pengguna perekam (biasanya &quot;cdrom&quot;). MP3 tetap dapat dibuat.</translation>
     </message>
     <message>
         <source>Erasing CD Failed</source>
-        <translation>Gagal Menghapus CD</translation>
+        <translation>Gagal menghapus CD</translation>
     </message>
     <message>
         <source>If your CD drive&apos;s door opened, you chose a CD drive!
@@ -658,7 +658,7 @@ Namun pastikan drive itu dapat merekam CD!</translation>
     </message>
     <message>
         <source>Stopping now leaves the disc unusable. Stop anyway?</source>
-        <translation>Jika dihentikan sekarang, cakram tidak akan bisa dipakai. Tetap hentikan?</translation>
+        <translation>Jika dihentikan sekarang, cakram tidak akan dapat dipakai. Tetap hentikan?</translation>
     </message>
     <message>
         <source>Norvane Error</source>

@@ -85,7 +85,7 @@ Sila masukkan ayat ke dalam kumpulan atau buang beberapa ayat!</translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 tracks were written; the disc is probably unusable.</source>
-        <translation>Dibatalkan selepas %1 daripada %2 trek dirakam; cakera itu mungkin tidak boleh digunakan lagi.</translation>
+        <translation>Dibatalkan selepas %1 daripada %2 trek dirakam; cakera itu kemungkinan besar tidak boleh digunakan lagi.</translation>
     </message>
     <message>
         <source>All done burning Quran CD!</source>
@@ -161,11 +161,11 @@ Jika ia CD-RW, pastikan anda memadamnya terlebih dahulu!</translation>
     </message>
     <message>
         <source>Erasing cancelled; the disc is probably unusable.</source>
-        <translation>Pemadaman dibatalkan; cakera itu mungkin tidak boleh digunakan lagi.</translation>
+        <translation>Pemadaman dibatalkan; cakera itu kemungkinan besar tidak boleh digunakan lagi.</translation>
     </message>
     <message>
         <source>Erasing CD Failed</source>
-        <translation>Gagal Memadam CD</translation>
+        <translation>Gagal memadam CD</translation>
     </message>
     <message>
         <source>All done erasing CD!</source>
@@ -173,7 +173,7 @@ Jika ia CD-RW, pastikan anda memadamnya terlebih dahulu!</translation>
     </message>
     <message>
         <source>Erasing CD Failed: %1</source>
-        <translation>Gagal Memadam CD: %1</translation>
+        <translation>Gagal memadam CD: %1</translation>
     </message>
 </context>
 <context>
@@ -554,7 +554,7 @@ Walau bagaimanapun, anda masih boleh membuat MP3.</translation>
     </message>
     <message>
         <source>Erasing CD Failed</source>
-        <translation>Gagal Memadam CD</translation>
+        <translation>Gagal memadam CD</translation>
     </message>
     <message>
         <source>If your CD drive&apos;s door opened, you chose a CD drive!

@@ -128,7 +128,7 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     mainSplitter->addWidget(BuildPlaylistColumn(nullptr));
 
     auto* rightSplitter = new QSplitter(Qt::Vertical);
-    rightSplitter->setContentsMargins(2, 2, 2, 2);
+    rightSplitter->setContentsMargins(0, 2, 0, 2);  // sideways margins would not count in its minimum width
     mainSplitter->addWidget(rightSplitter);
     QWidget* surasBox = BuildSurasBox(rightSplitter);
     rightSplitter->addWidget(surasBox);
@@ -177,6 +177,10 @@ Norvane::Norvane() : QMainWindow(nullptr) {
     SuraSelected(0);
     BuildShortcuts();
     NameForScreenReaders();
+    // The window of old is the smallest, unless a language's texts need more
+    // room: then the window grows rather than cut them.
+    setMinimumSize(QSize(660, 580).expandedTo(minimumSizeHint()));
+    resize(minimumSize());
     rightSplitter->setSizes(SplitSizes(0.7f, 0.3f, height()));
 }
 
@@ -200,8 +204,7 @@ void Norvane::BuildMenus() {
 }
 
 void Norvane::BuildStatusBar() {
-    // The window of old is the smallest; on a larger screen the lists grow.
-    setMinimumSize(660, 580);
+    // On a larger screen the lists grow.
     resize(660, 580);
     statusProgress = new QProgressBar(statusBar());
     statusProgress->setObjectName("statusProgress");
@@ -355,7 +358,7 @@ QWidget* Norvane::BuildAyaControls(QWidget* suras) {
     ayaListBox->setUniformItemSizes(true);
     connect(ayaListBox, &QListWidget::itemDoubleClicked, this, &Norvane::ClickedAyalist);
 
-    QWidget* addRow = Box(suras, Qt::Horizontal, 4, 2);
+    QWidget* addRow = Box(suras, Qt::Horizontal, 4, 0);
     connect(Button(addRow, tr("Add this aya"), "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddOne);
     connect(Button(addRow, tr("Add all ayas"), "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddAll);
     QPushButton* play = Button(addRow, tr("Play"), "music.png");

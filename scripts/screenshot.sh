@@ -24,5 +24,8 @@ for _ in 1 2 3 4 5; do
   DISPLAY=$DISPLAY_NUMBER xdotool key Return >/dev/null 2>&1 || true
   sleep 1
 done
-DISPLAY=$DISPLAY_NUMBER import -window root -crop 660x580+0+0 "$OUT"
+# The window is 660 x 580, or a little wider in a language that needs it.
+SIZE=$(DISPLAY=$DISPLAY_NUMBER xdotool search --onlyvisible --name "^Norvane :: Kelstrom$" getwindowgeometry 2>/dev/null |
+  awk '/Geometry/ { print $2 }' | head -1)
+DISPLAY=$DISPLAY_NUMBER import -window root -crop "${SIZE:-660x580}+0+0" "$OUT"
 echo "screenshot: $OUT"

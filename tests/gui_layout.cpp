@@ -13,7 +13,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
-constexpr double kScreenDpi = 100;
+constexpr double kScreenDpi = 96;
 
 class LayoutTest : public QObject {
     Q_OBJECT
@@ -49,6 +49,8 @@ private slots:
         QVERIFY(QDir().mkpath(dir.filePath("translations")));
         for (const QString& qm : built.entryList({"*.qm"}))
             QVERIFY(QFile::copy(built.filePath(qm), dir.filePath("translations/" + qm)));
+        // The icons too: they widen the buttons.
+        QVERIFY(QFile::copy(NORVANE_BIN_DIR "/../share/norvane/img.dat", dir.filePath("img.dat")));
         QVERIFY(QDir::setCurrent(dir.path()));
         Locations::Use(Locations::Portable());
     }
@@ -75,7 +77,9 @@ private slots:
         window.resize(window.minimumSize());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.size(), QSize(660, 580));
+        // English keeps the window of old; a language whose texts need more makes it a little wider.
+        QCOMPARE(window.size(), window.minimumSize());
+        QVERIFY(language == "en" ? window.size() == QSize(660, 580) : window.width() <= 760 && window.height() <= 660);
         QCOMPARE(window.findChild<QWidget*>("driveCombo")->isVisible(), writer);
         QStringList cut = CutTexts(&window);
         // The MP3 tab's texts too, shown in the same room.

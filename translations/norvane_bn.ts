@@ -378,15 +378,15 @@ If it is a CD-RW, make sure you erase it first!</source>
     <name>Norvane</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ফাইল</translation>
+        <translation>ফাইল (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;সাহায্য</translation>
+        <translation>সাহায্য (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>&amp;ভাষা</translation>
+        <translation>ভাষা (&amp;L)</translation>
     </message>
     <message>
         <source>Norvane Playlist</source>
@@ -770,19 +770,19 @@ To add a recitation you already have (one MP3 file per aya, named SSSAAA.mp3), c
     </message>
     <message>
         <source>&amp;Get Recitation…</source>
-        <translation>তিলাওয়াত &amp;সংগ্রহ করুন…</translation>
+        <translation>তিলাওয়াত সংগ্রহ করুন (&amp;G)…</translation>
     </message>
     <message>
         <source>&amp;Import Recitation…</source>
-        <translation>তিলাওয়াত &amp;ইমপোর্ট করুন…</translation>
+        <translation>তিলাওয়াত ইমপোর্ট করুন (&amp;I)…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>&amp;প্রস্থান</translation>
+        <translation>প্রস্থান (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;পরিচিতি</translation>
+        <translation>পরিচিতি (&amp;A)</translation>
     </message>
     <message>
         <source>Remove sura</source>

@@ -76,8 +76,10 @@ W* Add(QWidget* parent, W* widget) {
     return widget;
 }
 
-QPushButton* Button(QWidget* parent, const QString& text, const char* icon) {
-    return Add(parent, new QPushButton(Icon(icon), text, parent));
+QPushButton* Button(QWidget* parent, const QString& text, const char* icon, const char* objectName = nullptr) {
+    auto* button = Add(parent, new QPushButton(Icon(icon), text, parent));
+    if (objectName) button->setObjectName(objectName);
+    return button;
 }
 
 QLabel* Label(QWidget* parent, const QString& text) { return Add(parent, new QLabel(text, parent)); }
@@ -229,7 +231,7 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     connect(burnListView, &QListView::doubleClicked, this, &Norvane::ClickedPlaylist);
 
     QWidget* removeRow = Box(playlist, Qt::Horizontal, 4, 2);
-    connect(Button(removeRow, tr("Remove aya"), "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveOne);
+    connect(Button(removeRow, tr("Remove aya"), "cd_delete.png", "removeAyaButton"), &QPushButton::clicked, this, &Norvane::RemoveOne);
     connect(Button(removeRow, tr("Remove sura"), "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveSura);
     connect(Button(removeRow, tr("Clear all"), "cd_delete.png"), &QPushButton::clicked, this, &Norvane::RemoveAll);
     // Listening to what the disc will hold, before making it.
@@ -276,8 +278,8 @@ QWidget* Norvane::BuildPlaylistColumn(QWidget* parent) {
     // once the recitations are known.
     Box(column, Qt::Vertical, 0, 0)->setObjectName("playOptions");
     QWidget* listRow = Box(column, Qt::Horizontal, 4, 2);
-    connect(Button(listRow, tr("Save Playlist"), "savelist.png"), &QPushButton::clicked, this, &Norvane::SavePlaylist);
-    connect(Button(listRow, tr("Load Playlist"), "loadlist.png"), &QPushButton::clicked, this, &Norvane::LoadPlaylist);
+    connect(Button(listRow, tr("Save Playlist"), "savelist.png", "savePlaylistButton"), &QPushButton::clicked, this, &Norvane::SavePlaylist);
+    connect(Button(listRow, tr("Load Playlist"), "loadlist.png", "loadPlaylistButton"), &QPushButton::clicked, this, &Norvane::LoadPlaylist);
     return column;
 }
 
@@ -359,7 +361,7 @@ QWidget* Norvane::BuildAyaControls(QWidget* suras) {
     connect(ayaListBox, &QListWidget::itemDoubleClicked, this, &Norvane::ClickedAyalist);
 
     QWidget* addRow = Box(suras, Qt::Horizontal, 4, 0);
-    connect(Button(addRow, tr("Add this aya"), "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddOne);
+    connect(Button(addRow, tr("Add this aya"), "cd_add.png", "addAyaButton"), &QPushButton::clicked, this, &Norvane::AddOne);
     connect(Button(addRow, tr("Add all ayas"), "cd_add.png"), &QPushButton::clicked, this, &Norvane::AddAll);
     QPushButton* play = Button(addRow, tr("Play"), "music.png");
     play->setObjectName("playAyaButton");
@@ -458,7 +460,7 @@ QWidget* Norvane::BuildCdPage() {
     connect(Button(driveButtons, tr("Test CD Drive"), "cd_eject.png"), &QPushButton::clicked, this, &Norvane::EjectCD);
     connect(Button(driveButtons, tr("Erase CD-RW"), "cd_delete.png"), &QPushButton::clicked, this, &Norvane::EraseCD);
 
-    connect(Button(page, tr("Make Quran CD"), "cd_burn.png"), &QPushButton::clicked, this, &Norvane::MakeCD);
+    connect(Button(page, tr("Make Quran CD"), "cd_burn.png", "makeCdButton"), &QPushButton::clicked, this, &Norvane::MakeCD);
     return page;
 }
 
@@ -487,7 +489,7 @@ QWidget* Norvane::BuildMp3Page() {
     connect(numberedCheck, &QCheckBox::toggled, this,
             [this](bool on) { settings->WriteInt("dir", "numbered", on ? 1 : 0); });
 
-    connect(Button(page, tr(" Make MP3"), "music.png"), &QPushButton::clicked, this, &Norvane::MakeMP3);
+    connect(Button(page, tr(" Make MP3"), "music.png", "makeMp3Button"), &QPushButton::clicked, this, &Norvane::MakeMP3);
     return page;
 }
 

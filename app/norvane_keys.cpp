@@ -13,11 +13,10 @@
 
 namespace {
 
-// The button of that text gets the shortcut named in its tool tip.
-void NameShortcut(QWidget* window, const QString& buttonText, const QKeySequence& keys) {
-    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
-        if (button->text().trimmed() == buttonText)
-            button->setToolTip(QString("%1 (%2)").arg(buttonText, keys.toString(QKeySequence::NativeText)));
+// The button gets the shortcut named in its tool tip, in its own (translated) words.
+void NameShortcut(QWidget* window, const char* buttonName, const QKeySequence& keys) {
+    if (auto* button = window->findChild<QAbstractButton*>(buttonName))
+        button->setToolTip(QString("%1 (%2)").arg(button->text().trimmed(), keys.toString(QKeySequence::NativeText)));
 }
 
 }  // namespace
@@ -40,12 +39,12 @@ void Norvane::BuildShortcuts() {
         const auto* tabs = findChild<QTabWidget*>("tabs");
         tabs && tabs->currentWidget()->objectName() == "cdPage" ? MakeCD() : MakeMP3();
     });
-    NameShortcut(this, tr("Add this aya"), QKeySequence(Qt::CTRL | Qt::Key_I));
-    NameShortcut(this, tr("Remove aya"), QKeySequence::Delete);
-    NameShortcut(this, tr("Save Playlist"), QKeySequence::Save);
-    NameShortcut(this, tr("Load Playlist"), QKeySequence::Open);
-    NameShortcut(this, tr("Make Quran CD"), QKeySequence(Qt::CTRL | Qt::Key_M));
-    NameShortcut(this, tr(" Make MP3").trimmed(), QKeySequence(Qt::CTRL | Qt::Key_M));
+    NameShortcut(this, "addAyaButton", QKeySequence(Qt::CTRL | Qt::Key_I));
+    NameShortcut(this, "removeAyaButton", QKeySequence::Delete);
+    NameShortcut(this, "savePlaylistButton", QKeySequence::Save);
+    NameShortcut(this, "loadPlaylistButton", QKeySequence::Open);
+    NameShortcut(this, "makeCdButton", QKeySequence(Qt::CTRL | Qt::Key_M));
+    NameShortcut(this, "makeMp3Button", QKeySequence(Qt::CTRL | Qt::Key_M));
 }
 
 void Norvane::NameForScreenReaders() {

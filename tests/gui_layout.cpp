@@ -81,6 +81,10 @@ private slots:
         QCOMPARE(window.size(), window.minimumSize());
         QVERIFY(language == "en" ? window.size() == QSize(660, 580) : window.width() <= 760 && window.height() <= 660);
         QCOMPARE(window.findChild<QWidget*>("driveCombo")->isVisible(), writer);
+        // The shortcuts are named beside the buttons' translated words.
+        const QString addTip = window.findChild<QWidget*>("addAyaButton")->toolTip();
+        const QString keys = QKeySequence(Qt::CTRL | Qt::Key_I).toString(QKeySequence::NativeText);
+        QVERIFY2(addTip.endsWith("(" + keys + ")") && addTip.size() > keys.size() + 3, qPrintable(addTip));
         QStringList cut = CutTexts(&window);
         // The MP3 tab's texts too, shown in the same room.
         auto* tabs = window.findChild<QTabWidget*>("tabs");

@@ -13,8 +13,6 @@
 #include <QTabWidget>
 #include <QtTest>
 
-constexpr double kScreenDpi = 96;
-
 class LayoutTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
@@ -98,14 +96,5 @@ private slots:
     }
 };
 
-// QTEST_MAIN would measure at 96 DPI whatever the screen; desktops commonly
-// show fonts at 100 DPI and more, so the texts are measured a size larger.
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QFont larger = QApplication::font();
-    larger.setPointSizeF(larger.pointSizeF() * kScreenDpi / 96.0);
-    QApplication::setFont(larger);
-    LayoutTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(LayoutTest)
 #include "gui_layout.moc"
